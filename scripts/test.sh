@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs the whole test suite.
+# Tests that need a display run on a virtual X server.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/deps.sh"
+
+build="$root/build/test"
+generator=()
+if [ ! -f "$build/CMakeCache.txt" ] && command -v ninja >/dev/null; then generator=(-G Ninja); fi
+cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_C_FLAGS_DEBUG="-g -O1" \
+    -DQUARRIK_WERROR=ON -DQUARRIK_TESTS=ON -DQUARRIK_BENCH=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+
+# No sound card on build machines: the game must run silently there.
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+export LIBGL_ALWAYS_SOFTWARE=1
+cd "$build"
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+    ctest --output-on-failure --parallel "$(nproc)" "$@"
