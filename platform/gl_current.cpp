@@ -1,0 +1,5 @@
+#include "platform/gl_current.h"
+
+#include <SDL.h>
+
+bool has_current_gl_context() { return SDL_GL_GetCurrentContext() != nullptr; }
