@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "sound/music_sink.h"
+#include "sound/wav_reader.h"
+
+class AudioOutput;
+class Mixer;
+
+// The game's sound effects, addressed by number: 0..5 the normal set, 6..11 the same events in
+// the classic set (the normal number + `classic_sound_offset`).
+enum SoundEffect {
+    sound_dig = 0,      // a brick starts being dug; restarts
+    sound_gold = 1,     // gold taken; stop it, then play with restart
+    sound_caught = 2,   // the runner is caught; not restarted while playing
+    sound_ladders = 3,  // the hidden ladders appear; not restarted
+    sound_exit = 4,     // the level is complete; not restarted
+    sound_life = 5,     // an extra life; restarts
+};
+constexpr int classic_sound_offset = 6;
+
+// The number to play for `effect`, in the classic set when `classic` (the setting
+// `m_sound_classik`).
+constexpr int sound_index(SoundEffect effect, bool classic) {
+    return static_cast<int>(effect) + (classic ? classic_sound_offset : 0);
+}
+// Whether playing `effect` again while it still sounds starts it over.
+constexpr bool sound_restarts(SoundEffect effect) {
+    return effect == sound_dig || effect == sound_gold || effect == sound_life;
+}
+
+// The effect player and the owner of the game's one audio output, through which the music
+// player's music is heard as well.
+//
+// Start-up: `init()`, then `load_effects()` (the twelve files in their fixed order), then
+// `set_enabled(m_sound)`. Every call is harmless when `init` failed (no audio device): the game
+// then runs silently. All calls are made from the window thread.
+//
+// Typical play calls from the game world:
+//     bank.play(sound_index(sound_caught, classic), false);   // left alone while it plays
+//     bank.stop(sound_index(sound_gold, classic));            // gold: stop, then restart
+//     bank.play(sound_index(sound_gold, classic), true);
+class SoundBank : public MusicSink {
+  public:
+    static constexpr int output_rate = 44100;
+
+    SoundBank();
+    ~SoundBank() override;
+    SoundBank(const SoundBank&) = delete;
+    SoundBank& operator=(const SoundBank&) = delete;
+
+    // Opens the default audio output. False when there is none; every later call then does
+    // nothing.
+    bool init();
+    // Sets the bank up with a mixer but no device: nothing is heard, and the mix is pulled with
+    // `render` instead. For tests and tools.
+    void init_without_output(int rate = output_rate);
+    bool is_ready() const { return m_ready; }
+    bool has_output() const;
+
+    // Reads a WAVE file and appends it as the next effect. False (nothing appended) when the bank
+    // is not ready, the file is missing or malformed, or its format cannot be played; later files
+    // then take the lower numbers.
+    bool load(const std::string& path);
+    // Loads "data/s1.wav" … "data/s6.wav", then "data/s01.wav" … "data/s06.wav", below
+    // `base_dir` (relative to the working directory when empty). Returns how many loaded.
+    int load_effects(const std::string& base_dir = "");
+    // The path of effect `index` (0..11) in `load_effects` order.
+    static std::string effect_path(int index);
+
+    // Plays effect `index` when enabled and loaded. Without `restart`, an effect that is still
+    // playing is left alone; with it, playback starts over from the beginning.
+    void play(int index, bool restart, bool looped = false);
+    void stop(int index);
+    bool is_playing(int index) const;
+    void set_enabled(bool flag) { m_enabled = flag; }
+    bool is_enabled() const { return m_enabled; }
+    int count() const { return static_cast<int>(m_waves.size()); }
+    // The format of loaded effect `index` as its file gave it (null when out of range).
+    const WaveFormat* format(int index) const;
+
+    // Pulls `frames` mixed stereo frames. Only for a bank without a device (the device pulls by
+    // itself); writes silence otherwise.
+    void render(int16_t* out, int frames);
+
+    // Music from the music player.
+    int music_frames_wanted() override;
+    void queue_music(const int16_t* frames, int count) override;
+    void drop_music() override;
+
+  private:
+    static void render_callback(void* self, int16_t* out, int frames);
+
+    bool m_ready = false;
+    bool m_enabled = true;
+    std::unique_ptr<Mixer> m_mixer;
+    std::unique_ptr<AudioOutput> m_output;  // declared after the mixer: closed first
+    std::vector<WaveFormat> m_waves;        // one per effect, parallel to the mixer's voices
+};

@@ -1,0 +1,89 @@
+#include "sound/mixer.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+std::vector<int16_t> stereo(std::initializer_list<int16_t> left_right) {
+    return left_right;
+}
+
+std::vector<int16_t> pull(Mixer& m, int frames) {
+    std::vector<int16_t> out(static_cast<size_t>(frames) * 2, 12345);
+    m.render(out.data(), frames);
+    return out;
+}
+
+TEST(Mixer, EffectsAndMusicAddUpAndRunOutToSilence) {
+    Mixer m(44100, 16);
+    const int a = m.add_sound(stereo({100, -100, 200, -200}));
+    const int b = m.add_sound(stereo({10, 20}));
+    m.play(a, true, false);
+    m.play(b, true, false);
+    const int16_t music[] = {1, 2, 3, 4, 5, 6};
+    m.queue_music(music, 3);
+    EXPECT_EQ(m.music_queued(), 3);
+    EXPECT_EQ(pull(m, 4), stereo({111, -78, 203, -196, 5, 6, 0, 0}));
+    EXPECT_FALSE(m.is_playing(a));
+    EXPECT_FALSE(m.is_playing(b));
+    EXPECT_EQ(m.music_queued(), 0);
+}
+
+TEST(Mixer, LoudSourcesSaturateInsteadOfWrapping) {
+    Mixer m;
+    const int loud = m.add_sound(stereo({30000, -30000, 30000, -30000}));
+    const int also = m.add_sound(stereo({30000, -30000, 30000, -30000}));
+    m.play(loud, true, true);
+    m.play(also, true, true);
+    const int16_t music[] = {32767, -32768, 32767, -32768};
+    m.queue_music(music, 2);
+    for (int16_t v : pull(m, 64)) {
+        EXPECT_TRUE(v == 32767 || v == -32768) << v;
+    }
+    const auto out = pull(m, 2);
+    EXPECT_EQ(out[0], 32767);
+    EXPECT_EQ(out[1], -32768);
+}
+
+TEST(Mixer, MusicQueueIsBoundedAndWrapsAround) {
+    Mixer m(44100, 4);
+    std::vector<int16_t> block;
+    for (int16_t i = 1; i <= 12; ++i) {
+        block.push_back(i);
+    }
+    m.queue_music(block.data(), 6);  // only 4 fit
+    EXPECT_EQ(m.music_queued(), 4);
+    EXPECT_EQ(pull(m, 3), stereo({1, 2, 3, 4, 5, 6}));
+    m.queue_music(block.data() + 8, 2);  // crosses the end of the ring
+    EXPECT_EQ(pull(m, 4), stereo({7, 8, 9, 10, 11, 12, 0, 0}));
+}
+
+TEST(Mixer, DroppedMusicFadesOutWithinAFewMilliseconds) {
+    Mixer m(44100, 44100);
+    std::vector<int16_t> loud(2 * 4410, 20000);
+    m.queue_music(loud.data(), 4410);
+    m.fade_out_music();
+    EXPECT_LE(m.music_queued(), 441);  // at most 10 ms left
+    const auto out = pull(m, 4410);
+    EXPECT_EQ(out[0], 20000);
+    for (size_t i = 2; i < out.size(); i += 2) {
+        EXPECT_LE(out[i], out[i - 2]) << "fade must not rise, frame " << i / 2;
+    }
+    EXPECT_EQ(out[2 * 441], 0);
+}
+
+TEST(Mixer, UnknownIndicesAndEmptySoundsAreIgnored) {
+    Mixer m;
+    const int empty = m.add_sound({});
+    m.play(empty, true, true);
+    EXPECT_FALSE(m.is_playing(empty));
+    m.play(5, true, false);
+    m.stop(-1);
+    EXPECT_FALSE(m.is_playing(5));
+    EXPECT_EQ(pull(m, 3), std::vector<int16_t>(6, 0));
+}
+
+}  // namespace
