@@ -29,7 +29,9 @@ void GameLog::write(const char* format, ...) {
     std::fclose(f);
 }
 
-void GameLog::close() { write("Closing Log"); }
+void GameLog::close() {
+    write("Closing Log");
+}
 
 GameLog& game_log() {
     static GameLog log;

@@ -6,7 +6,7 @@
 // Where the raw key states come from: the platform keyboard in the game, a fake in tests.
 // Results follow the device convention: 0 is success, negative values are errors.
 class KeyboardDevice {
-public:
+  public:
     virtual ~KeyboardDevice() = default;
     virtual int32_t acquire() = 0;
     virtual void unacquire() = 0;
@@ -16,7 +16,7 @@ public:
 
 // The playing keys, read once per tick as scan codes (0..255, DIK numbering).
 class KeyboardState {
-public:
+  public:
     static constexpr int32_t kOk = 0;
     static constexpr int32_t kInputLost = static_cast<int32_t>(0x8007001E);
     static constexpr int32_t kNotAcquired = static_cast<int32_t>(0x8007000C);
@@ -40,7 +40,7 @@ public:
     int32_t last_result() const { return m_last_result; }
     bool attached() const { return m_device != nullptr; }
 
-private:
+  private:
     std::unique_ptr<KeyboardDevice> m_device;
     int32_t m_last_result = kNotAcquired;
     uint8_t m_keys[256] = {};

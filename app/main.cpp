@@ -1,7 +1,51 @@
+// The program's entry point: start-up in order, the message loop, shutdown in reverse order.
+
+#include <memory>
+
+#include "app/app_window.h"
+#include "app/game_app.h"
 #include "app/game_log.h"
+#include "app/startup_screen.h"
+#include "app/window_geometry.h"
+#include "platform/platform.h"
+
+namespace {
+
+// Data paths are relative to the game directory; enter it before anything reads a file.
+const bool g_in_game_directory = platform::enter_game_directory();
+
+// Built before main runs, destroyed after it returns.
+GameApp g_game_app;
+
+}  // namespace
 
 int main() {
+    (void)g_in_game_directory;
+    GameApp& app = g_game_app;
     game_log().open("game.log");
+
+    platform::init();
+    auto window = std::make_unique<AppWindow>("Quarrik", app);
+
+    int desktop_w = 0, desktop_h = 0;
+    platform::desktop_size(desktop_w, desktop_h);
+    keep_on_desktop(desktop_w, desktop_h, app.m_window_width, app.m_window_height, app.x, app.y);
+    window->create_window("Quarrik", app.x, app.y, app.m_window_width, app.m_window_height);
+
+    StartupScreen startup;
+    window->push_screen(&startup);
+    window->draw();
+    window->swap_buffers();
+
+    const int exit_code = window->run_message_loop();
+
+    window->hide();
+    if (window->is_fullscreen()) {
+        window->restore_display();
+    }
+    window->destroy_window();
+    window.reset();
     game_log().close();
-    return 0;
+    platform::shutdown();
+    return exit_code;
 }

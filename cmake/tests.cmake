@@ -3,7 +3,7 @@
 find_package(GTest REQUIRED)
 include(GoogleTest)
 
-file(GLOB test_dirs LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/tests/*)
+file(GLOB test_dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*)
 file(GLOB_RECURSE test_support CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/support/*.cpp)
 foreach(dir ${test_dirs})
     get_filename_component(area ${dir} NAME)

@@ -2,4 +2,6 @@
 
 #include <SDL.h>
 
-bool has_current_gl_context() { return SDL_GL_GetCurrentContext() != nullptr; }
+bool has_current_gl_context() {
+    return SDL_GL_GetCurrentContext() != nullptr;
+}

@@ -20,7 +20,7 @@ struct FakeKeyboardKeys {
 };
 
 class FakeKeyboardDevice : public KeyboardDevice {
-public:
+  public:
     explicit FakeKeyboardDevice(std::shared_ptr<FakeKeyboardKeys> keys) : m_keys(std::move(keys)) {}
     int32_t acquire() override {
         ++m_keys->acquires;
@@ -35,7 +35,7 @@ public:
         return m_keys->read_result;
     }
 
-private:
+  private:
     std::shared_ptr<FakeKeyboardKeys> m_keys;
 };
 
@@ -47,7 +47,8 @@ struct FakeKeyboard {
     // Holds exactly these keys and polls, as a tick would.
     void hold(std::initializer_list<int> codes) {
         keys->lift_all();
-        for (int c : codes) keys->press(c);
+        for (int c : codes)
+            keys->press(c);
         state.poll();
     }
 };

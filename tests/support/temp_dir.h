@@ -4,7 +4,7 @@
 
 // A fresh directory under /tmp, removed with everything in it when the object goes.
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -14,6 +14,6 @@ public:
     // Writes a file (creating parent folders) below the directory; returns its full path.
     std::string write(const std::string& relative, const std::string& bytes) const;
 
-private:
+  private:
     std::string m_path;
 };

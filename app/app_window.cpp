@@ -1,0 +1,381 @@
+#include "app/app_window.h"
+
+#include <algorithm>
+
+#include "app/game_app.h"
+#include "app/game_log.h"
+#include "app/window_geometry.h"
+#include "platform/gl_window.h"
+#include "platform/key_codes.h"
+#include "platform/platform.h"
+#include "platform/sdl_keyboard_device.h"
+#include "platform/tick_timer.h"
+#include "ui/screen.h"
+
+namespace {
+
+AppWindow* g_window = nullptr;
+
+constexpr int kTickMs = 30;
+const char kDashes[] = "---------------------------------------------------";  // 51
+
+}  // namespace
+
+AppWindow* app_window() {
+    return g_window;
+}
+
+AppWindow::AppWindow(const std::string& title, GameApp& app)
+    : m_window(std::make_unique<GlWindow>()),
+      m_timer(std::make_unique<TickTimer>()),
+      m_class_name(title),
+      m_title(title),
+      m_app(app) {
+    g_window = this;
+}
+
+AppWindow::~AppWindow() {
+    destroy_window();
+    if (g_window == this) {
+        g_window = nullptr;
+    }
+}
+
+bool AppWindow::has_window() const {
+    return m_window && m_window->exists();
+}
+
+// ---- stacks ---------------------------------------------------------------------------------
+
+void AppWindow::push_screen(Screen* screen) {
+    screen->activate();
+    m_screens.insert(m_screens.begin(), screen);
+}
+
+void AppWindow::open_dialog(Screen* dialog) {
+    m_dialogs.insert(m_dialogs.begin(), dialog);
+    dialog->activate();
+    if (Screen* top = top_screen()) {
+        top->activate();
+    }
+}
+
+void AppWindow::close_top(bool immediately) {
+    if (!immediately) {
+        m_close_pending = true;
+        return;
+    }
+    pop(false);
+}
+
+void AppWindow::pop(bool deferred) {
+    if (!m_dialogs.empty()) {
+        m_closed_dialog = m_dialogs.front();
+        m_dialogs.erase(m_dialogs.begin());
+        m_notify_pending = true;
+        return;
+    }
+    // The bottom screen (the main menu) stays for the whole run.
+    if (m_screens.size() >= 2) {
+        m_screens.erase(m_screens.begin());
+        m_screens.front()->activate();
+        if (deferred && m_closed_dialog) {
+            m_notify_pending = true;
+        }
+    }
+}
+
+void AppWindow::remove_screen(Screen* screen) {
+    m_screens.erase(std::remove(m_screens.begin(), m_screens.end(), screen), m_screens.end());
+}
+
+void AppWindow::close_request() {
+    m_dialogs.clear();
+    if (Screen* top = top_screen()) {
+        top->on_close_request();
+    }
+}
+
+// ---- the tick -------------------------------------------------------------------------------
+
+void AppWindow::run_tick() {
+    m_tick_in_progress = true;
+    tick(kTickMs);
+    draw();
+    swap_buffers();
+    m_tick_in_progress = false;
+}
+
+void AppWindow::tick(int elapsed_ms) {
+    if (m_hooks.music_upkeep) {
+        m_hooks.music_upkeep(m_minimized);
+    }
+    if (m_close_pending) {
+        m_close_pending = false;
+        pop(true);
+    }
+    if (m_notify_pending) {
+        m_notify_pending = false;
+        Screen* receiver = !m_dialogs.empty() ? m_dialogs.front() : top_screen();
+        Screen* closed = m_closed_dialog;
+        m_closed_dialog = nullptr;
+        if (receiver && closed) {
+            receiver->on_dialog_closed(closed->result(), closed);
+        }
+    }
+    if (m_active) {
+        if (Screen* dialog = top_dialog()) {
+            dialog->tick(elapsed_ms);
+        } else if (Screen* screen = top_screen()) {
+            screen->tick(elapsed_ms);
+        }
+    }
+}
+
+void AppWindow::draw() {
+    if (m_minimized) {
+        return;
+    }
+    if (Screen* screen = top_screen()) {
+        screen->draw();
+    }
+    for (auto it = m_dialogs.rbegin(); it != m_dialogs.rend(); ++it) {
+        (*it)->draw();
+    }
+}
+
+// ---- messages -------------------------------------------------------------------------------
+
+namespace {
+
+Screen* input_target(Screen* dialog, Screen* screen) {
+    return dialog ? dialog : screen;
+}
+
+}  // namespace
+
+void AppWindow::handle_event(const WindowEvent& e) {
+    switch (e.kind) {
+        case WindowEventKind::tick:
+            run_tick();
+            break;
+        case WindowEventKind::close:
+            on_close(platform::is_vk_down_now(vk::f4));
+            break;
+        case WindowEventKind::quit:
+            m_quit = true;
+            break;
+        case WindowEventKind::key_down:
+            key_down(e.key);
+            break;
+        case WindowEventKind::char_typed:
+            char_typed(e.key, e.repeat);
+            break;
+        case WindowEventKind::mouse_move:
+            mouse_move(e.x, e.y, e.buttons);
+            break;
+        case WindowEventKind::left_down:
+            left_button_down(e.x, e.y, e.buttons);
+            break;
+        case WindowEventKind::left_up:
+            left_button_up(e.x, e.y, e.buttons);
+            break;
+        case WindowEventKind::right_up:
+            right_button_up(e.x, e.y, e.buttons);
+            break;
+        case WindowEventKind::focus_gained:
+            m_active = true;
+            break;
+        case WindowEventKind::focus_lost:
+            m_active = false;
+            break;
+        case WindowEventKind::restored:
+            restore_from_minimized();
+            break;
+        case WindowEventKind::none:
+            break;
+    }
+}
+
+void AppWindow::key_down(int virtual_key) {
+    // F5 changes the music everywhere, and the key still goes on to the screen.
+    if (virtual_key == vk::f5 && m_hooks.next_track) {
+        m_hooks.next_track();
+    }
+    if (Screen* target = input_target(top_dialog(), top_screen())) {
+        target->key_down(virtual_key);
+    }
+}
+
+void AppWindow::char_typed(int code, int repeat) {
+    if (Screen* target = input_target(top_dialog(), top_screen())) {
+        target->char_typed(code & 0xFFFF, repeat & 0xFFFF);
+    }
+}
+
+void AppWindow::mouse_move(int x, int y, int buttons) {
+    if (Screen* target = input_target(top_dialog(), top_screen())) {
+        target->mouse_move(x, y, buttons);
+    }
+}
+
+void AppWindow::left_button_down(int x, int y, int buttons) {
+    if (Screen* target = input_target(top_dialog(), top_screen())) {
+        target->left_button_down(x, y, buttons);
+    }
+}
+
+void AppWindow::left_button_up(int x, int y, int buttons) {
+    if (Screen* target = input_target(top_dialog(), top_screen())) {
+        target->left_button_up(x, y, buttons);
+    }
+}
+
+void AppWindow::right_button_up(int x, int y, int buttons) {
+    if (Screen* target = input_target(top_dialog(), top_screen())) {
+        target->right_button_up(x, y, buttons);
+    }
+}
+
+void AppWindow::on_close(bool f4_down) {
+    // Alt+F4 asks the top screen, which answers by posting another close; once F4 is up the
+    // close ends the program.
+    if (f4_down) {
+        close_request();
+        return;
+    }
+    hide();
+    m_quit = true;
+}
+
+int AppWindow::run_message_loop() {
+    WindowEvents events;
+    while (!m_quit) {
+        events.clear();
+        if (!platform::wait_events(events)) {
+            break;
+        }
+        for (const WindowEvent& e : events) {
+            handle_event(e);
+            if (m_quit) {
+                break;
+            }
+        }
+    }
+    return 0;
+}
+
+// ---- window, context, display modes ---------------------------------------------------------
+
+void AppWindow::create_window(const std::string& title, int x, int y, int width, int height) {
+    m_left = x;
+    m_top = y;
+    m_width = width;
+    m_height = height;
+    int desktop_w = 0, desktop_h = 0;
+    platform::desktop_size(desktop_w, desktop_h);
+    place_window(desktop_w, desktop_h, width, height, m_left, m_top);
+    m_title = title;
+
+    m_window->create(m_title, m_left, m_top, m_width, m_height);
+    game_log().write("%s", kDashes);
+    game_log().write("Vendor: %s", m_window->gl_vendor().c_str());
+    game_log().write("Version: %s", m_window->gl_version().c_str());
+    game_log().write("Renderer: %s", m_window->gl_renderer().c_str());
+    game_log().write("%s", kDashes);
+
+    m_timer->start(kTickMs, &m_tick_in_progress);
+    m_window->raise_and_focus();
+    m_app.keyboard.create(std::make_unique<SdlKeyboardDevice>());
+}
+
+void AppWindow::destroy_window() {
+    m_app.keyboard.release();
+    if (m_timer) {
+        m_timer->stop();
+    }
+    if (m_window) {
+        m_window->destroy();
+    }
+}
+
+bool AppWindow::set_fullscreen(int width, int height) {
+    if (width == 320 || width == 400 || width == 640) {
+        return false;
+    }
+    if (!m_fullscreen) {
+        window_position(m_saved_left, m_saved_top);
+        m_saved_width = m_width;
+        m_saved_height = m_height;
+    }
+    int desktop_w = 0, desktop_h = 0;
+    platform::desktop_size(desktop_w, desktop_h);
+    if (desktop_w <= 0 || desktop_h <= 0) {
+        return false;
+    }
+    if (m_hooks.release_resources) {
+        m_hooks.release_resources();
+    }
+    destroy_window();
+    create_window(m_title, 0, 0, width, height);
+    // A mode the display cannot take leaves a centred window of that size.
+    m_fullscreen = m_window->enter_fullscreen_mode(width, height);
+    if (m_hooks.load_resources) {
+        m_hooks.load_resources();
+    }
+    return true;
+}
+
+bool AppWindow::restore_display() {
+    if (m_hooks.release_resources) {
+        m_hooks.release_resources();
+    }
+    destroy_window();
+    m_fullscreen = false;
+    create_window(m_title, m_saved_left, m_saved_top, m_saved_width, m_saved_height);
+    if (m_hooks.load_resources) {
+        m_hooks.load_resources();
+    }
+    return true;
+}
+
+void AppWindow::minimize() {
+    if (m_fullscreen) {
+        restore_display();
+    }
+    m_window->minimize();
+    m_minimized = true;
+}
+
+void AppWindow::restore_from_minimized() {
+    if (!m_minimized) {
+        return;
+    }
+    if (Screen* top = top_screen()) {
+        top->activate();
+    }
+    m_minimized = false;
+}
+
+void AppWindow::hide() {
+    m_window->hide();
+}
+
+void AppWindow::swap_buffers() {
+    m_window->swap_buffers();
+}
+
+void AppWindow::window_position(int& left, int& top) const {
+    if (has_window()) {
+        m_window->position(left, top);
+    } else {
+        left = m_left;
+        top = m_top;
+    }
+}
+
+void AppWindow::move_window(int left, int top) {
+    m_left = left;
+    m_top = top;
+    m_window->move_to(left, top);
+}

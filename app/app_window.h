@@ -1,0 +1,121 @@
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/window_events.h"
+
+class GameApp;
+class GlWindow;
+class Screen;
+class TickTimer;
+
+// What the frame calls in other subsystems around window changes and on every tick. Kept as
+// hooks so the frame can be driven in tests without graphics or sound.
+struct FrameHooks {
+    std::function<void()> release_resources;  // before the GL context goes away
+    std::function<void()> load_resources;     // after a new GL context exists
+    std::function<void(bool minimized)> music_upkeep;
+    std::function<void()> next_track;  // F5
+};
+
+// The single window object: the window and its GL context, the stacks of screens and dialogs,
+// display-mode changes and the per-tick dispatch. The stacks hold references only.
+class AppWindow {
+  public:
+    AppWindow(const std::string& title, GameApp& app);
+    ~AppWindow();
+    AppWindow(const AppWindow&) = delete;
+    AppWindow& operator=(const AppWindow&) = delete;
+
+    FrameHooks& hooks() { return m_hooks; }
+
+    // Screen and dialog stacks.
+    void push_screen(Screen* screen);
+    void open_dialog(Screen* dialog);
+    void close_top(bool immediately);
+    void close_request();
+    // Takes a screen off the stack without the pop rule (the intro being replaced at start-up).
+    void remove_screen(Screen* screen);
+    Screen* top_screen() const { return m_screens.empty() ? nullptr : m_screens.front(); }
+    Screen* top_dialog() const { return m_dialogs.empty() ? nullptr : m_dialogs.front(); }
+    size_t screen_count() const { return m_screens.size(); }
+    size_t dialog_count() const { return m_dialogs.size(); }
+
+    // One timer message: tick(30), draw, flush, swap, with tick_in_progress held meanwhile.
+    void run_tick();
+    void tick(int elapsed_ms);
+    void draw();
+
+    // Window messages (routed to the top dialog, else the top screen).
+    void handle_event(const WindowEvent& event);
+    void key_down(int virtual_key);
+    void char_typed(int code, int repeat);
+    void mouse_move(int x, int y, int buttons);
+    void left_button_down(int x, int y, int buttons);
+    void left_button_up(int x, int y, int buttons);
+    void right_button_up(int x, int y, int buttons);
+    void set_active(bool active) { m_active = active; }
+    bool is_active() const { return m_active; }
+    // The close message: with F4 held it asks the top screen, otherwise it ends the program.
+    void on_close(bool f4_down);
+    bool quit_posted() const { return m_quit; }
+    // Runs the message loop until the quit message; returns the exit code.
+    int run_message_loop();
+
+    // Window, context, keyboard and timer.
+    void create_window(const std::string& title, int x, int y, int width, int height);
+    void destroy_window();
+    bool set_fullscreen(int width, int height);
+    bool restore_display();
+    void minimize();
+    void restore_from_minimized();
+    void hide();
+    void swap_buffers();
+    void window_position(int& left, int& top) const;
+    void move_window(int left, int top);
+
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    int left() const { return m_left; }
+    int top() const { return m_top; }
+    bool is_fullscreen() const { return m_fullscreen; }
+    bool is_minimized() const { return m_minimized; }
+    bool has_window() const;
+    const std::atomic<bool>& tick_in_progress() const { return m_tick_in_progress; }
+    GameApp& app() { return m_app; }
+
+  private:
+    void pop(bool deferred);
+
+    std::unique_ptr<GlWindow> m_window;
+    std::unique_ptr<TickTimer> m_timer;
+    std::vector<Screen*> m_screens;  // element 0 is the top
+    std::vector<Screen*> m_dialogs;  // element 0 is the newest dialog
+    Screen* m_closed_dialog = nullptr;
+    bool m_notify_pending = false;
+    bool m_close_pending = false;
+    std::string m_class_name;
+    std::string m_title;
+    bool m_active = false;
+    bool m_fullscreen = false;
+    bool m_minimized = false;
+    bool m_quit = false;
+    int m_width = 0;
+    int m_height = 0;
+    int m_saved_width = 0;
+    int m_saved_height = 0;
+    int m_saved_left = 0;
+    int m_saved_top = 0;
+    int m_left = 0;
+    int m_top = 0;
+    GameApp& m_app;
+    FrameHooks m_hooks;
+    std::atomic<bool> m_tick_in_progress{false};
+};
+
+// The window of the running program, or null before it exists.
+AppWindow* app_window();

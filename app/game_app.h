@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include "app/keyboard_state.h"
+
+// The single application object: what the game owns for the whole run, reachable from
+// anywhere through game_app(). The window and its stacks live in AppWindow.
+class GameApp {
+  public:
+    GameApp();
+    ~GameApp();
+    GameApp(const GameApp&) = delete;
+    GameApp& operator=(const GameApp&) = delete;
+
+    // Window geometry used when the window is created (settings keys of the same names; "x",
+    // "y"; 0, 0 means centre on the desktop).
+    int32_t m_window_width = 800;
+    int32_t m_window_height = 600;
+    int32_t x = 0;
+    int32_t y = 0;
+
+    KeyboardState keyboard;
+
+    int32_t back_key = 27;  // leaves the play screen for the main menu
+    int32_t hide_key = 13;  // minimises the game
+    bool m_autosave = true;
+    bool m_sound = true;
+    bool m_sound_classik = true;
+    int32_t m_music_volume = 3;  // 0..6; the player volume is the step x 17
+};
+
+// The application object; valid while one exists (the program's static one, or a test's).
+GameApp& game_app();
+bool has_game_app();

@@ -1,0 +1,121 @@
+#include "platform/gl_window.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+
+namespace {
+
+std::string gl_string(GLenum name) {
+    const GLubyte* s = glGetString(name);
+    return s ? reinterpret_cast<const char*>(s) : "";
+}
+
+}  // namespace
+
+bool GlWindow::create(const std::string& title, int left, int top, int width, int height) {
+    destroy();
+    // A legacy (compatibility) context: everything is drawn with the fixed-function pipeline.
+    SDL_GL_ResetAttributes();
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+
+    m_window = SDL_CreateWindow(title.c_str(), left, top, width, height,
+                                SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    if (!m_window) {
+        return false;
+    }
+    m_context = SDL_GL_CreateContext(m_window);
+    if (!m_context) {
+        return false;
+    }
+    SDL_GL_MakeCurrent(m_window, m_context);
+    // Pacing comes from the 30 ms timer, not from the display's refresh.
+    SDL_GL_SetSwapInterval(0);
+    return true;
+}
+
+void GlWindow::destroy() {
+    if (m_context) {
+        SDL_GL_MakeCurrent(m_window, nullptr);
+        SDL_GL_DeleteContext(m_context);
+        m_context = nullptr;
+    }
+    if (m_window) {
+        SDL_DestroyWindow(m_window);
+        m_window = nullptr;
+    }
+}
+
+bool GlWindow::enter_fullscreen_mode(int width, int height) {
+    if (!m_window) {
+        return false;
+    }
+    const int display = SDL_GetWindowDisplayIndex(m_window);
+    SDL_DisplayMode wanted;
+    SDL_zero(wanted);
+    wanted.w = width;
+    wanted.h = height;
+    SDL_DisplayMode closest;
+    if (!SDL_GetClosestDisplayMode(display < 0 ? 0 : display, &wanted, &closest) ||
+        closest.w != width || closest.h != height) {
+        return false;
+    }
+    if (SDL_SetWindowDisplayMode(m_window, &closest) != 0) {
+        return false;
+    }
+    return SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+void GlWindow::swap_buffers() {
+    if (m_window && m_context) {
+        glFlush();
+        SDL_GL_SwapWindow(m_window);
+    }
+}
+
+void GlWindow::show() {
+    if (m_window)
+        SDL_ShowWindow(m_window);
+}
+
+void GlWindow::hide() {
+    if (m_window)
+        SDL_HideWindow(m_window);
+}
+
+void GlWindow::minimize() {
+    if (m_window)
+        SDL_MinimizeWindow(m_window);
+}
+
+void GlWindow::raise_and_focus() {
+    if (m_window) {
+        SDL_RaiseWindow(m_window);
+        // Without a window manager (a bare X server) nobody else gives the window the focus.
+        SDL_SetWindowInputFocus(m_window);
+    }
+}
+
+void GlWindow::position(int& left, int& top) const {
+    left = top = 0;
+    if (m_window)
+        SDL_GetWindowPosition(m_window, &left, &top);
+}
+
+void GlWindow::move_to(int left, int top) {
+    if (m_window)
+        SDL_SetWindowPosition(m_window, left, top);
+}
+
+std::string GlWindow::gl_vendor() const {
+    return m_context ? gl_string(GL_VENDOR) : "";
+}
+std::string GlWindow::gl_version() const {
+    return m_context ? gl_string(GL_VERSION) : "";
+}
+std::string GlWindow::gl_renderer() const {
+    return m_context ? gl_string(GL_RENDERER) : "";
+}

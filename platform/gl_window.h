@@ -1,0 +1,44 @@
+#pragma once
+
+#include <string>
+
+struct SDL_Window;
+
+// One borderless top-level window with its OpenGL 1.x context (double-buffered RGBA with a
+// depth buffer). Destroying the object destroys the context and the window.
+class GlWindow {
+  public:
+    GlWindow() = default;
+    ~GlWindow() { destroy(); }
+    GlWindow(const GlWindow&) = delete;
+    GlWindow& operator=(const GlWindow&) = delete;
+
+    // Creates the window at (left, top) with the given client size and makes its context
+    // current. Returns false when either could not be made.
+    bool create(const std::string& title, int left, int top, int width, int height);
+    void destroy();
+    bool exists() const { return m_window != nullptr; }
+
+    // Switches the display to a full-screen mode of this size for this window. False when the
+    // mode cannot be set (the window then stays as it was).
+    bool enter_fullscreen_mode(int width, int height);
+
+    void swap_buffers();
+    void show();
+    void hide();
+    void minimize();
+    void raise_and_focus();
+    void position(int& left, int& top) const;
+    void move_to(int left, int top);
+
+    // The driver's strings, empty without a context.
+    std::string gl_vendor() const;
+    std::string gl_version() const;
+    std::string gl_renderer() const;
+
+    SDL_Window* sdl_window() const { return m_window; }
+
+  private:
+    SDL_Window* m_window = nullptr;
+    void* m_context = nullptr;
+};

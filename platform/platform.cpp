@@ -1,0 +1,127 @@
+#include "platform/platform.h"
+
+#include <SDL.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cstdlib>
+#include <string>
+
+#include "platform/event_translation.h"
+#include "platform/key_codes.h"
+
+namespace platform {
+
+namespace {
+
+void push_user_event(Uint32 type) {
+    if (type == 0) {
+        return;
+    }
+    SDL_Event e;
+    SDL_zero(e);
+    e.type = type;
+    SDL_PushEvent(&e);
+}
+
+}  // namespace
+
+bool init() {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        return false;
+    }
+    register_user_events();
+    return true;
+}
+
+void shutdown() {
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
+}
+
+bool wait_events(WindowEvents& out) {
+    SDL_Event event;
+    if (!SDL_WaitEvent(&event)) {
+        return false;
+    }
+    translate_event(event, out);
+    return true;
+}
+
+void poll_events(WindowEvents& out) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        translate_event(event, out);
+    }
+}
+
+void post_tick() {
+    push_user_event(tick_event_type());
+}
+void post_close() {
+    push_user_event(close_event_type());
+}
+void post_quit() {
+    push_user_event(quit_event_type());
+}
+
+bool is_vk_down_now(int vk) {
+    const Uint8* keys = SDL_GetKeyboardState(nullptr);
+    if (!keys) {
+        return false;
+    }
+    switch (vk) {
+        case vk::f4:
+            return keys[SDL_SCANCODE_F4] != 0;
+        case vk::f5:
+            return keys[SDL_SCANCODE_F5] != 0;
+        case vk::control:
+            return keys[SDL_SCANCODE_LCTRL] || keys[SDL_SCANCODE_RCTRL];
+        case vk::shift:
+            return keys[SDL_SCANCODE_LSHIFT] || keys[SDL_SCANCODE_RSHIFT];
+        default:
+            return false;
+    }
+}
+
+void cursor_position(int& x, int& y) {
+    SDL_GetGlobalMouseState(&x, &y);
+}
+
+void desktop_size(int& width, int& height) {
+    SDL_DisplayMode mode;
+    if (SDL_GetDesktopDisplayMode(0, &mode) == 0) {
+        width = mode.w;
+        height = mode.h;
+    } else {
+        width = 800;
+        height = 600;
+    }
+}
+
+std::string clipboard_text() {
+    if (!SDL_HasClipboardText()) {
+        return std::string();
+    }
+    char* text = SDL_GetClipboardText();
+    std::string result = text ? text : "";
+    SDL_free(text);
+    return result;
+}
+
+bool enter_game_directory() {
+    char path[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+    if (n <= 0) {
+        return false;
+    }
+    path[n] = '\0';
+    std::string dir(path);
+    const std::string::size_type slash = dir.rfind('/');
+    if (slash == std::string::npos) {
+        return false;
+    }
+    dir.resize(slash == 0 ? 1 : slash);
+    return chdir(dir.c_str()) == 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,170 @@
+// The real window on the virtual display: the tick timer, display-mode switches and the log.
+
+#include <gtest/gtest.h>
+
+#include <GL/gl.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "app/app_window.h"
+#include "app/game_app.h"
+#include "app/game_log.h"
+#include "platform/platform.h"
+#include "platform/tick_timer.h"
+#include "support/temp_dir.h"
+#include "ui/screen.h"
+
+namespace {
+
+int count_lines_starting(const std::string& path, const std::string& prefix) {
+    std::ifstream in(path);
+    std::string line;
+    int n = 0;
+    while (std::getline(in, line)) {
+        if (line.rfind(prefix, 0) == 0)
+            ++n;
+    }
+    return n;
+}
+
+class CountingScreen : public Screen {
+  public:
+    void tick(int elapsed_ms) override {
+        ++ticks;
+        last_elapsed = elapsed_ms;
+        if (ticks == stop_after) {
+            on_close_request();
+        }
+    }
+    void on_close_request() override { platform::post_quit(); }
+    void draw() override {
+        glClearColor(0, 0, 1, 1);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    int ticks = 0;
+    int last_elapsed = 0;
+    int stop_after = 10;
+};
+
+class RealWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
+        ASSERT_TRUE(platform::init());
+        log_path = dir.path() + "/game.log";
+        game_log().open(log_path);
+    }
+    void TearDown() override {
+        game_log().open("/dev/null");
+        platform::shutdown();
+    }
+    TempDir dir;
+    std::string log_path;
+};
+
+TEST_F(RealWindow, TimerDrivesFixedTicksThroughTheMessageLoop) {
+    GameApp app;
+    AppWindow window("Quarrik", app);
+    window.create_window("Quarrik", 0, 0, 400, 300);
+    window.set_active(true);
+    CountingScreen screen;
+    window.push_screen(&screen);
+    const auto start = std::chrono::steady_clock::now();
+    window.run_message_loop();
+    const auto spent = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(screen.ticks, 10);
+    EXPECT_EQ(screen.last_elapsed, 30);
+    // Ten 30 ms ticks cannot arrive in much less than 270 ms.
+    EXPECT_GE(std::chrono::duration_cast<std::chrono::milliseconds>(spent).count(), 250);
+    window.destroy_window();
+}
+
+// While a tick is being handled the timer posts nothing, and it resumes afterwards.
+TEST_F(RealWindow, TimerPostsNothingWhileATickIsInProgress) {
+    std::atomic<bool> busy{true};
+    TickTimer timer;
+    ASSERT_TRUE(timer.start(30, &busy));
+    WindowEvents events;
+    platform::poll_events(events);
+    events.clear();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    platform::poll_events(events);
+    int ticks = 0;
+    for (const WindowEvent& e : events)
+        ticks += e.kind == WindowEventKind::tick;
+    EXPECT_EQ(ticks, 0);
+
+    busy = false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    events.clear();
+    platform::poll_events(events);
+    for (const WindowEvent& e : events)
+        ticks += e.kind == WindowEventKind::tick;
+    EXPECT_GE(ticks, 3);
+    timer.stop();
+}
+
+TEST_F(RealWindow, FullScreenAndBackRestoresTheWindowAndRecreatesTheContext) {
+    GameApp app;
+    AppWindow window("Quarrik", app);
+    int released = 0, loaded = 0;
+    window.hooks().release_resources = [&] { ++released; };
+    window.hooks().load_resources = [&] { ++loaded; };
+    window.create_window("Quarrik", 120, 80, 640, 480);
+    EXPECT_EQ(count_lines_starting(log_path, "Vendor: "), 1);
+
+    EXPECT_FALSE(window.set_fullscreen(640, 480));  // refused widths change nothing
+    EXPECT_FALSE(window.set_fullscreen(320, 240));
+    EXPECT_EQ(released, 0);
+
+    ASSERT_TRUE(window.set_fullscreen(800, 600));
+    EXPECT_EQ(window.width(), 800);
+    EXPECT_EQ(window.height(), 600);
+    EXPECT_EQ(released, 1);
+    EXPECT_EQ(loaded, 1);
+    EXPECT_EQ(count_lines_starting(log_path, "Renderer: "), 2);
+    EXPECT_TRUE(window.has_window());
+    EXPECT_NE(glGetString(GL_VERSION), nullptr);  // a current context again
+
+    ASSERT_TRUE(window.restore_display());
+    EXPECT_FALSE(window.is_fullscreen());
+    EXPECT_EQ(window.width(), 640);
+    EXPECT_EQ(window.height(), 480);
+    int left = -1, top = -1;
+    window.window_position(left, top);
+    EXPECT_EQ(left, 120);
+    EXPECT_EQ(top, 80);
+    EXPECT_EQ(released, 2);
+    EXPECT_EQ(loaded, 2);
+    EXPECT_EQ(count_lines_starting(log_path, "Vendor: "), 3);
+    window.destroy_window();
+}
+
+TEST_F(RealWindow, MinimiseStopsDrawingAndRestoreReactivatesTheTopScreen) {
+    GameApp app;
+    AppWindow window("Quarrik", app);
+    window.create_window("Quarrik", 0, 0, 320, 240);
+    struct Activations : Screen {
+        void activate() override { ++count; }
+        void draw() override { ++draws; }
+        int count = 0;
+        int draws = 0;
+    } screen;
+    window.push_screen(&screen);
+    window.minimize();
+    EXPECT_TRUE(window.is_minimized());
+    window.draw();
+    EXPECT_EQ(screen.draws, 0);
+    window.restore_from_minimized();
+    EXPECT_FALSE(window.is_minimized());
+    EXPECT_EQ(screen.count, 2);
+    window.restore_from_minimized();  // only once
+    EXPECT_EQ(screen.count, 2);
+    window.destroy_window();
+}
+
+}  // namespace
