@@ -1,0 +1,245 @@
+// quarrik-levels: proves that level files can be finished, tabulates them and draws them.
+//   quarrik-levels check [--dir DIR] [FILES]   exit 1 when any level cannot be finished
+//   quarrik-levels stats [--dir DIR] [FILES]   a table per level (Markdown)
+//   quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]
+// Without FILES the two level sets under DIR (default "assets/dat") are used.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "png_image.h"
+#include "world/level_checker.h"
+
+namespace {
+
+struct Options {
+    std::string dir = "assets/dat";
+    int cell = 4;
+    std::vector<std::string> files;
+    std::vector<std::string> rest;
+};
+
+bool parse_options(int argc, char** argv, Options& options) {
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if ((arg == "--dir" || arg == "--cell") && i + 1 < argc) {
+            if (arg == "--dir")
+                options.dir = argv[++i];
+            else
+                options.cell = std::max(1, std::atoi(argv[++i]));
+        } else if (arg.rfind("--", 0) == 0) {
+            std::fprintf(stderr, "unknown option %s\n", arg.c_str());
+            return false;
+        } else {
+            options.files.push_back(arg);
+        }
+    }
+    return true;
+}
+
+std::string level_path(const std::string& dir, int set, int level) {
+    char name[64];
+    std::snprintf(name, sizeof name, "/levels%d_full/%02d.txt", set, level);
+    return dir + name;
+}
+
+std::vector<std::string> level_files(const Options& options) {
+    if (!options.files.empty())
+        return options.files;
+    std::vector<std::string> files;
+    for (int set = 1; set <= 2; ++set)
+        for (int level = 1; level <= 75; ++level)
+            files.push_back(level_path(options.dir, set, level));
+    return files;
+}
+
+// "levels1_full/07.txt" reads as "1-07"; other names are shown as given.
+std::string short_name(const std::string& path) {
+    const size_t at = path.rfind("levels");
+    if (at != std::string::npos && path.size() >= at + 19 && path.compare(at + 7, 6, "_full/") == 0)
+        return std::string(1, path[at + 6]) + "-" + path.substr(at + 13, 2);
+    return path;
+}
+
+// One number that grows with what the player has to do: the walk, the digging, the guards in the
+// way and the gold to gather.
+int difficulty(const LevelReport& r) {
+    return r.route_length / 10 + 3 * std::max(0, r.route_digs) + 4 * r.guards + r.gold;
+}
+
+int run_check(const Options& options) {
+    int failed = 0;
+    const std::vector<std::string> files = level_files(options);
+    for (const std::string& path : files) {
+        const LevelReport report = check_level_file(path);
+        if (report.finishable) {
+            std::printf("%s: ok\n", path.c_str());
+            continue;
+        }
+        ++failed;
+        for (const std::string& problem : report.problems)
+            std::printf("%s: FAIL: %s\n", path.c_str(), problem.c_str());
+    }
+    std::printf("%zu of %zu levels can be finished\n", files.size() - failed, files.size());
+    return failed == 0 ? 0 : 1;
+}
+
+int run_stats(const Options& options) {
+    std::printf(
+        "| level | gold | guards | ladders | hidden | ropes | digs | route | difficulty |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+    int failed = 0;
+    for (const std::string& path : level_files(options)) {
+        const LevelReport r = check_level_file(path);
+        if (!r.finishable)
+            ++failed;
+        std::printf("| %s | %d | %d | %d | %d | %d | %s | %s | %s |\n", short_name(path).c_str(),
+                    r.gold, r.guards, r.ladders, r.hidden_ladders, r.ropes,
+                    r.route_digs < 0 ? "-" : std::to_string(r.route_digs).c_str(),
+                    r.route_length < 0 ? "-" : std::to_string(r.route_length).c_str(),
+                    r.finishable ? std::to_string(difficulty(r)).c_str() : "FAIL");
+    }
+    return failed == 0 ? 0 : 1;
+}
+
+uint32_t cell_colour(char c) {
+    switch (c) {
+        case 'T':
+            return 0xA84A2A;
+        case 'M':
+            return 0x7C7C88;
+        case 'U':
+            return 0xD08040;
+        case 'H':
+            return 0xE0C850;
+        case '#':
+            return 0x50D8D8;
+        case '-':
+            return 0xC8C8C8;
+        case '*':
+            return 0xFFD700;
+        case '!':
+            return 0x40FF40;
+        case '$':
+            return 0xFF40FF;
+        default:
+            return 0x141428;
+    }
+}
+
+// One cell: bricks and blocks fill it, ladders are two rails and a rung, ropes a line, gold and
+// actors a smaller square; false bricks carry a dark dot so they stand out from real ones.
+void draw_cell(RgbImage& image, int x, int y, int s, char c) {
+    const uint32_t colour = cell_colour(c);
+    switch (c) {
+        case 'T':
+        case 'M':
+        case 'U':
+            image.fill(x, y, s, s, colour);
+            if (c == 'U')
+                image.fill(x + s / 3, y + s / 3, std::max(1, s / 3), std::max(1, s / 3), 0);
+            if (c == 'T' && s >= 4)
+                image.fill(x, y + s - 1, s, 1, 0x602010);
+            break;
+        case 'H':
+        case '#':
+            image.fill(x, y, 1, s, colour);
+            image.fill(x + s - 1, y, 1, s, colour);
+            image.fill(x, y + s / 2, s, 1, colour);
+            break;
+        case '-':
+            image.fill(x, y + s / 4, s, std::max(1, s / 6), colour);
+            break;
+        case '*':
+        case '!':
+        case '$':
+            image.fill(x + s / 5, y + s / 5, s - 2 * (s / 5), s - 2 * (s / 5), colour);
+            break;
+        default:
+            break;
+    }
+}
+
+bool read_file(const std::string& path, std::string& text) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    text = bytes.str();
+    return true;
+}
+
+int run_render(const Options& options) {
+    if (options.files.empty()) {
+        std::fprintf(stderr, "render needs the output file name\n");
+        return 2;
+    }
+    Options sources = options;
+    const std::string out = sources.files.front();
+    sources.files.erase(sources.files.begin());
+    const std::vector<std::string> files = level_files(sources);
+    const int s = options.cell;
+    const int per_row = 10;
+    const int label = 5 * 2 + 4;
+    const int tile_w = 32 * s + 8, tile_h = 22 * s + label + 6;
+    const int rows = static_cast<int>((files.size() + per_row - 1) / per_row);
+    RgbImage image(per_row * tile_w + 8, rows * tile_h + 8, 0x303040);
+    for (size_t i = 0; i < files.size(); ++i) {
+        const int x0 = 8 + static_cast<int>(i % per_row) * tile_w;
+        const int y0 = 4 + static_cast<int>(i / per_row) * tile_h;
+        const LevelReport report = check_level_file(files[i]);
+        std::string name = short_name(files[i]);
+        std::string number;
+        for (char c : name)
+            if (c >= '0' && c <= '9')
+                number += c;
+        image.digits(x0, y0, number, 2, report.finishable ? 0xFFFFFF : 0xFF3030);
+        std::string text;
+        if (!read_file(files[i], text))
+            continue;
+        const int top = y0 + label;
+        image.fill(x0 - 1, top - 1, 32 * s + 2, 22 * s + 2,
+                   report.finishable ? 0x000000 : 0xFF0000);
+        for (int r = 0; r < 22; ++r) {
+            for (int c = 0; c < 32; ++c) {
+                const size_t at = static_cast<size_t>(r) * 33 + c;
+                image.fill(x0 + c * s, top + r * s, s, s, cell_colour(' '));
+                if (at < text.size())
+                    draw_cell(image, x0 + c * s, top + r * s, s, text[at]);
+            }
+        }
+    }
+    if (!image.write_png(out)) {
+        std::fprintf(stderr, "cannot write %s\n", out.c_str());
+        return 1;
+    }
+    std::printf("%s: %zu levels\n", out.c_str(), files.size());
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (argc < 2 || !parse_options(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
+                     "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n");
+        return 2;
+    }
+    const std::string command = argv[1];
+    if (command == "check")
+        return run_check(options);
+    if (command == "stats")
+        return run_stats(options);
+    if (command == "render")
+        return run_render(options);
+    std::fprintf(stderr, "unknown command %s\n", command.c_str());
+    return 2;
+}
