@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/clock.h"
+#include "storage/data_keys.h"
 
 namespace {
 
@@ -13,6 +14,17 @@ GameApp* g_app = nullptr;
 GameApp::GameApp() {
     std::srand(static_cast<unsigned>(platform::milliseconds_since_boot()));
     g_app = this;
+
+    // A missing archive is no error: every file is then looked up on disk.
+    archive.set_key(kPackKey);
+    archive.open(kArchivePath);
+
+    ParamFile params;
+    PackEntry param_text = archive.read_file("dat/param.txt");
+    params.load_memory(param_text.data.get(), param_text.size, true);
+    PackEntry layout_text = archive.read_file("mui/menu.txt");
+    layout.load_memory(layout_text.data.get(), layout_text.size, true);
+    m_skins_count = ParamFile::to_int(params.get("m_skins_count", "0"));
 }
 
 GameApp::~GameApp() {

@@ -3,6 +3,12 @@
 #include <cstdint>
 
 #include "app/keyboard_state.h"
+#include "sound/sound_bank.h"
+#include "storage/pack_archive.h"
+#include "storage/param_file.h"
+
+// Where the data archive lives, relative to the game directory.
+inline constexpr char kArchivePath[] = "data/data.pk";
 
 // The single application object: what the game owns for the whole run, reachable from
 // anywhere through game_app(). The window and its stacks live in AppWindow.
@@ -20,11 +26,15 @@ class GameApp {
     int32_t x = 0;
     int32_t y = 0;
 
+    PackArchive archive;
+    ParamFile layout;  // positions and images of screens and dialogs ("mui/menu.txt")
+    int32_t m_skins_count = 0;
     KeyboardState keyboard;
 
     int32_t back_key = 27;  // leaves the play screen for the main menu
     int32_t hide_key = 13;  // minimises the game
     bool m_autosave = true;
+    SoundBank sound;
     bool m_sound = true;
     bool m_sound_classik = true;
     int32_t m_music_volume = 3;  // 0..6; the player volume is the step x 17

@@ -37,6 +37,10 @@ int main() {
     window->draw();
     window->swap_buffers();
 
+    app.sound.init();
+    app.sound.load_effects();
+    app.sound.set_enabled(app.m_sound);
+
     const int exit_code = window->run_message_loop();
 
     window->hide();
