@@ -1,50 +1,48 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
+
+class Control;
 
 // Everything the player sees is a screen: the intro, the main menu, the play screen and every
-// dialog. The window forwards each tick and each input message to exactly one of them.
+// dialog. The window forwards each tick and each input message to exactly one of them, and a
+// screen passes them on to its controls in the order they were added.
 class Screen {
   public:
+    Screen() = default;
     virtual ~Screen() = default;
+    Screen(const Screen&) = delete;
+    Screen& operator=(const Screen&) = delete;
 
-    virtual void tick(int elapsed_ms) { (void)elapsed_ms; }
-    virtual void draw() {}
-    virtual void activate() {}
-    virtual void key_down(int virtual_key) { (void)virtual_key; }
-    virtual void char_typed(int code, int repeat) {
-        (void)code;
-        (void)repeat;
-    }
-    virtual void mouse_move(int x, int y, int buttons) {
-        (void)x;
-        (void)y;
-        (void)buttons;
-    }
-    virtual void left_button_up(int x, int y, int buttons) {
-        (void)x;
-        (void)y;
-        (void)buttons;
-    }
-    virtual void left_button_down(int x, int y, int buttons) {
-        (void)x;
-        (void)y;
-        (void)buttons;
-    }
-    virtual void right_button_up(int x, int y, int buttons) {
-        (void)x;
-        (void)y;
-        (void)buttons;
-    }
-    virtual void on_dialog_closed(int result, Screen* dialog) {
-        (void)result;
-        (void)dialog;
-    }
-    virtual void on_close_request() {}
+    virtual void tick(int elapsed_ms);
+    virtual void draw();
+    virtual void activate();
+    virtual void key_down(int virtual_key);
+    virtual void char_typed(int code, int repeat);
+    virtual void mouse_move(int x, int y, int buttons);
+    virtual void left_button_up(int x, int y, int buttons);
+    virtual void left_button_down(int x, int y, int buttons);
+    virtual void right_button_up(int x, int y, int buttons);
+    // A control was clicked.
+    virtual void on_control(Control* control);
+    // A dialog this screen opened has closed; the receiver owns it from now on.
+    virtual void on_dialog_closed(int result, Screen* dialog);
+    // The desktop asked to close the program (Alt+F4).
+    virtual void on_close_request();
 
-    int32_t result() const { return m_result; }
+    // The controls are not owned: the concrete screen creates and deletes them.
+    void add_control(Control* control) { m_children.push_back(control); }
     void set_result(int32_t code) { m_result = code; }
+    int32_t result() const { return m_result; }
+    bool mouse_down() const { return m_mouse_down; }
+    void set_window_drag(bool on) { m_window_drag = on; }
 
-  private:
+  protected:
+    std::vector<Control*> m_children;
     int32_t m_result = 0;
+    bool m_mouse_down = false;
+    bool m_window_drag = false;
+    int32_t m_last_cursor_x = 0;
+    int32_t m_last_cursor_y = 0;
 };
