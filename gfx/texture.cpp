@@ -1,0 +1,95 @@
+#include "gfx/texture.h"
+
+#include <cstdio>
+
+#include "gfx/gl.h"
+#include "platform/gl_current.h"
+
+Texture::~Texture() {
+    delete_gl_texture();
+}
+
+bool Texture::load_files_with_alpha(const std::string&, const std::string&, bool) {
+    return false;
+}
+
+bool Texture::load_memory_with_alpha(const unsigned char*, std::size_t, const unsigned char*,
+                                     std::size_t, bool) {
+    return false;
+}
+
+void Texture::bind() const {
+    if (has_current_gl_context()) {
+        glBindTexture(GL_TEXTURE_2D, m_texture);
+    }
+}
+
+void Texture::create(const unsigned char* pixels, int width, int height, int components,
+                     int internal_components, bool mip, bool repeat) {
+    release();
+    m_width = width;
+    m_height = height;
+    m_components = components;
+    if (!has_current_gl_context()) {
+        return;
+    }
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    m_texture = name;
+    glBindTexture(GL_TEXTURE_2D, name);
+    // Rows are tightly packed; RGB rows of odd widths are not 4-byte aligned.
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    const GLenum format = components == 4 ? GL_RGBA : GL_RGB;
+    const GLint internal = internal_components == 4 ? GL_RGBA : GL_RGB;
+    const GLint wrap = repeat ? GL_REPEAT : GL_CLAMP_TO_EDGE;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (mip) {
+        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
+        // Scales to power-of-two sides, so any image size is fine here.
+        gluBuild2DMipmaps(GL_TEXTURE_2D, internal, width, height, format, GL_UNSIGNED_BYTE, pixels);
+    } else {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        glTexImage2D(GL_TEXTURE_2D, 0, internal, width, height, 0, format, GL_UNSIGNED_BYTE,
+                     pixels);
+    }
+}
+
+void Texture::delete_gl_texture() {
+    if (m_texture != 0) {
+        if (has_current_gl_context()) {
+            GLuint name = m_texture;
+            glDeleteTextures(1, &name);
+        }
+        m_texture = 0;
+    }
+}
+
+void Texture::clear() {
+    release();
+    m_width = 0;
+    m_height = 0;
+    m_components = 0;
+}
+
+bool read_disk_file(const std::string& path, std::vector<unsigned char>& out) {
+    out.clear();
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) {
+        return false;
+    }
+    bool ok = std::fseek(f, 0, SEEK_END) == 0;
+    const long size = ok ? std::ftell(f) : -1;
+    ok = ok && size >= 0 && std::fseek(f, 0, SEEK_SET) == 0;
+    if (ok) {
+        out.resize(static_cast<std::size_t>(size));
+        ok = out.empty() || std::fread(out.data(), 1, out.size(), f) == out.size();
+    }
+    std::fclose(f);
+    if (!ok) {
+        out.clear();
+    }
+    return ok;
+}

@@ -1,0 +1,30 @@
+#include "gfx/view.h"
+
+#include "gfx/gl.h"
+#include "platform/gl_current.h"
+
+void View::setup_ortho(int client_width, int client_height) const {
+    if (!has_current_gl_context()) {
+        return;
+    }
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_TEXTURE_2D);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glViewport(0, 0, client_width, client_height);
+    glDisable(GL_LIGHTING);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    // Bottom is the screen height and top 0, so logical y grows downwards.
+    glOrtho(0.0, m_screen_width, m_screen_height, 0.0, -50.0, 50.0);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void View::apply_view() const {
+    if (!has_current_gl_context()) {
+        return;
+    }
+    glTranslatef(m_pos_x, m_pos_y, m_pos_z);
+    glScalef(m_scale, m_scale, m_scale);
+    glRotatef(m_rot_z, 0.0f, 0.0f, 1.0f);
+}
