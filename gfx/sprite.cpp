@@ -1,0 +1,189 @@
+#include "gfx/sprite.h"
+
+#include <algorithm>
+
+#include "app/game_log.h"
+#include "gfx/gl.h"
+#include "gfx/jpeg_texture.h"
+#include "gfx/tga_texture.h"
+#include "platform/gl_current.h"
+#include "storage/pack_archive.h"
+#include "storage/param_file.h"
+
+namespace {
+
+bool names_tga(const std::string& name) {
+    return !name.empty() && (name.back() == 'a' || name.back() == 'A');
+}
+
+const unsigned char* bytes_of(const PackEntry& entry) {
+    return entry.data.get();
+}
+
+}  // namespace
+
+Sprite::Sprite(const Sprite& other) {
+    *this = other;
+}
+
+Sprite& Sprite::operator=(const Sprite& other) {
+    if (this == &other) {
+        return *this;
+    }
+    m_pos = other.m_pos;
+    m_pos2 = other.m_pos2;
+    m_archive = other.m_archive;
+    m_groups = other.m_groups;
+    m_frames = other.m_frames;
+    m_frame_width = other.m_frame_width;
+    m_frame_height = other.m_frame_height;
+    m_frame = other.m_frame;
+    m_group = other.m_group;
+    m_visible = other.m_visible;
+    m_blend = other.m_blend;
+    m_flip = other.m_flip;
+    m_reverse = other.m_reverse;
+    m_clock = other.m_clock;
+    m_frame_time = other.m_frame_time;
+    m_texture = other.m_texture;
+    m_owns_texture = false;
+    return *this;
+}
+
+bool Sprite::load_file(const PackArchive& archive, const std::string& spr_path, bool repeat,
+                       bool mip) {
+    const PackEntry spr = archive.read_file(spr_path);
+    return load(archive, bytes_of(spr), spr.size, repeat, mip);
+}
+
+bool Sprite::load(const PackArchive& archive, const unsigned char* data, std::size_t size,
+                  bool repeat, bool mip) {
+    release();
+    m_archive = &archive;
+    ParamFile spr;
+    if (data && size > 0) {
+        spr.load_memory(data, size, true);
+    }
+    const std::string file_name = spr.get("file_name", "0");
+    const std::string file_alpha = spr.get("file_alpha", "0");
+    // A grid of no rows or columns would divide by zero below and in the clock.
+    m_groups = std::max(1, ParamFile::to_int(spr.get("groups", "1")));
+    m_frames = std::max(1, ParamFile::to_int(spr.get("frames", "1")));
+
+    const PackEntry image = archive.read_file(file_name);
+    bool loaded = false;
+    if (names_tga(file_name)) {
+        // The texture object is kept across reloads so copies see the new sheet; only a sheet
+        // of the other format needs a new one.
+        if (!dynamic_cast<TgaTexture*>(m_texture.get())) {
+            m_texture = std::make_shared<TgaTexture>();
+        }
+        loaded = m_texture->load_memory(bytes_of(image), image.size, repeat, mip);
+    } else {
+        if (!dynamic_cast<JpegTexture*>(m_texture.get())) {
+            m_texture = std::make_shared<JpegTexture>();
+        }
+        if (!file_alpha.empty() && file_alpha != "0") {
+            const PackEntry alpha = archive.read_file(file_alpha);
+            loaded = m_texture->load_memory_with_alpha(bytes_of(image), image.size, bytes_of(alpha),
+                                                       alpha.size, mip);
+        } else {
+            loaded = m_texture->load_memory(bytes_of(image), image.size, repeat, mip);
+        }
+    }
+    if (!loaded) {
+        game_log().write("Sprite sheet %s could not be loaded", file_name.c_str());
+    }
+    m_frame_width = static_cast<float>(m_texture->width() / m_frames);
+    m_frame_height = static_cast<float>(m_texture->height() / m_groups);
+    m_frame = 0;
+    m_group = 0;
+    m_owns_texture = true;
+    return loaded;
+}
+
+void Sprite::release() {
+    if (m_owns_texture && m_texture) {
+        m_texture->release();
+    }
+}
+
+void Sprite::advance(std::uint32_t dt) {
+    const std::uint32_t d = m_frame_time;
+    const std::uint32_t cycle = d * static_cast<std::uint32_t>(m_frames);
+    if (d == 0 || m_frames <= 0) {
+        m_frame = 0;  // no time per frame: nothing to animate
+        return;
+    }
+    if (!m_reverse) {
+        m_clock += dt;
+    } else if (dt < m_clock) {
+        m_clock -= dt;
+    } else {
+        // Stepping back past the cycle's start; a step longer than the cycle wraps as often as
+        // it needs to.
+        m_clock = cycle - (dt <= cycle ? dt : dt % cycle);
+    }
+    m_frame = static_cast<int>(m_clock / d);
+    if (m_frame >= m_frames) {
+        m_frame = 0;
+        m_clock -= cycle;
+        // Only a step longer than a whole cycle gets here still outside it.
+        m_clock %= cycle;
+    }
+}
+
+void Sprite::set_group(int group) {
+    m_group = group >= 0 && group < m_groups ? group : 0;
+}
+
+void Sprite::set_frame(int frame) {
+    if (frame >= 0 && frame < m_frames) {
+        m_frame = frame;
+        m_clock = static_cast<std::uint32_t>(frame) * m_frame_time;
+    } else {
+        m_frame = 0;
+        m_clock = 0;
+    }
+}
+
+void Sprite::draw(bool bind) const {
+    if (!m_visible || !has_current_gl_context()) {
+        return;
+    }
+    glPushMatrix();
+    if (bind && m_texture) {
+        m_texture->bind();
+    }
+    if (m_blend) {
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_BLEND);
+        glDisable(GL_ALPHA_TEST);
+    }
+    glEnable(GL_TEXTURE_2D);
+    const float frames = static_cast<float>(m_frames);
+    const float groups = static_cast<float>(m_groups);
+    const float u_left = m_frame / frames;
+    const float u_right = (m_frame + 1) / frames;
+    const float t_low = m_group / groups;
+    const float t_high = (m_group + 1) / groups;
+    const float top = m_flip ? t_high : t_low;
+    const float bottom = m_flip ? t_low : t_high;
+    const float hw = m_frame_width / 2.0f;
+    const float hh = m_frame_height / 2.0f;
+    const float x = m_pos.x, y = m_pos.y, z = m_pos.z;
+    glBegin(GL_QUADS);
+    glTexCoord2f(u_left, top);
+    glVertex3f(x - hw, y - hh, z);
+    glTexCoord2f(u_right, top);
+    glVertex3f(x + hw, y - hh, z);
+    glTexCoord2f(u_right, bottom);
+    glVertex3f(x + hw, y + hh, z);
+    glTexCoord2f(u_left, bottom);
+    glVertex3f(x - hw, y + hh, z);
+    glEnd();
+    if (m_blend) {
+        glDisable(GL_BLEND);
+    }
+    glPopMatrix();
+}
