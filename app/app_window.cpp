@@ -199,8 +199,8 @@ void AppWindow::handle_event(const WindowEvent& e) {
 
 void AppWindow::key_down(int virtual_key) {
     // F5 changes the music everywhere, and the key still goes on to the screen.
-    if (virtual_key == vk::f5 && m_hooks.next_track) {
-        m_hooks.next_track();
+    if (virtual_key == vk::f5) {
+        next_track();
     }
     if (Screen* target = input_target(top_dialog(), top_screen())) {
         target->key_down(virtual_key);

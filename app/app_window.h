@@ -32,6 +32,11 @@ class AppWindow {
     AppWindow& operator=(const AppWindow&) = delete;
 
     FrameHooks& hooks() { return m_hooks; }
+    // Skips to the next music track (F5, a new level, the play screen shown again).
+    void next_track() {
+        if (m_hooks.next_track)
+            m_hooks.next_track();
+    }
 
     // Screen and dialog stacks.
     void push_screen(Screen* screen);

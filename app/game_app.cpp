@@ -25,6 +25,7 @@ GameApp::GameApp() {
     PackEntry layout_text = archive.read_file("mui/menu.txt");
     layout.load_memory(layout_text.data.get(), layout_text.size, true);
     m_skins_count = ParamFile::to_int(params.get("m_skins_count", "0"));
+    resources = std::make_unique<ResourceSet>(archive, layout, m_skins_count);
 }
 
 GameApp::~GameApp() {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 
 #include "app/keyboard_state.h"
+#include "gfx/resource_set.h"
+#include "gfx/view.h"
 #include "sound/sound_bank.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
@@ -26,9 +29,11 @@ class GameApp {
     int32_t x = 0;
     int32_t y = 0;
 
+    View view;
     PackArchive archive;
     ParamFile layout;  // positions and images of screens and dialogs ("mui/menu.txt")
     int32_t m_skins_count = 0;
+    std::unique_ptr<ResourceSet> resources;
     KeyboardState keyboard;
 
     int32_t back_key = 27;  // leaves the play screen for the main menu
@@ -38,6 +43,9 @@ class GameApp {
     bool m_sound = true;
     bool m_sound_classik = true;
     int32_t m_music_volume = 3;  // 0..6; the player volume is the step x 17
+
+    // The game's font (empty until the resources are loaded).
+    const Font* font() const { return resources ? &resources->font() : nullptr; }
 };
 
 // The application object; valid while one exists (the program's static one, or a test's).

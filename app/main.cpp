@@ -26,6 +26,9 @@ int main() {
 
     platform::init();
     auto window = std::make_unique<AppWindow>("Quarrik", app);
+    // Every texture dies with the GL context on a display switch and is loaded again after it.
+    window->hooks().release_resources = [&app] { app.resources->release_all(); };
+    window->hooks().load_resources = [&app] { app.resources->load_all(); };
 
     int desktop_w = 0, desktop_h = 0;
     platform::desktop_size(desktop_w, desktop_h);
@@ -37,6 +40,7 @@ int main() {
     window->draw();
     window->swap_buffers();
 
+    app.resources->load_all();
     app.sound.init();
     app.sound.load_effects();
     app.sound.set_enabled(app.m_sound);
