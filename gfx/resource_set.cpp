@@ -76,17 +76,33 @@ std::vector<Texture*> ResourceSet::textures() {
     return all;
 }
 
+std::vector<Sprite*> ResourceSet::prototypes() {
+    std::vector<Sprite*> all;
+    for (SkinSprites& skin : m_skins) {
+        all.insert(all.end(), {&skin.m_brick, &skin.m_solid, &skin.m_ladder, &skin.m_rope,
+                               &skin.m_gold, &skin.m_light});
+    }
+    all.push_back(&m_player);
+    return all;
+}
+
+std::vector<const Texture*> ResourceSet::all_textures() const {
+    const std::vector<Texture*> all = const_cast<ResourceSet*>(this)->textures();
+    return std::vector<const Texture*>(all.begin(), all.end());
+}
+
+std::vector<const Sprite*> ResourceSet::all_prototypes() const {
+    const std::vector<Sprite*> all = const_cast<ResourceSet*>(this)->prototypes();
+    return std::vector<const Sprite*>(all.begin(), all.end());
+}
+
 void ResourceSet::release_all() {
     for (Texture* texture : textures()) {
         texture->release();
     }
-    for (SkinSprites& skin : m_skins) {
-        for (Sprite* s : {&skin.m_brick, &skin.m_solid, &skin.m_ladder, &skin.m_rope, &skin.m_gold,
-                          &skin.m_light}) {
-            s->release();
-        }
+    for (Sprite* sprite : prototypes()) {
+        sprite->release();
     }
-    m_player.release();
 }
 
 void ResourceSet::load_texture(Texture& texture, const std::string& path, bool repeat, bool mip) {

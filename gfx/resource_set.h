@@ -61,6 +61,10 @@ class ResourceSet {
 
     const Font& font() const { return m_font; }
 
+    // Every texture and every prototype sprite the set holds (for checks after a reload).
+    std::vector<const Texture*> all_textures() const;
+    std::vector<const Sprite*> all_prototypes() const;
+
     TgaTexture m_font_texture;
     Font m_font;
     TgaTexture m_logo;
@@ -97,8 +101,8 @@ class ResourceSet {
   private:
     void load_texture(Texture& texture, const std::string& path, bool repeat, bool mip);
     void load_sprite(Sprite& sprite, const std::string& path, bool mip);
-    // Every texture the set holds, for release_all.
     std::vector<Texture*> textures();
+    std::vector<Sprite*> prototypes();
 
     const PackArchive& m_archive;
     ParamFile& m_layout;
