@@ -148,7 +148,8 @@ void Sprite::set_frame(int frame) {
 }
 
 void Sprite::draw(bool bind) const {
-    if (!m_visible || !has_current_gl_context()) {
+    // A sheet that failed to load shows nothing (texture name 0 would draw a plain quad).
+    if (!m_visible || !m_texture || m_texture->gl_name() == 0 || !has_current_gl_context()) {
         return;
     }
     glPushMatrix();

@@ -38,7 +38,10 @@ class Sprite {
     bool load_file(const PackArchive& archive, const std::string& spr_path, bool repeat, bool mip);
 
     // Draws the current frame centred on m_pos; with `bind` false the caller has bound the
-    // sheet already (many copies of one sheet).
+    // sheet already (many copies of one sheet). Group 0 is the lowest row of the sheet as the
+    // picture is seen, frame 0 its leftmost column. The upper edge of the quad takes the cell's
+    // lower texture edge, so a cell shows upright only with m_flip set (without it, upside
+    // down); sheets are drawn with that in mind.
     void draw(bool bind = true) const;
     // Moves the animation clock by dt, backwards when m_reverse is set.
     void advance(std::uint32_t dt);

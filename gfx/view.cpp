@@ -20,6 +20,17 @@ void View::setup_ortho(int client_width, int client_height) const {
     glMatrixMode(GL_MODELVIEW);
 }
 
+void View::begin_play_frame(int client_width, int client_height) const {
+    if (!has_current_gl_context()) {
+        return;
+    }
+    setup_ortho(client_width, client_height);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_DEPTH_TEST);
+}
+
 void View::apply_view() const {
     if (!has_current_gl_context()) {
         return;

@@ -15,6 +15,9 @@ struct View {
     // sets the render state the primitives rely on. Leaves the model-view matrix current
     // without resetting it.
     void setup_ortho(int client_width, int client_height) const;
+    // Frame start of the play screen: setup_ortho, then a black clear of colour and depth,
+    // alpha test off, depth test on.
+    void begin_play_frame(int client_width, int client_height) const;
     // Multiplies the playfield transform onto the model-view matrix: translate, scale, rotate.
     void apply_view() const;
 };

@@ -234,6 +234,16 @@ TEST_F(GfxDisplay, SpriteShowsItsCellAndFlips) {
             << "group " << c.group << " frame " << c.frame;
         EXPECT_TRUE(near_colour(gl.pixel(250, 300), 255, 255, 255, 0));  // outside the quad
     }
+    // A sheet that failed to load shows nothing, not a plain quad.
+    Sprite missing;
+    EXPECT_FALSE(missing.load(archive, reinterpret_cast<const unsigned char*>("file_name x.tga"),
+                              15, false, false));
+    missing.m_pos = {400, 300, 0};
+    missing.set_size(200, 200);
+    view.begin_play_frame(gl.width(), gl.height());
+    missing.draw();
+    EXPECT_TRUE(near_colour(gl.pixel(400, 300), 0, 0, 0, 0));
+
     // A cell with a vertical gradient: unflipped, the picture's bottom row is at the top of the
     // quad (t = 0 on the upper edge); flipped it is upright. A copy draws the same.
     Bytes gradient;
