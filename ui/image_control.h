@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+
+#include "ui/control.h"
+
+class Screen;
+class Texture;
+
+// Top-left corner of a control in its screen's coordinates. z is kept but drawing uses 0.
+struct ControlPosition {
+    float x = 0.0f;
+    float y = 0.0f;
+    float z = 0.0f;
+};
+
+// What every image control shares: the screen it reports to, one texture holding all of its
+// looks as equal horizontal bands, a position, a size and the band shown now (from 1).
+class ImageControl : public Control {
+  public:
+    ImageControl(Screen* owner, const Texture* image, ControlPosition position, float width,
+                 float height);
+
+    void set_position(float x, float y) { m_position = {x, y, 0.0f}; }
+    // Both ends inclusive, against the size of the last drawn frame.
+    bool inside(int x, int y) const;
+
+    const ControlPosition& position() const { return m_position; }
+    float width() const { return m_width; }
+    float height() const { return m_height; }
+    int32_t state() const { return m_state; }
+    const Texture* image() const { return m_image; }
+
+  protected:
+    // The image decides the size: its width, and the height of one of `bands` bands.
+    void size_from_image(int bands);
+    // The band of the current state on one quad, blended. With `textured` false the quad is
+    // drawn untextured (an edit box without image).
+    void draw_band(int bands, bool textured) const;
+
+    Screen* m_owner;
+    const Texture* m_image;
+    ControlPosition m_position;
+    float m_width;
+    float m_height;
+    int32_t m_state = 1;
+};
