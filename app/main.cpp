@@ -5,9 +5,9 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/game_log.h"
-#include "app/startup_screen.h"
 #include "app/window_geometry.h"
 #include "platform/platform.h"
+#include "ui/menu_startup.h"
 
 namespace {
 
@@ -35,17 +35,16 @@ int main() {
     keep_on_desktop(desktop_w, desktop_h, app.m_window_width, app.m_window_height, app.x, app.y);
     window->create_window("Quarrik", app.x, app.y, app.m_window_width, app.m_window_height);
 
-    StartupScreen startup;
-    window->push_screen(&startup);
-    window->draw();
-    window->swap_buffers();
-
-    app.resources->load_all();
-    app.sound.init();
-    app.sound.load_effects();
-    app.sound.set_enabled(app.m_sound);
+    auto menu = show_intro_then_menu(*window, app, MenuPlugins{}, [&app] {
+        app.resources->load_all();
+        app.sound.init();
+        app.sound.load_effects();
+        app.sound.set_enabled(app.m_sound);
+    });
 
     const int exit_code = window->run_message_loop();
+
+    close_menu(*window, menu);
 
     window->hide();
     if (window->is_fullscreen()) {

@@ -1,0 +1,415 @@
+#include "ui/main_menu.h"
+
+#include "app/app_window.h"
+#include "app/game_app.h"
+#include "app/game_log.h"
+#include "gfx/draw.h"
+#include "gfx/gl.h"
+#include "platform/gl_current.h"
+#include "platform/key_codes.h"
+#include "platform/platform.h"
+#include "storage/data_keys.h"
+#include "storage/param_file.h"
+#include "ui/layout.h"
+
+namespace {
+
+MainMenu* g_main_menu = nullptr;
+
+constexpr char kVersion[] = "version 1.54";
+
+}  // namespace
+
+MainMenu* main_menu() {
+    return g_main_menu;
+}
+
+MainMenu::MainMenu(GameApp& app, MenuPlugins plugins) : m_app(app), m_plugins(std::move(plugins)) {
+    const ResourceSet* r = app.resources.get();
+    auto image = [r](const TgaTexture ResourceSet::*member) -> const Texture* {
+        return r ? &(r->*member) : nullptr;
+    };
+    // Added in this order: events visit the buttons in it.
+    m_zelm1_game_btn = make_button(image(&ResourceSet::m_zelm1_game_btn), "m_zelm1_game_btn");
+    m_zelm2_game_btn = make_button(image(&ResourceSet::m_zelm2_game_btn), "m_zelm2_game_btn");
+    m_continue_single_game_btn =
+        make_button(image(&ResourceSet::m_continue_single_game_btn), "m_continue_single_game_btn");
+    m_quit_game_btn = make_button(image(&ResourceSet::m_quit_game_btn), "m_quit_game_btn");
+    m_help_btn = make_button(image(&ResourceSet::m_help_btn), "m_help_btn");
+    m_mm_top7_1_btn = make_button(image(&ResourceSet::m_top7_btn), "m_mm_top7_1_btn");
+    m_mm_top7_2_btn = make_button(image(&ResourceSet::m_top7_btn2), "m_mm_top7_2_btn");
+    m_options_btn = make_button(image(&ResourceSet::m_options_btn), "m_options_btn");
+    m_logo = std::make_unique<Button>(this, image(&ResourceSet::m_logo));
+    m_logo->set_position(88.0f, 449.0f);
+    add_control(m_logo.get());
+    m_play_custom_btn = make_button(image(&ResourceSet::m_play_custom_btn), "m_play_custom_btn");
+    m_mm_fullscreen_btn = make_button(image(&ResourceSet::m_fullscreen_btn), "m_mm_fullscreen_btn");
+    m_mini_btn = make_button(image(&ResourceSet::m_mini_btn), "m_mini_btn");
+    m_continue_single_game_btn->set_visible(false);
+    m_window_drag = true;
+    if (!m_plugins.request_close) {
+        m_plugins.request_close = platform::post_close;
+    }
+    g_main_menu = this;
+}
+
+MainMenu::~MainMenu() {
+    if (g_main_menu == this) {
+        g_main_menu = nullptr;
+    }
+}
+
+std::unique_ptr<Button> MainMenu::make_button(const Texture* image, const std::string& name) {
+    auto button = std::make_unique<Button>(this, image);
+    const LayoutPoint at = layout_point_int(m_app.layout, name);
+    button->set_position(at.x, at.y);
+    add_control(button.get());
+    return button;
+}
+
+Button* MainMenu::button_for(const std::string& name) {
+    const std::pair<const char*, Button*> buttons[] = {
+        {"m_zelm1_game_btn", m_zelm1_game_btn.get()},
+        {"m_zelm2_game_btn", m_zelm2_game_btn.get()},
+        {"m_continue_single_game_btn", m_continue_single_game_btn.get()},
+        {"m_quit_game_btn", m_quit_game_btn.get()},
+        {"m_help_btn", m_help_btn.get()},
+        {"m_mm_top7_1_btn", m_mm_top7_1_btn.get()},
+        {"m_mm_top7_2_btn", m_mm_top7_2_btn.get()},
+        {"m_options_btn", m_options_btn.get()},
+        {"logo", m_logo.get()},
+        {"m_play_custom_btn", m_play_custom_btn.get()},
+        {"m_mm_fullscreen_btn", m_mm_fullscreen_btn.get()},
+        {"m_mini_btn", m_mini_btn.get()},
+    };
+    for (const auto& b : buttons) {
+        if (name == b.first) {
+            return b.second;
+        }
+    }
+    return nullptr;
+}
+
+void MainMenu::setup_ortho() const {
+    const AppWindow* window = app_window();
+    if (window) {
+        m_app.view.setup_ortho(window->width(), window->height());
+    }
+}
+
+void MainMenu::activate() {
+    m_screen_width = m_app.view.m_screen_width;
+    m_screen_height = m_app.view.m_screen_height;
+    setup_ortho();
+    const AppWindow* window = app_window();
+    m_window_drag = !(window && window->is_fullscreen());
+    Screen::activate();
+    if (m_play_screen && m_play_screen->is_game_over()) {
+        const int score = m_play_screen->current_score();
+        // The game is gone before the dialog opens: opening it activates the menu again.
+        m_play_screen.reset();
+        std::unique_ptr<Dialog> dialog;
+        if (m_plugins.game_over_dialog) {
+            dialog = m_plugins.game_over_dialog(score, m_level_set);
+        }
+        if (dialog) {
+            m_game_over_dialog = std::move(dialog);
+            m_game_over_dialog->set_screen_size(m_screen_width, m_screen_height);
+            m_game_over_dialog->set_shade(true);
+            m_game_over_dialog->set_background(false);
+            if (AppWindow* w = app_window()) {
+                w->open_dialog(m_game_over_dialog.get());
+            }
+        } else {
+            game_log().write("Game over with %d points (no game over dialog yet)", score);
+        }
+        if (AppWindow* w = app_window()) {
+            w->next_track();
+        }
+    }
+}
+
+void MainMenu::draw() {
+    m_continue_single_game_btn->set_visible(m_play_screen != nullptr);
+    const bool gl = has_current_gl_context();
+    if (gl) {
+        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glPushMatrix();
+        glEnable(GL_TEXTURE_2D);
+    }
+    const ResourceSet* r = m_app.resources.get();
+    if (r) {
+        draw_fullscreen_image(r->m_main_wnd);
+        r->font().draw_text(kVersion, 15.0f, 680.0f, 520.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+    }
+    m_banner.step();
+    if (r) {
+        m_banner.draw(r->font());
+    }
+    Screen::draw();
+    if (gl) {
+        glPopMatrix();
+    }
+}
+
+void MainMenu::key_down(int virtual_key) {
+    if (virtual_key == m_app.back_key) {
+        on_control(m_quit_game_btn.get());
+    } else if (virtual_key == m_app.hide_key) {
+        AppWindow* window = app_window();
+        if (window) {
+            if (window->is_fullscreen()) {
+                toggle_fullscreen();
+            }
+            window->minimize();
+        }
+    }
+    Screen::key_down(virtual_key);
+}
+
+void MainMenu::to_virtual(int x, int y, int& vx, int& vy) const {
+    vx = x;
+    vy = y;
+    const AppWindow* window = app_window();
+    if (window && window->width() > 0 && window->height() > 0 && m_screen_width > 0 &&
+        m_screen_height > 0) {
+        vx = static_cast<int>(x / (static_cast<double>(window->width()) / m_screen_width));
+        vy = static_cast<int>(y / (static_cast<double>(window->height()) / m_screen_height));
+    }
+}
+
+void MainMenu::mouse_move(int x, int y, int buttons) {
+    int vx = 0, vy = 0;
+    to_virtual(x, y, vx, vy);
+    Screen::mouse_move(vx, vy, buttons);
+}
+
+void MainMenu::left_button_up(int x, int y, int buttons) {
+    int vx = 0, vy = 0;
+    to_virtual(x, y, vx, vy);
+    Screen::left_button_up(vx, vy, buttons);
+}
+
+void MainMenu::left_button_down(int x, int y, int buttons) {
+    int vx = 0, vy = 0;
+    to_virtual(x, y, vx, vy);
+    Screen::left_button_down(vx, vy, buttons);
+}
+
+void MainMenu::on_control(Control* control) {
+    Screen::on_control(control);
+    AppWindow* window = app_window();
+    if (control == m_zelm1_game_btn.get() || control == m_zelm2_game_btn.get()) {
+        m_level_set = control == m_zelm1_game_btn.get() ? 0 : 1;
+        if (m_play_screen) {
+            open_new_game_dialog();
+        } else {
+            start_new_game();
+        }
+    } else if (control == m_continue_single_game_btn.get()) {
+        // The button can still be hit in the frame after the game went away.
+        if (m_play_screen && window) {
+            window->push_screen(m_play_screen.get());
+        }
+    } else if (control == m_quit_game_btn.get()) {
+        on_close_request();
+    } else if (control == m_help_btn.get()) {
+        open_help_dialog();
+    } else if (control == m_mm_top7_1_btn.get()) {
+        open_top7_dialog(0);
+    } else if (control == m_mm_top7_2_btn.get()) {
+        open_top7_dialog(1);
+    } else if (control == m_options_btn.get()) {
+        open_options_dialog();
+    } else if (control == m_play_custom_btn.get()) {
+        open_custom_game_dialog();
+    } else if (control == m_mm_fullscreen_btn.get()) {
+        toggle_fullscreen();
+    } else if (control == m_mini_btn.get()) {
+        if (window) {
+            window->minimize();
+        }
+    }
+}
+
+void MainMenu::toggle_fullscreen() {
+    AppWindow* window = app_window();
+    if (!window) {
+        return;
+    }
+    if (!window->is_fullscreen()) {
+        // A failed switch leaves the window as it was, drag included.
+        // The window may also come back as a plain window when the display refuses the mode.
+        if (window->set_fullscreen(m_screen_width, m_screen_height) && window->is_fullscreen()) {
+            m_window_drag = false;
+            setup_ortho();
+        }
+    } else {
+        window->restore_display();
+        m_window_drag = true;
+        setup_ortho();
+    }
+}
+
+void MainMenu::on_close_request() {
+    if (m_plugins.request_close) {
+        m_plugins.request_close();
+    }
+}
+
+void MainMenu::show_dialog(std::unique_ptr<Dialog>& slot, std::unique_ptr<Dialog> dialog,
+                           const char* rect_prefix) {
+    if (!dialog) {
+        return;
+    }
+    slot = std::move(dialog);
+    slot->set_screen_size(m_screen_width, m_screen_height);
+    slot->set_shade(false);
+    slot->set_background(true);
+    if (rect_prefix) {
+        // Read at every opening, so the layout file alone places the dialog.
+        const LayoutRect rect = layout_rect(m_app.layout, rect_prefix);
+        slot->set_position(rect.x, rect.y);
+        slot->set_size(rect.width, rect.height);
+    }
+    if (AppWindow* window = app_window()) {
+        window->open_dialog(slot.get());
+    }
+}
+
+namespace {
+
+std::unique_ptr<Dialog> make_dialog(const std::function<std::unique_ptr<Dialog>()>& factory,
+                                    const char* what) {
+    if (!factory) {
+        game_log().write("The %s dialog is not available", what);
+        return nullptr;
+    }
+    return factory();
+}
+
+}  // namespace
+
+void MainMenu::open_new_game_dialog() {
+    show_dialog(m_new_game_dialog, make_dialog(m_plugins.new_game_dialog, "new game"), "m_nd_");
+}
+
+void MainMenu::open_custom_game_dialog() {
+    show_dialog(m_custom_game_dialog, make_dialog(m_plugins.custom_game_dialog, "custom game"),
+                "m_cgd_");
+}
+
+void MainMenu::open_options_dialog() {
+    show_dialog(m_options_dialog, make_dialog(m_plugins.options_dialog, "options"), "m_od_");
+}
+
+void MainMenu::open_help_dialog() {
+    show_dialog(m_help_dialog, make_dialog(m_plugins.help_dialog, "help"), "m_hd_");
+}
+
+void MainMenu::open_top7_dialog(int table) {
+    if (!m_plugins.top7_dialog) {
+        game_log().write("The Top 7 dialog is not available");
+        return;
+    }
+    show_dialog(m_top7_dialog, m_plugins.top7_dialog(table), nullptr);
+}
+
+void MainMenu::open_game_over_dialog(int score) {
+    if (!m_plugins.game_over_dialog) {
+        game_log().write("The game over dialog is not available");
+        return;
+    }
+    show_dialog(m_game_over_dialog, m_plugins.game_over_dialog(score, m_level_set), nullptr);
+    if (m_game_over_dialog) {
+        m_game_over_dialog->set_shade(true);
+        m_game_over_dialog->set_background(false);
+    }
+}
+
+void MainMenu::start_new_game() {
+    // The old game goes first: a game saves itself as it starts levels, and must not find the
+    // old one in its place.
+    m_play_screen.reset();
+    if (!m_plugins.create_game) {
+        game_log().write("No game can be started yet");
+        return;
+    }
+    m_play_screen = m_plugins.create_game(m_level_set);
+    if (m_play_screen) {
+        if (AppWindow* window = app_window()) {
+            window->push_screen(m_play_screen.get());
+        }
+    }
+}
+
+void MainMenu::set_game(std::unique_ptr<GameScreen> game, int level_set) {
+    m_play_screen = std::move(game);
+    m_level_set = level_set;
+}
+
+void MainMenu::on_dialog_closed(int result, Screen* dialog) {
+    std::unique_ptr<Dialog>* slots[] = {&m_game_over_dialog, &m_help_dialog,
+                                        &m_top7_dialog,      &m_options_dialog,
+                                        &m_new_game_dialog,  &m_custom_game_dialog};
+    std::unique_ptr<Dialog>* slot = nullptr;
+    for (std::unique_ptr<Dialog>* s : slots) {
+        if (s->get() == dialog && dialog) {
+            slot = s;
+        }
+    }
+    if (!slot) {
+        return;  // not one of ours
+    }
+    slot->reset();
+    AppWindow* window = app_window();
+    if (slot == &m_new_game_dialog) {
+        if (result == 0) {
+            start_new_game();
+        }
+    } else if (slot == &m_custom_game_dialog) {
+        if (result == 0 && m_plugins.create_game) {
+            m_play_screen.reset();
+            m_play_screen = m_plugins.create_game(-1);
+            if (m_play_screen) {
+                m_play_screen->start_custom();
+                m_level_set = m_play_screen->level_set();
+                if (window) {
+                    window->push_screen(m_play_screen.get());
+                }
+            }
+        }
+    } else if (slot == &m_options_dialog) {
+        if (m_play_screen) {
+            m_play_screen->refresh_graphics();
+        }
+    }
+}
+
+void MainMenu::save_game() {
+    if (!m_play_screen || !m_app.m_autosave) {
+        return;
+    }
+    ParamFile file;
+    file.set("m_game_kind", m_play_screen->level_set() == 0 ? "0" : "1");
+    m_play_screen->save(file);
+    file.save(m_plugins.save_path, kSavedGameKey);
+}
+
+void MainMenu::restore_game() {
+    ParamFile file;
+    if (!file.load_file(m_plugins.save_path, true, kSavedGameKey)) {
+        return;
+    }
+    if (!m_plugins.create_game) {
+        game_log().write("A saved game was found but no game can be created yet");
+        return;
+    }
+    const int level_set = ParamFile::to_int(file.get("m_game_kind", "0")) == 0 ? 0 : 1;
+    m_level_set = level_set;
+    m_play_screen = m_plugins.create_game(level_set);
+    if (m_play_screen) {
+        m_play_screen->restore(file);
+    }
+}

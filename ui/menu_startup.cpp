@@ -1,0 +1,34 @@
+#include "ui/menu_startup.h"
+
+#include "app/app_window.h"
+#include "app/game_app.h"
+#include "ui/intro_screen.h"
+
+std::unique_ptr<MainMenu> show_intro_then_menu(AppWindow& window, GameApp& app, MenuPlugins plugins,
+                                               const std::function<void()>& load) {
+    auto intro = std::make_unique<IntroScreen>(app.archive, app.view);
+    window.push_screen(intro.get());
+    window.draw();
+    window.swap_buffers();
+
+    if (load) {
+        load();
+    }
+
+    // Built after the load: the buttons take their images from the loaded resources.
+    auto menu = std::make_unique<MainMenu>(app, std::move(plugins));
+    window.remove_screen(intro.get());
+    window.push_screen(menu.get());
+    intro.reset();
+    menu->restore_game();
+    return menu;
+}
+
+void close_menu(AppWindow& window, std::unique_ptr<MainMenu>& menu) {
+    if (!menu) {
+        return;
+    }
+    menu->save_game();
+    window.remove_screen(menu.get());
+    menu.reset();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+class Font;
+
+// The publisher's two lines on the main menu: they drift towards each other, flash red where
+// they meet, and bounce apart. Its speeds are drawn from rand() on the first frame and each
+// time a line turns back at its limit.
+class PublisherBanner {
+  public:
+    static constexpr const char* kLineA = "Published by";
+    static constexpr const char* kLineB = "Velmora";
+
+    // One frame of movement (the menu draws once per tick).
+    void step();
+    void draw(const Font& font) const;
+
+    float line_a_y() const { return m_y_a; }
+    float line_b_y() const { return m_y_b; }
+    float speed_a() const { return m_v_a; }
+    float speed_b() const { return m_v_b; }
+    float flash_alpha() const { return m_flash_alpha; }
+    float flash_size() const { return m_flash_size; }
+    bool flashing() const { return m_flash_alpha > 0.0f; }
+
+  private:
+    static float new_speed_a();
+    static float new_speed_b();
+
+    bool m_started = false;
+    float m_y_a = 100.0f;
+    float m_y_b = 480.0f;
+    float m_v_a = 0.0f;
+    float m_v_b = 0.0f;
+    float m_flash_alpha = 0.0f;
+    float m_flash_size = 40.0f;
+    float m_flash_a = 0.0f;
+    float m_flash_b = 0.0f;
+};
