@@ -1,0 +1,22 @@
+# Pictures, sprite files, font, layout and help text of the data archive, drawn by quarrik-gen
+# from the sources in tools/gen. The command runs only when those sources change (the stamp
+# records the last run); files whose content did not change keep their old times.
+set(QUARRIK_VISUAL_DIR ${CMAKE_BINARY_DIR}/generated/pack)
+set(QUARRIK_VISUAL_STAMP ${CMAKE_BINARY_DIR}/generated/visual.stamp)
+set(QUARRIK_CONTACT_SHEET ${CMAKE_BINARY_DIR}/generated/contact_sheet.png)
+file(GLOB QUARRIK_VISUAL_SOURCES CONFIGURE_DEPENDS
+     ${CMAKE_SOURCE_DIR}/tools/gen/*.cpp ${CMAKE_SOURCE_DIR}/tools/gen/*.h)
+
+# Naming the tool target in COMMAND orders the build (the tool is built first) without
+# making every relink of the tool, e.g. after a change in the game library, redraw the data.
+add_custom_command(
+    OUTPUT ${QUARRIK_VISUAL_STAMP}
+    COMMAND quarrik-gen ${QUARRIK_VISUAL_DIR} --contact-sheet ${QUARRIK_CONTACT_SHEET}
+    COMMAND ${CMAKE_COMMAND} -E touch ${QUARRIK_VISUAL_STAMP}
+    DEPENDS ${QUARRIK_VISUAL_SOURCES}
+    COMMENT "Drawing the game's pictures, sprites, font and menus"
+    VERBATIM)
+add_custom_target(visual_assets ALL DEPENDS ${QUARRIK_VISUAL_STAMP})
+
+list(APPEND QUARRIK_PACK_DIRS ${QUARRIK_VISUAL_DIR})
+list(APPEND QUARRIK_PACK_DEPENDS ${QUARRIK_VISUAL_STAMP})

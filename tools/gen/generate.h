@@ -1,0 +1,13 @@
+#pragma once
+
+#include "contact_sheet.h"
+#include "image_io.h"
+#include "text.h"
+
+// The groups of files the generator writes.
+void generate_backgrounds(OutputTree& out, ContactSheet& review);
+void generate_interface(OutputTree& out, ContactSheet& review, Fonts& fonts);
+void generate_texts(OutputTree& out);
+
+// A full-screen picture designed at its display size and stored at a power-of-two size.
+Bytes encode_screen_jpeg(const Canvas& design, int texture_width, int texture_height);

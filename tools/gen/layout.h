@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Sizes of the control pictures (one band) and the places of every control, shared by the
+// pictures that paint labels next to controls and by the layout file "mui/menu.txt".
+namespace layout {
+
+struct Size {
+    int w, h;
+};
+
+constexpr Size kMainButton = {192, 42};
+constexpr Size kSmallButton = {128, 32};
+constexpr Size kDialogButton = {128, 42};
+constexpr Size kLogo = {256, 80};
+constexpr Size kScrollArrow = {48, 48};
+constexpr Size kSkinArrow = {36, 36};
+constexpr Size kTick = {32, 32};  // check box and radio button
+constexpr Size kLevelBox = {128, 48};
+constexpr Size kNameBox = {384, 52};
+constexpr Size kKeyReader = {256, 34};
+
+struct Rect {
+    int x, y, w, h;
+};
+
+// Main menu columns.
+constexpr int kColumn1 = 20;
+constexpr int kColumn2 = 220;
+constexpr int kRow0 = 150;
+constexpr int kRowStep = 52;
+constexpr int kLogoX = 88;  // where the menu puts the publisher logo
+constexpr int kLogoY = 449;
+
+constexpr Rect kNewGame = {200, 190, 400, 220};
+constexpr Rect kCustom = {190, 110, 420, 380};
+constexpr Rect kHelp = {10, 8, 780, 584};
+constexpr Rect kOptions = {25, 12, 750, 576};
+
+// Options dialog, in its own coordinates.
+constexpr int kOptTickX = 30;
+constexpr int kOptAutosaveY = 80;
+constexpr int kOptSoundY = 118;
+constexpr int kOptClassicY = 156;
+constexpr int kOptSkinY = 204;
+constexpr int kOptSkinDownX = 96;
+constexpr int kOptPreviewX = 162;
+constexpr int kOptSkinUpX = 300;
+constexpr int kOptKeysX = 140;
+constexpr int kOptKeysY = 262;
+constexpr int kOptKeyStep = 38;
+constexpr int kOptVolumeX = 150;  // fixed by the dialog: box i at (150 + 35 i, 495)
+constexpr int kOptVolumeY = 495;
+constexpr int kOptVolumeStep = 35;
+
+// One key of the layout file and its value.
+struct Entry {
+    std::string key;
+    std::string value;
+};
+
+// Every key of the layout file, in a readable order.
+std::vector<Entry> entries();
+// The file text, with comments.
+std::string menu_text();
+
+}  // namespace layout
