@@ -69,9 +69,9 @@ std::vector<Entry> entries() {
 
     // Custom game.
     pos(e, "m_cgd_game_type1_radio", 30, 96);
-    pos(e, "m_cgd_game_type2_radio", 220, 96);
+    pos(e, "m_cgd_game_type2_radio", 256, 96);
     pos(e, "m_cgd_game_kind1_radio", 30, 148);
-    pos(e, "m_cgd_game_kind2_radio", 220, 148);
+    pos(e, "m_cgd_game_kind2_radio", 256, 148);
     pos(e, "m_cgd_level_num", 30, 238);
     pos(e, "m_cgd_ok_btn", 56, 312);
     pos(e, "m_cgd_cancel_btn", kCustom.w - 56 - kDialogButton.w, 312);

@@ -34,10 +34,10 @@ constexpr int kRowStep = 52;
 constexpr int kLogoX = 88;  // where the menu puts the publisher logo
 constexpr int kLogoY = 449;
 
-constexpr Rect kNewGame = {200, 190, 400, 220};
-constexpr Rect kCustom = {190, 110, 420, 380};
+constexpr Rect kNewGame = {160, 190, 480, 220};
+constexpr Rect kCustom = {160, 110, 480, 380};
 constexpr Rect kHelp = {10, 8, 780, 584};
-constexpr Rect kOptions = {25, 12, 750, 576};
+constexpr Rect kOptions = {10, 12, 780, 576};
 
 // Options dialog, in its own coordinates.
 constexpr int kOptTickX = 30;
