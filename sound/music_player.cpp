@@ -84,12 +84,16 @@ void MusicPlayer::free_module() {
 }
 
 void MusicPlayer::next_track() {
+    start_next(true);
+}
+
+void MusicPlayer::start_next(bool cut) {
     if (m_tracks.empty()) {
         return;
     }
     m_current = m_current + 1 >= static_cast<int32_t>(m_tracks.size()) ? 0 : m_current + 1;
     free_module();
-    if (m_output) {
+    if (cut && m_output) {
         m_output->drop_music();
     }
     if (m_library) {
@@ -132,7 +136,7 @@ void MusicPlayer::set_volume(int v) {
     if (v == 0) {
         stop();
     } else if (!is_playing()) {
-        next_track();
+        start_next(false);
     }
 }
 
@@ -156,8 +160,11 @@ void MusicPlayer::update() {
         return;
     }
     if (!is_playing()) {
-        next_track();  // the song has ended
-        return;
+        // The song has ended: its last queued moments still play out before the next one.
+        start_next(false);
+        if (!is_playing()) {
+            return;
+        }
     }
     int wanted = m_output ? m_output->music_frames_wanted() : -1;
     const bool heard = wanted >= 0;
@@ -167,8 +174,14 @@ void MusicPlayer::update() {
     if (wanted == 0) {
         return;
     }
+    // Mixed in slices so that a song's end is caught within a few milliseconds, not after
+    // the whole block has rung on past it.
+    constexpr int slice = mix_rate / 100;
     m_scratch.resize(static_cast<size_t>(wanted) * 2);
-    const int made = render(m_scratch.data(), wanted);
+    int made = 0;
+    while (made < wanted && is_playing()) {
+        made += render(m_scratch.data() + 2 * made, std::min(slice, wanted - made));
+    }
     if (heard) {
         m_output->queue_music(m_scratch.data(), made);
     }
@@ -182,7 +195,7 @@ void MusicPlayer::tick(bool minimized, int music_volume_step) {
         return;
     }
     if (!is_playing() && music_volume_step > 0) {
-        next_track();
+        start_next(false);  // nothing is playing, so nothing queued needs cutting
     }
     set_volume(music_volume_step * volume_per_step);
     update();

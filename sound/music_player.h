@@ -69,6 +69,8 @@ class MusicPlayer {
 
   private:
     void free_module();
+    // Advances the playlist; `cut` drops the music still queued (a skip rather than a song end).
+    void start_next(bool cut);
 
     std::vector<std::string> m_tracks;
     int32_t m_current = -1;

@@ -196,3 +196,36 @@ TEST(MusicPlayerLibrary, OnlyOnePlayerOwnsTheLibraryAtATime) {
 }
 
 }  // namespace
+
+namespace {
+
+// A song that ends by itself is heard to its last moment: the music still queued is not cut
+// when the next track starts, and nothing rings on past the end.
+TEST_F(MusicFixture, SongEndIsHeardWholeBeforeTheNextTrack) {
+    dir.write(MusicPlayer::track_path(0), mod_bytes::module(false, true));
+    for (int i = 1; i < MusicPlayer::track_count; ++i) {
+        dir.write(MusicPlayer::track_path(i), mod_bytes::module(false, false));
+    }
+    SoundBank bank;
+    bank.init_without_output();
+    MusicPlayer music;
+    music.init(&bank, dir.path());
+    const int per_tick = 44100 * 30 / 1000;
+    std::vector<int16_t> mix(2 * per_tick);
+    long last_sound = -1;
+    for (int t = 0; t < 100; ++t) {
+        music.tick(false, 6);
+        bank.render(mix.data(), per_tick);
+        for (int i = 0; i < per_tick; ++i) {
+            if (mix[2 * i] != 0) {
+                last_sound = static_cast<long>(t) * per_tick + i;
+            }
+        }
+    }
+    EXPECT_EQ(music.current(), 2) << "two songs of 1.28 s in 3 s";
+    // 64 rows of 20 ms = 56448 frames; allow a row either way.
+    EXPECT_GT(last_sound, 56448 - 882);
+    EXPECT_LT(last_sound, 56448 + 882);
+}
+
+}  // namespace
