@@ -2,7 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -49,10 +48,18 @@ void put_u32(std::vector<std::uint8_t>& out, std::uint32_t value) {
     }
 }
 
-std::string with_separator(std::string_view name, char from, char to) {
-    std::string out(name);
-    std::replace(out.begin(), out.end(), from, to);
-    return out;
+// Whether `stored` with every `from` read as `to` equals `asked`, byte for byte.
+bool equal_with_separator(std::string_view stored, std::string_view asked, char from, char to) {
+    if (stored.size() != asked.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        char c = stored[i] == from ? to : stored[i];
+        if (c != asked[i]) {
+            return false;
+        }
+    }
+    return true;
 }
 
 bool valid_member_name(const std::string& name) {
@@ -140,8 +147,10 @@ bool PackArchive::open(const std::string& path) {
 
 long PackArchive::find(std::string_view name) const {
     for (std::size_t i = 0; i < m_names.size(); ++i) {
-        if (with_separator(m_names[i], '/', '\\') == name ||
-            with_separator(m_names[i], '\\', '/') == name) {
+        // The plain comparison only adds names that mix both separators, which neither
+        // rewritten form can equal.
+        if (m_names[i] == name || equal_with_separator(m_names[i], name, '/', '\\') ||
+            equal_with_separator(m_names[i], name, '\\', '/')) {
             return static_cast<long>(i);
         }
     }

@@ -93,7 +93,8 @@ TEST_F(PackArchiveFiles, ReadsHandWrittenArchive) {
 
 TEST_F(PackArchiveFiles, LookupToleratesSeparatorsButNotCase) {
     std::string path =
-        dir.write("data.pk", pack_header(4) + pack_record("dat/param.txt", "slash", 'n') +
+        dir.write("data.pk", pack_header(5) + pack_record("dat/param.txt", "slash", 'n') +
+                                 pack_record("dat/s1\\g_1.spr", "mixed", 'n') +
                                  pack_record("mui\\menu.txt", "backslash", 'n') +
                                  pack_record("dat/twice.txt", "first", 'n') +
                                  pack_record("dat\\twice.txt", "second", 'n'));
@@ -108,6 +109,11 @@ TEST_F(PackArchiveFiles, LookupToleratesSeparatorsButNotCase) {
     EXPECT_EQ(pack.find("DAT/param.txt"), -1);
     EXPECT_EQ(pack.find("dat/param.tx"), -1);
     EXPECT_EQ(pack.find("/dat/param.txt"), -1);
+    // A request mixing both separators matches only a member stored with the same mix.
+    EXPECT_EQ(read_text(pack, "dat/s1\\g_1.spr"), "mixed");
+    EXPECT_EQ(read_text(pack, "dat/s1/g_1.spr"), "mixed");
+    EXPECT_EQ(pack.find("dat\\s1/g_1.spr"), -1);
+    EXPECT_EQ(pack.find("dat\\param.txt/"), -1);
 }
 
 TEST_F(PackArchiveFiles, FallsBackToLooseFiles) {
