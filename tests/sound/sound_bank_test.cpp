@@ -164,4 +164,23 @@ TEST_F(BankFixture, RealOutputUnderTheDummyDriver) {
     EXPECT_FALSE(bank.is_playing(1));
 }
 
+// With no usable audio driver at all, init fails and the bank stays silent and harmless.
+TEST_F(BankFixture, NoAudioDriverMeansSilence) {
+    write_effects();
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = before ? before : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    EXPECT_FALSE(bank.init());
+    EXPECT_FALSE(bank.is_ready());
+    EXPECT_EQ(bank.load_effects(dir.path()), 0);
+    bank.play(0, true);
+    EXPECT_FALSE(bank.is_playing(0));
+    EXPECT_EQ(bank.music_frames_wanted(), -1);
+    if (before) {
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_AUDIODRIVER");
+    }
+}
+
 }  // namespace
