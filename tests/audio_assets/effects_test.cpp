@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "audio_assets/wav_probe.h"
+#include "tools/sfx/effects.h"
+#include "tools/sfx/synth.h"
+#include "tools/sfx/wav_write.h"
+
+namespace {
+
+const char* const kFiles[12] = {"s1.wav",  "s2.wav",  "s3.wav",  "s4.wav",  "s5.wav",  "s6.wav",
+                                "s01.wav", "s02.wav", "s03.wav", "s04.wav", "s05.wav", "s06.wav"};
+
+double peak_of(const std::vector<int16_t>& s) {
+    int top = 0;
+    for (int16_t v : s)
+        top = std::max(top, std::abs(static_cast<int>(v)));
+    return top / 32767.0;
+}
+
+double rms_of(const std::vector<int16_t>& s) {
+    double sum = 0.0;
+    for (int16_t v : s)
+        sum += static_cast<double>(v) * v;
+    return s.empty() ? 0.0 : std::sqrt(sum / s.size()) / 32767.0;
+}
+
+class GeneratedEffect : public ::testing::TestWithParam<int> {};
+
+// The files the build laid into the game's data folder.
+TEST_P(GeneratedEffect, IsShortCleanNormalisedPcm) {
+    const int index = GetParam();
+    const std::string path = std::string(QUARRIK_GAME_DIR) + "/data/" + kFiles[index];
+    const WavProbe w = probe_wav(path);
+    ASSERT_TRUE(w.ok) << path;
+    EXPECT_EQ(w.format, 1);
+    EXPECT_EQ(w.channels, 1);
+    EXPECT_EQ(w.bits, 16);
+    EXPECT_TRUE(w.rate == 22050 || w.rate == 44100);
+
+    const int event = index % 6;  // dig, gold, caught, last gold, exit, extra life
+    if (event <= 1) {
+        EXPECT_LT(w.seconds(), 0.3) << "dig and gold must be short";
+    } else {
+        EXPECT_LT(w.seconds(), 2.0);
+    }
+    EXPECT_GT(w.seconds(), 0.1);
+
+    // Faded at both ends: starting or stopping the buffer must not click.
+    ASSERT_FALSE(w.samples.empty());
+    EXPECT_LE(std::abs(w.samples.front()), 330);
+    EXPECT_LE(std::abs(w.samples.back()), 330);
+
+    const double peak = peak_of(w.samples);
+    const double expected = index < 6 ? sfx::kPeak : sfx::kClassicPeak;
+    EXPECT_NEAR(peak, expected, 0.01);
+    EXPECT_GT(rms_of(w.samples), 0.05) << "should be clearly audible, not a blip of noise";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTwelve, GeneratedEffect, ::testing::Range(0, 12));
+
+TEST(EffectSets, EverySoundIsItsOwn) {
+    const std::vector<sfx::Effect> all = sfx::make_all_effects();
+    ASSERT_EQ(all.size(), 12u);
+    for (size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(all[i].file, kFiles[i]);
+        for (size_t j = i + 1; j < all.size(); ++j)
+            EXPECT_NE(all[i].samples, all[j].samples) << all[i].file << " " << all[j].file;
+    }
+    // Synthesis is deterministic: a rebuild writes identical files.
+    EXPECT_EQ(sfx::make_normal(0), all[0].samples);
+    EXPECT_EQ(sfx::make_classic(5), all[11].samples);
+}
+
+TEST(EffectFiles, WritingToAMissingFolderFails) {
+    std::string error;
+    EXPECT_FALSE(sfx::write_effects("/nonexistent-folder/for/sure", &error));
+    EXPECT_NE(error.find("s1.wav"), std::string::npos);
+}
+
+TEST(WavWriter, HeaderDescribesTheData) {
+    const std::vector<int16_t> stereo = {1, -1, 32767, -32768, 0, 5};
+    const WavProbe w = probe_wav_bytes(wav::encode_pcm16(stereo, 2, 22050));
+    ASSERT_TRUE(w.ok);
+    EXPECT_EQ(w.channels, 2);
+    EXPECT_EQ(w.rate, 22050);
+    EXPECT_EQ(w.samples, stereo);
+    EXPECT_DOUBLE_EQ(w.seconds(), 3.0 / 22050);
+}
+
+TEST(Synth, FadesEndOnSilenceAndLeaveTheMiddle) {
+    sfx::Signal s(1000, 0.5f);
+    sfx::apply_fades(s, 100.0 / sfx::kRate, 200.0 / sfx::kRate);
+    EXPECT_FLOAT_EQ(s.front(), 0.0f);
+    EXPECT_NEAR(s.back(), 0.0f, 1e-6);
+    EXPECT_FLOAT_EQ(s[500], 0.5f);
+    EXPECT_LT(s[50], 0.5f);
+    // Fades longer than the sound do not run past its ends.
+    sfx::Signal tiny(3, 1.0f);
+    sfx::apply_fades(tiny, 1.0, 1.0);
+    EXPECT_EQ(tiny.size(), 3u);
+}
+
+TEST(Synth, NormaliseScalesToThePeakAndLeavesSilenceAlone) {
+    sfx::Signal s = {0.1f, -0.25f, 0.2f};
+    sfx::normalise(s, 0.5f);
+    EXPECT_FLOAT_EQ(s[1], -0.5f);
+    EXPECT_FLOAT_EQ(s[0], 0.2f);
+    sfx::Signal quiet(10, 0.0f);
+    sfx::normalise(quiet, 0.9f);
+    for (float v : quiet)
+        EXPECT_EQ(v, 0.0f);
+    // Out-of-range values are clamped, not wrapped, on conversion.
+    const std::vector<int16_t> pcm = sfx::to_pcm16({1.5f, -1.5f});
+    EXPECT_EQ(pcm[0], 32767);
+    EXPECT_EQ(pcm[1], -32767);
+}
+
+TEST(Synth, FilterPassesLowsAndCutsHighs) {
+    auto through = [](double hz) {
+        sfx::Svf f;
+        f.set(500.0, 0.7);
+        sfx::Phasor p;
+        double top = 0.0;
+        for (int i = 0; i < sfx::kRate / 2; ++i) {
+            const float y = f.process(sfx::osc_sine(p.next(hz)));
+            if (i > sfx::kRate / 4)
+                top = std::max(top, std::fabs(static_cast<double>(y)));
+        }
+        return top;
+    };
+    EXPECT_GT(through(100.0), 0.8);
+    EXPECT_LT(through(8000.0), 0.02);
+}
+
+TEST(Synth, RoomTailDiesAwayAndStaysBounded) {
+    sfx::Signal s(100, 0.0f);
+    s[0] = 1.0f;
+    sfx::add_room(s, 0.3, 0.5f);
+    EXPECT_EQ(s.size(), 100 + sfx::frames_for(0.3));
+    float top = 0.0f, late = 0.0f;
+    for (size_t i = 1; i < s.size(); ++i) {
+        top = std::max(top, std::fabs(s[i]));
+        if (i > s.size() - 500)
+            late = std::max(late, std::fabs(s[i]));
+    }
+    EXPECT_LT(top, 1.0f);
+    EXPECT_LT(late, 0.01f);
+}
+
+TEST(Synth, BandLimitedSquareStaysInRangeWithTheRightDuty) {
+    sfx::Phasor p;
+    int high = 0;
+    const int n = sfx::kRate;
+    for (int i = 0; i < n; ++i) {
+        const double phase = p.next(441.0);
+        const float v = sfx::osc_square(phase, p.step(), 0.25);
+        ASSERT_LE(std::fabs(v), 1.5f);
+        if (v > 0.0f)
+            ++high;
+    }
+    EXPECT_NEAR(static_cast<double>(high) / n, 0.25, 0.01);
+}
+
+}  // namespace
