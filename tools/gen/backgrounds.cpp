@@ -67,9 +67,9 @@ Rgba render(const Scene& s, float x, float y) {
     Rgba c = mix(s.sky_top, s.sky_horizon, t * t);
     if (s.glow_r > 0) {
         float d = std::hypot(x - s.glow_x, y - s.glow_y) / s.glow_r;
-        c = mix(c, s.glow_colour, 0.55f * std::exp(-d * d * 2.5f));
+        c = mix(c, s.glow_colour, 0.4f * std::exp(-d * d * 2.5f));
         if (s.disc && d < 0.18f) {
-            c = mix(c, s.glow_colour, smoothstep(0.18f, 0.16f, d) * 0.7f);
+            c = mix(c, s.glow_colour, smoothstep(0.18f, 0.16f, d) * 0.35f);
         }
     }
     if (s.stars > 0) {

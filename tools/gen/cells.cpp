@@ -145,13 +145,13 @@ Canvas rope_cell(const Skin& skin) {
         return cell;
     }
     // A twisted rope: dark outline, body, and diagonal strands.
-    fill_rect(cell, -2, y0 - 4.5f, kCellPixels + 4, 9, hex(0x1a1208, 0.85f));
-    fill_rect_paint(cell, -2, y0 - 3.2f, kCellPixels + 4, 6.4f, 0, [&](float x, float y) {
-        float strand = std::fmod(x + (y - y0) * 1.3f + 64, 8.0f) / 8.0f;
+    fill_rect(cell, -2, y0 - 7, kCellPixels + 4, 14, hex(0x140e06, 0.9f));
+    fill_rect_paint(cell, -2, y0 - 5, kCellPixels + 4, 10, 0, [&](float x, float y) {
+        float strand = std::fmod(x + (y - y0) * 1.2f + 64, 10.0f) / 10.0f;
         float ridge = std::sin(strand * kPi);
-        Rgba c = mix(scaled(skin.rope, 0.65f), skin.rope_light, ridge * 0.8f);
-        float k = (y - (y0 - 3.2f)) / 6.4f;
-        return mix(c, scaled(skin.rope, 0.45f), clamp01((k - 0.6f) / 0.4f) * 0.7f);
+        Rgba c = mix(scaled(skin.rope, 0.6f), skin.rope_light, ridge * 0.85f);
+        float k = (y - (y0 - 5)) / 10;
+        return mix(c, scaled(skin.rope, 0.4f), clamp01((k - 0.6f) / 0.4f) * 0.7f);
     });
     return cell;
 }

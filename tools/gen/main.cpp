@@ -8,6 +8,7 @@
 #include "font_sheet.h"
 #include "generate.h"
 #include "image_io.h"
+#include "preview.h"
 #include "runner.h"
 #include "skins.h"
 
@@ -116,6 +117,10 @@ int main(int argc, char** argv) {
     generate_interface(out, review, fonts);
     generate_texts(out);
     if (!contact.empty()) {
+        for (size_t i = 0; i < all_skins().size(); ++i) {
+            review.add("skin " + std::to_string(i + 1) + " in play (review only)",
+                       playfield_preview(static_cast<int>(i)));
+        }
         bool changed = false;
         if (!write_if_changed(contact, encode_png(review.compose(*fonts.regular, 2200)),
                               &changed)) {

@@ -10,7 +10,7 @@ namespace {
 constexpr float kPi = 3.14159265f;
 constexpr int kDesign = 128;  // design space, four times the sheet cell
 constexpr float kGround = 117;
-constexpr float kOutline = 3.6f;
+constexpr float kOutline = 4.0f;
 
 const Rgba kInk = hex(0x171726);
 const Rgba kSkin = hex(0xffd9bd);
@@ -50,14 +50,14 @@ void limb(Canvas& c, P a, P b, P tip, float r, const Rgba& colour, const Rgba& e
 void boot(Canvas& c, P ankle, float angle, const Rgba& colour) {
     // The boot points forward (+x) from the ankle, tilted by `angle`.
     P toe = {ankle.x + std::cos(angle) * 9, ankle.y + std::sin(angle) * 9};
-    capsule(c, ankle, toe, 5.5f + kOutline, kInk);
-    capsule(c, ankle, toe, 5.5f, colour);
+    capsule(c, ankle, toe, 6.5f + kOutline, kInk);
+    capsule(c, ankle, toe, 6.5f, colour);
 }
 
 enum class View { side, front, back };
 
 void head(Canvas& c, P centre, View view, float look, bool blink, bool shout) {
-    const float r = 15;
+    const float r = 16.5f;
     fill_circle(c, centre.x, centre.y, r + kOutline, kInk);
     fill_circle(c, centre.x, centre.y, r, kSkin);
     // Helmet: the top half of a slightly larger circle with a brim.
@@ -130,8 +130,8 @@ void head(Canvas& c, P centre, View view, float look, bool blink, bool shout) {
 }
 
 void torso_side(Canvas& c, P hip, P neck) {
-    capsule(c, hip, neck, 10 + kOutline, kInk);
-    capsule(c, hip, neck, 10, kShirt);
+    capsule(c, hip, neck, 12 + kOutline, kInk);
+    capsule(c, hip, neck, 12, kShirt);
     // A shaded back and a belt.
     P back_hip = {hip.x - 5, hip.y}, back_neck = {neck.x - 5, neck.y};
     capsule(c, back_hip, back_neck, 4, kShirtShade);
@@ -141,9 +141,9 @@ void torso_side(Canvas& c, P hip, P neck) {
 
 void torso_front(Canvas& c, P hip, P neck, bool back) {
     float h = hip.y - neck.y;
-    fill_rect(c, neck.x - 13 - kOutline, neck.y - kOutline, 26 + 2 * kOutline, h + 2 * kOutline,
-              kInk, 9);
-    fill_rect_paint(c, neck.x - 13, neck.y, 26, h, 8, [=](float x, float) {
+    fill_rect(c, neck.x - 15 - kOutline, neck.y - kOutline, 30 + 2 * kOutline, h + 2 * kOutline,
+              kInk, 10);
+    fill_rect_paint(c, neck.x - 15, neck.y, 30, h, 9, [=](float x, float) {
         return mix(kShirt, kShirtShade, clamp01((x - neck.x + 2) / 14));
     });
     draw_line(c, hip.x - 12, hip.y - 3, hip.x + 12, hip.y - 3, 4, kInk);
@@ -175,7 +175,7 @@ float lowest_foot(const SidePose& p) {
     for (int i = 0; i < 2; ++i) {
         P knee = along(p.hip, p.thigh[i], 19);
         P ankle = along(knee, p.shin[i], 18);
-        low = std::max(low, ankle.y + 5.5f);
+        low = std::max(low, ankle.y + 6.5f);
     }
     return low;
 }
@@ -188,8 +188,8 @@ Canvas draw_side(const SidePose& p) {
     auto draw_leg = [&](int i, bool far) {
         P knee = along(p.hip, p.thigh[i], 19);
         P ankle = along(knee, p.shin[i], 18);
-        limb(c, p.hip, knee, ankle, 6, far ? kTrousersShade : kTrousers,
-             far ? kTrousersShade : kTrousers, 5);
+        limb(c, p.hip, knee, ankle, 7.5f, far ? kTrousersShade : kTrousers,
+             far ? kTrousersShade : kTrousers, 6.5f);
         boot(c, ankle, p.boot_angle[i], far ? scaled(kBoot, 0.8f) : kBoot);
     };
     auto draw_arm = [&](int i, bool far) {
@@ -207,7 +207,7 @@ Canvas draw_side(const SidePose& p) {
             elbow = along(shoulder, p.upper[i], 15);
             hand = along(elbow, p.fore[i], 14);
         }
-        limb(c, shoulder, elbow, hand, 4.5f, far ? kShirtShade : kShirt, kSkin, 5);
+        limb(c, shoulder, elbow, hand, 5.5f, far ? kShirtShade : kShirt, kSkin, 6);
     };
     draw_arm(1, true);
     draw_leg(1, true);
@@ -276,8 +276,8 @@ Canvas draw_front(const FrontPose& p) {
     P head_c = {neck.x, neck.y - 13};
     for (int i = 0; i < 2; ++i) {
         float side = i == 0 ? -1.0f : 1.0f;
-        P hip = {p.hip.x + side * 7, p.hip.y};
-        limb(c, hip, p.knee[i], p.foot[i], 6, i == 1 ? kTrousersShade : kTrousers, kBoot, 6.5f);
+        P hip = {p.hip.x + side * 8, p.hip.y};
+        limb(c, hip, p.knee[i], p.foot[i], 7.5f, i == 1 ? kTrousersShade : kTrousers, kBoot, 7.5f);
     }
     bool back = p.view == View::back;
     // Arms behind the body when seen from the front look wrong when raised, so they go last.
@@ -285,8 +285,8 @@ Canvas draw_front(const FrontPose& p) {
     head(c, head_c, p.view, p.look, p.blink, p.shout);
     for (int i = 0; i < 2; ++i) {
         float side = i == 0 ? -1.0f : 1.0f;
-        P shoulder = {neck.x + side * 11, neck.y + 5};
-        limb(c, shoulder, p.elbow[i], p.hand[i], 4.5f, i == 1 ? kShirtShade : kShirt, kSkin, 5);
+        P shoulder = {neck.x + side * 13, neck.y + 5};
+        limb(c, shoulder, p.elbow[i], p.hand[i], 5.5f, i == 1 ? kShirtShade : kShirt, kSkin, 6);
     }
     return c;
 }
@@ -300,9 +300,9 @@ FrontPose stand_pose(int frame) {
     for (int i = 0; i < 2; ++i) {
         float side = i == 0 ? -1.0f : 1.0f;
         p.knee[i] = {64 + side * 9, 99};
-        p.foot[i] = {64 + side * 10, kGround - 6.5f};
+        p.foot[i] = {64 + side * 10, kGround - 7.5f};
         float sway = breath * 1.5f * side;
-        P shoulder = {64 + side * 11, p.hip.y - p.torso + 5};
+        P shoulder = {64 + side * 13, p.hip.y - p.torso + 5};
         p.elbow[i] = {shoulder.x + side * 5, shoulder.y + 14};
         p.hand[i] = {shoulder.x + side * 6 + sway * 0.3f, shoulder.y + 27 - breath};
     }
@@ -325,7 +325,7 @@ FrontPose fall_pose(int frame) {
     for (int i = 0; i < 2; ++i) {
         float side = i == 0 ? -1.0f : 1.0f;
         float wave = std::sin(phase * 2 + i * kPi);
-        P shoulder = {64 + side * 11, p.hip.y - p.torso + 5};
+        P shoulder = {64 + side * 13, p.hip.y - p.torso + 5};
         p.elbow[i] = {shoulder.x + side * (13 + 2 * wave), shoulder.y - 8 + 3 * wave};
         p.hand[i] = {shoulder.x + side * (18 + 3 * wave), shoulder.y - 22 + 5 * wave};
         float kick = std::sin(phase * 2 + i * kPi + 1);
@@ -344,12 +344,12 @@ FrontPose climb_pose(float phase) {
     for (int i = 0; i < 2; ++i) {
         float side = i == 0 ? -1.0f : 1.0f;
         float up = i == 0 ? s : -s;  // left hand and right foot move together
-        P shoulder = {64 + side * 11, p.hip.y - p.torso + 5};
+        P shoulder = {64 + side * 13, p.hip.y - p.torso + 5};
         p.hand[i] = {64 + side * 29, 36 - 14 * up};
         p.elbow[i] = {(shoulder.x + p.hand[i].x) / 2 + side * 6,
                       (shoulder.y + p.hand[i].y) / 2 + 4};
         float lift = std::max(0.0f, -up) * 12;
-        p.foot[i] = {64 + side * 13, kGround - 6.5f - lift};
+        p.foot[i] = {64 + side * 13, kGround - 7.5f - lift};
         p.knee[i] = {64 + side * (16 + lift * 0.4f), 99 - lift * 0.8f};
     }
     return p;
