@@ -306,13 +306,8 @@ FrontPose stand_pose(int frame) {
         p.elbow[i] = {shoulder.x + side * 5, shoulder.y + 14};
         p.hand[i] = {shoulder.x + side * 6 + sway * 0.3f, shoulder.y + 27 - breath};
     }
-    // Glance left, then right, blink in between.
-    if (frame >= 3 && frame <= 6) {
-        p.look = -2.5f;
-    } else if (frame >= 10 && frame <= 13) {
-        p.look = 2.5f;
-    }
-    p.blink = frame == 8;
+    // The standing picture is shown still at whatever frame the last move left it on, so the
+    // frames differ only by a breath.
     return p;
 }
 
@@ -324,11 +319,11 @@ FrontPose fall_pose(int frame) {
     p.shout = true;
     for (int i = 0; i < 2; ++i) {
         float side = i == 0 ? -1.0f : 1.0f;
-        float wave = std::sin(phase * 2 + i * kPi);
+        float wave = std::sin(phase + i * kPi);
         P shoulder = {64 + side * 13, p.hip.y - p.torso + 5};
         p.elbow[i] = {shoulder.x + side * (13 + 2 * wave), shoulder.y - 8 + 3 * wave};
         p.hand[i] = {shoulder.x + side * (18 + 3 * wave), shoulder.y - 22 + 5 * wave};
-        float kick = std::sin(phase * 2 + i * kPi + 1);
+        float kick = std::sin(phase + i * kPi + 1);
         p.knee[i] = {64 + side * (12 + 2 * kick), 94 + 3 * kick};
         p.foot[i] = {64 + side * (9 + 4 * kick), 110 - 2 * kick};
     }
