@@ -11,6 +11,11 @@ constexpr uint16_t tag_pcm = 1;
 constexpr uint16_t tag_float = 3;
 constexpr uint16_t tag_extensible = 0xFFFE;
 
+// Rates a sound card could ever have played, and the longest effect worth keeping in memory.
+constexpr uint32_t min_rate = 100;
+constexpr uint32_t max_rate = 384000;
+constexpr uint64_t max_seconds = 180;
+
 // The extensible wrapper names the real format in the first two bytes of its sub-format GUID,
 // which sits after the valid-bits and channel-mask fields of the extra bytes.
 bool effective_tag(const WaveFormat& fmt, uint16_t& tag) {
@@ -79,12 +84,18 @@ bool convert_wave(const WaveFile& wave, int out_rate, std::vector<int16_t>& out)
     }
     const int bytes = bits / 8;
     const int channels = fmt.channels;
-    if (channels < 1 || fmt.block_align < channels * bytes || fmt.sample_rate == 0 ||
-        fmt.sample_rate > 1000000 || out_rate <= 0) {
+    if (channels < 1 || fmt.block_align < channels * bytes || fmt.sample_rate < min_rate ||
+        fmt.sample_rate > max_rate || out_rate <= 0) {
         return false;
     }
     const size_t frames = wave.data.size() / fmt.block_align;
     if (frames == 0) {
+        return false;
+    }
+    // A tiny declared rate would blow a small file up to gigabytes once resampled.
+    const uint64_t out_frames =
+        (static_cast<uint64_t>(frames) * out_rate + fmt.sample_rate - 1) / fmt.sample_rate;
+    if (out_frames > static_cast<uint64_t>(out_rate) * max_seconds) {
         return false;
     }
 
@@ -102,8 +113,6 @@ bool convert_wave(const WaveFile& wave, int out_rate, std::vector<int16_t>& out)
     }
 
     // Linear interpolation with a 32.32 fixed-point source position.
-    const uint64_t out_frames =
-        (static_cast<uint64_t>(frames) * out_rate + fmt.sample_rate - 1) / fmt.sample_rate;
     const uint64_t step = (static_cast<uint64_t>(fmt.sample_rate) << 32) / out_rate;
     out.resize(out_frames * 2);
     uint64_t pos = 0;

@@ -9,6 +9,6 @@
 // the mixer. Integer PCM of 8, 16, 24 and 32 bits and IEEE float of 32 and 64 bits are
 // understood, plain or in the extensible wrapper; mono is doubled to both sides and channels
 // past the first two are dropped; other rates are resampled by linear interpolation. Returns
-// false for formats it cannot play (compressed formats, inconsistent block sizes) and for empty
-// data; `out` is then left empty.
+// false for formats it cannot play (compressed formats, inconsistent block sizes, rates outside
+// 100..384000 Hz), for empty data and for effects over three minutes; `out` is then left empty.
 bool convert_wave(const WaveFile& wave, int out_rate, std::vector<int16_t>& out);

@@ -155,6 +155,11 @@ TEST(SampleConvert, RejectsWhatCannotBePlayed) {
     EXPECT_FALSE(convert_wave(w, 44100, out)) << "12-bit";
     ASSERT_TRUE(parse(riff(chunk("fmt ", fmt_body(1, 0, 44100, 16)) + chunk("data", "ab")), w));
     EXPECT_FALSE(convert_wave(w, 44100, out)) << "no channels";
+    // 20000 frames declared at 100 Hz would become 200 s (35 MB) at the output rate.
+    ASSERT_TRUE(parse(pcm16_file(std::vector<int16_t>(20000, 1), 1, 100), w));
+    EXPECT_FALSE(convert_wave(w, 44100, out)) << "too long once resampled";
+    ASSERT_TRUE(parse(pcm16_file({1, 2}, 1, 99), w));
+    EXPECT_FALSE(convert_wave(w, 44100, out)) << "rate below any sound card";
     EXPECT_TRUE(out.empty());
 }
 
