@@ -32,6 +32,8 @@ AppWindow::AppWindow(const std::string& title, GameApp& app)
       m_title(title),
       m_app(app) {
     g_window = this;
+    // The playlist starts with the window; the music is heard once the sound output is open.
+    m_music.init(&app.sound);
 }
 
 AppWindow::~AppWindow() {
@@ -107,9 +109,7 @@ void AppWindow::run_tick() {
 }
 
 void AppWindow::tick(int elapsed_ms) {
-    if (m_hooks.music_upkeep) {
-        m_hooks.music_upkeep(m_minimized);
-    }
+    m_music.tick(m_minimized, m_app.m_music_volume);
     if (m_close_pending) {
         m_close_pending = false;
         pop(true);

@@ -7,19 +7,18 @@
 #include <vector>
 
 #include "platform/window_events.h"
+#include "sound/music_player.h"
 
 class GameApp;
 class GlWindow;
 class Screen;
 class TickTimer;
 
-// What the frame calls in other subsystems around window changes and on every tick. Kept as
-// hooks so the frame can be driven in tests without graphics or sound.
+// What the frame calls in other subsystems around window changes. Kept as hooks so the frame
+// can be driven in tests without graphics.
 struct FrameHooks {
     std::function<void()> release_resources;  // before the GL context goes away
     std::function<void()> load_resources;     // after a new GL context exists
-    std::function<void(bool minimized)> music_upkeep;
-    std::function<void()> next_track;  // F5
 };
 
 // The single window object: the window and its GL context, the stacks of screens and dialogs,
@@ -33,10 +32,8 @@ class AppWindow {
 
     FrameHooks& hooks() { return m_hooks; }
     // Skips to the next music track (F5, a new level, the play screen shown again).
-    void next_track() {
-        if (m_hooks.next_track)
-            m_hooks.next_track();
-    }
+    void next_track() { m_music.next_track(); }
+    MusicPlayer& music() { return m_music; }
 
     // Screen and dialog stacks.
     void push_screen(Screen* screen);
@@ -119,6 +116,7 @@ class AppWindow {
     int m_top = 0;
     GameApp& m_app;
     FrameHooks m_hooks;
+    MusicPlayer m_music;
     std::atomic<bool> m_tick_in_progress{false};
 };
 
