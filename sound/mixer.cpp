@@ -1,6 +1,26 @@
 #include "sound/mixer.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+// Sums up to three quarters of full scale pass unchanged; above that they bend smoothly towards
+// full scale, so overlapping loud sounds neither wrap around nor flatten into hard clipping.
+constexpr int32_t knee = 24576;
+
+int16_t limit(int32_t x) {
+    const int32_t a = std::abs(x);
+    if (a <= knee) {
+        return static_cast<int16_t>(x);
+    }
+    constexpr double room = 32767.0 - knee;
+    const auto bent = static_cast<int32_t>(knee + room * std::tanh((a - knee) / room));
+    return static_cast<int16_t>(x < 0 ? -bent : bent);
+}
+
+}  // namespace
 
 Mixer::Mixer(int rate, int music_capacity)
     : m_rate(rate), m_music(static_cast<size_t>(std::max(music_capacity, 1)) * 2) {}
@@ -106,6 +126,6 @@ void Mixer::render(int16_t* out, int frames) {
     }
 
     for (size_t k = 0; k < samples; ++k) {
-        out[k] = static_cast<int16_t>(std::clamp<int32_t>(m_acc[k], -32768, 32767));
+        out[k] = limit(m_acc[k]);
     }
 }

@@ -39,8 +39,9 @@ class Mixer {
     // cut does not click.
     void fade_out_music();
 
-    // Writes `frames` stereo frames: the sum of the playing effects and the queued music,
-    // saturated to the 16-bit range. Silence where there is nothing to play.
+    // Writes `frames` stereo frames: the sum of the playing effects and the queued music, with
+    // sums beyond three quarters of full scale bent softly into the 16-bit range. Silence where
+    // there is nothing to play.
     void render(int16_t* out, int frames);
 
   private:
