@@ -20,3 +20,17 @@ add_custom_target(visual_assets ALL DEPENDS ${QUARRIK_VISUAL_STAMP})
 
 list(APPEND QUARRIK_PACK_DIRS ${QUARRIK_VISUAL_DIR})
 list(APPEND QUARRIK_PACK_DEPENDS ${QUARRIK_VISUAL_STAMP})
+
+# The generator's encoders and sheet layout are unit-tested inside test_assets, which the test
+# rules create later in the configuration.
+set(QUARRIK_VISUAL_UNIT_SOURCES
+    ${CMAKE_SOURCE_DIR}/tools/gen/canvas.cpp ${CMAKE_SOURCE_DIR}/tools/gen/image_io.cpp
+    ${CMAKE_SOURCE_DIR}/tools/gen/sprite_sheet.cpp ${CMAKE_SOURCE_DIR}/tools/gen/text.cpp
+    ${CMAKE_SOURCE_DIR}/tools/gen/font_sheet.cpp)
+function(quarrik_visual_unit_tests)
+    if(TARGET test_assets)
+        target_sources(test_assets PRIVATE ${QUARRIK_VISUAL_UNIT_SOURCES})
+        target_include_directories(test_assets PRIVATE ${CMAKE_SOURCE_DIR}/tools/gen)
+    endif()
+endfunction()
+cmake_language(DEFER CALL quarrik_visual_unit_tests)

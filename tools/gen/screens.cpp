@@ -82,8 +82,10 @@ void put_runner(Canvas& c, int group, int frame, float x, float y, int size, boo
 }
 
 // A framed panel texture: gradient, grain, a bevelled bronze frame.
+// `y_scale` below 1 thickens the top and bottom edges, for pictures the game squeezes
+// vertically more than horizontally.
 Canvas framed(int w, int h, const Rgba& top, const Rgba& bottom, const Rgba& frame, int border,
-              uint32_t seed) {
+              uint32_t seed, float y_scale = 1, bool brackets = true) {
     Canvas c(w, h);
     c.shade([&](float x, float y) {
         Rgba base = mix(top, bottom, y / h);
@@ -91,7 +93,7 @@ Canvas framed(int w, int h, const Rgba& top, const Rgba& bottom, const Rgba& fra
         base = scaled(base, 0.88f + 0.24f * grain);
         float vx = (x - w / 2.0f) / (w / 2.0f), vy = (y - h / 2.0f) / (h / 2.0f);
         base = scaled(base, 1 - 0.25f * (vx * vx + vy * vy) * 0.5f);
-        float d = std::min(std::min(x, w - x), std::min(y, h - y));
+        float d = std::min(std::min(x, w - x), std::min(y, h - y) * y_scale);
         if (d < border) {
             float k = d / border;
             bool lit = (y < h - y && y <= x && y <= w - x) || (x < w - x && x <= y && x <= h - y);
@@ -107,6 +109,17 @@ Canvas framed(int w, int h, const Rgba& top, const Rgba& bottom, const Rgba& fra
         }
         return base;
     });
+    // Gold brackets in the corners.
+    float ix = border + 6.0f, iy = border / y_scale + 6.0f, arm = 36;
+    Rgba gold = scaled(frame, 1.3f);
+    for (int corner = 0; corner < (brackets ? 4 : 0); ++corner) {
+        float cx = corner % 2 ? w - ix : ix;
+        float cy = corner / 2 ? h - iy : iy;
+        float sx = corner % 2 ? -1.0f : 1.0f, sy = corner / 2 ? -1.0f : 1.0f;
+        draw_line(c, cx, cy, cx + sx * arm, cy, 3, with_alpha(gold, 0.8f));
+        draw_line(c, cx, cy, cx, cy + sy * arm / y_scale * 0.7f, 3, with_alpha(gold, 0.8f));
+        fill_circle(c, cx, cy, 3.5f, gold);
+    }
     return c;
 }
 
@@ -166,7 +179,8 @@ Canvas intro_picture(Fonts& fonts) {
 
 Canvas options_picture(Fonts& fonts) {
     using namespace layout;
-    Canvas c = framed(kOptions.w, kOptions.h, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 10, 907);
+    Canvas c = framed(kOptions.w, kOptions.h, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 10, 907,
+                      1, false);
     title_text(c, *fonts.serif, "Options", 28, 60, 40, hex(0xfff2b0), hex(0xd9861a), false);
     TypeFace& face = *fonts.bold;
     label(c, face, "Save the game automatically", kOptTickX + 42, kOptAutosaveY + 23, 17);
@@ -198,7 +212,7 @@ Canvas options_picture(Fonts& fonts) {
 
 Canvas dialog_picture(int size, bool warning) {
     if (warning) {
-        return framed(size, size, hex(0x4a2024), hex(0x1e0c10), hex(0xb06a3a), 10, 913);
+        return framed(size, size, hex(0x4a2024), hex(0x1e0c10), hex(0xb06a3a), 10, 913, 0.6f);
     }
-    return framed(size, size, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 10, 911);
+    return framed(size, size, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 10, 911, 0.6f);
 }
