@@ -288,10 +288,17 @@ std::vector<int> MoveGraph::cheapest_path(int from, const std::vector<bool>& tar
 
 namespace {
 
+struct Route {
+    bool found = false;
+    int steps = 0;
+    int digs = 0;
+};
+
 // Walks one route through the gold in the order the components allow, nearest gold first, keeping
 // `last` (a gold with a way out) for the end, and then to the top row on the revealed graph.
-void find_route(const MoveGraph& hidden, const MoveGraph& shown, int start,
-                const std::vector<int>& order_of, int last, LevelReport& report) {
+Route find_route(const MoveGraph& hidden, const MoveGraph& shown, int start,
+                 const std::vector<int>& order_of, int last) {
+    Route route;
     std::vector<bool> left(MoveGraph::kNodes, false);
     int remaining = 0;
     for (int n = 0; n < MoveGraph::kCells; ++n) {
@@ -321,7 +328,7 @@ void find_route(const MoveGraph& hidden, const MoveGraph& shown, int start,
         int s = 0, d = 0;
         const std::vector<int> path = hidden.cheapest_path(at, targets, s, d);
         if (path.empty())
-            return;
+            return route;
         for (int n : path)
             take(n);
         steps += s;
@@ -335,10 +342,12 @@ void find_route(const MoveGraph& hidden, const MoveGraph& shown, int start,
     if (MoveGraph::row_of(last_taken) == 0 && last_taken < MoveGraph::kHoleBase) {
         s = 0;
     } else if (shown.cheapest_path(last_taken, top, s, d).empty()) {
-        return;
+        return route;
     }
-    report.route_length = steps + s;
-    report.route_digs = digs + d;
+    route.found = true;
+    route.steps = steps + s;
+    route.digs = digs + d;
+    return route;
 }
 
 }  // namespace
@@ -401,20 +410,18 @@ LevelReport check_level(const LevelGrid& grid) {
 
     // The last gold is one of the final component; from there the top row must be reachable
     // with the hidden ladders shown.
-    int last = -1;
-    for (int n = 0; n < MoveGraph::kCells && last < 0; ++n) {
+    std::vector<int> lasts;
+    for (int n = 0; n < MoveGraph::kCells; ++n) {
         if (!hidden.exists(n) || !hidden.has_gold(n) || comp[n] != gold_comps.back())
             continue;
-        if (MoveGraph::row_of(n) == 0) {
-            last = n;
-            break;
-        }
-        const std::vector<bool> out = shown.reachable_from(n);
+        bool out = MoveGraph::row_of(n) == 0;
+        const std::vector<bool> reach_out = shown.reachable_from(n);
         for (int column = 1; column <= LevelGrid::kFileColumns; ++column)
-            if (out[MoveGraph::node(column, 0)])
-                last = n;
+            out = out || reach_out[MoveGraph::node(column, 0)];
+        if (out)
+            lasts.push_back(n);
     }
-    if (last < 0) {
+    if (lasts.empty()) {
         const int g = gold_of[gold_comps.back()];
         report.problems.push_back("no way out: after the last gold (e.g. at " +
                                   cell_name(MoveGraph::column_of(g), MoveGraph::row_of(g)) +
@@ -426,7 +433,15 @@ LevelReport check_level(const LevelGrid& grid) {
     for (int n = 0; n < MoveGraph::kNodes; ++n)
         if (comp[n] >= 0)
             order_of[n] = count - comp[n];
-    find_route(hidden, shown, start, order_of, last, report);
+    // The route shown in the tables: the best of the greedy walks over each possible last gold.
+    for (int last : lasts) {
+        const Route r = find_route(hidden, shown, start, order_of, last);
+        if (r.found && (report.route_length < 0 || r.digs < report.route_digs ||
+                        (r.digs == report.route_digs && r.steps < report.route_length))) {
+            report.route_digs = r.digs;
+            report.route_length = r.steps;
+        }
+    }
     return report;
 }
 
