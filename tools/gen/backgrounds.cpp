@@ -117,6 +117,8 @@ Rgba render(const Scene& s, float x, float y) {
     c = mix(c, s.fog, mist);
     float vx = (x - kW / 2) / (kW / 2), vy = (y - kH / 2) / (kH / 2);
     float vignette = 1 - 0.35f * (vx * vx * 0.6f + vy * vy * 0.4f);
+    // The score line is written over the bottom strip: keep it dark.
+    vignette *= 1 - 0.45f * smoothstep(540, 570, y);
     return scaled(c, vignette);
 }
 

@@ -170,8 +170,15 @@ Canvas intro_picture(Fonts& fonts) {
     put_runner(c, 4, 2, 8 * cell - 11, 600 - 4 * cell - 20, 72, false);
     put_runner(c, 1, 6, 4 * cell, 600 - cell - 66, 72, true);
     title_text(c, *fonts.serif, "Quarrik", 400, 190, 132, hex(0xfff6c0), hex(0xe08a18), true);
-    label(c, *fonts.bold, "Dig.  Climb.  Collect the gold.  Get out alive.", 214, 238, 20,
-          hex(0xdde6ff));
+    TextStyle tag;
+    tag.size = 20;
+    tag.colour = hex(0xdde6ff);
+    tag.shadow = hex(0x000000, 0.9f);
+    tag.shadow_blur = 1;
+    tag.shadow_dx = 2;
+    tag.shadow_dy = 2;
+    draw_styled(c, *fonts.bold, "Dig.  Climb.  Collect the gold.  Get out alive.", 400, 238, tag,
+                true);
     panel(c, 320, 488, 160, 40, 10, hex(0x05080f, 0.75f), hex(0xffd35a, 0.6f));
     label(c, *fonts.bold, "Loading...", 349, 515, 20, hex(0xfff0a0));
     return c;
