@@ -146,15 +146,18 @@ def generate(seed, d, set_no, style=None):
         for y in range(0, top):
             g.set(x, y, ch)
 
-    # Hidden ladders from the bottom up when a floor pair has no ladder, so a one-way level still
-    # has a way out at the end.
+    # A hidden ladder from one floor up through the next: a hole in the upper floor until the
+    # last gold, then a way back up.
     if rng.random() < hidden_p:
-        x = rng.randint(1, W - 2)
-        low = rng.choice(ys[1:])
-        up = max(y for y in ys if y < low)
-        for y in range(up - 1, low):
-            if g.get(x, y) in " TM":
-                g.set(x, y, "#")
+        for _ in range(20):
+            x = rng.randint(1, W - 2)
+            low = rng.choice(ys[1:])
+            up = max(y for y in ys if y < low)
+            if g.get(x, low) in "TM" and g.get(x, up) in "TM" and g.get(x, up - 1) == " " \
+                    and all(g.get(x, y) == " " for y in range(up + 1, low)):
+                for y in range(up - 1, low):
+                    g.set(x, y, "#")
+                break
 
     # Ropes: across floor gaps, and hung from ladders into open space.
     rope_p = 0.45 if style == "ropes" else 0.2
