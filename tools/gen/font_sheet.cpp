@@ -102,6 +102,7 @@ FontSheet build_font_sheet(TypeFace& face) {
             int x0 = kGap + kMarkerWidth + kGap;
             for (int index : line) {
                 const Glyph& g = glyphs[index];
+                sheet.boxes.push_back({x0, x0 + g.width - 1, y0, y0 + line_h - 1});
                 for (int y = 0; y < line_h; ++y) {
                     for (int x = 0; x < g.width; ++x) {
                         uint8_t a = g.alpha[static_cast<size_t>(y) * g.width + x];
@@ -119,4 +120,65 @@ FontSheet build_font_sheet(TypeFace& face) {
         return sheet;
     }
     return sheet;
+}
+
+namespace {
+
+// Width of one glyph box with the one-column margins the game's texture coordinates include.
+float box_width(const FontSheet::Box& b) {
+    return static_cast<float>(b.right - b.left + 3);
+}
+
+}  // namespace
+
+float game_text_width(const FontSheet& font, const std::string& text, float size) {
+    if (font.boxes.size() != 94) {
+        return 0;
+    }
+    float scale = size / font.line_height;
+    float a = box_width(font.boxes['A' - 33]) * scale;
+    float w = 0;
+    for (unsigned char c : text) {
+        if (c == ' ') {
+            w += a;
+        } else if (c > 32 && c < 127) {
+            w += box_width(font.boxes[c - 33]) * scale + a / 10;
+        }
+    }
+    return w;
+}
+
+void draw_game_text(Canvas& canvas, const FontSheet& font, const std::string& text, float size,
+                    float x, float y, const Rgba& colour) {
+    if (font.boxes.size() != 94) {
+        return;
+    }
+    float scale = size / font.line_height;
+    float a = box_width(font.boxes['A' - 33]) * scale;
+    float pen = x;
+    for (unsigned char c : text) {
+        if (c == ' ') {
+            pen += a;
+            continue;
+        }
+        if (c <= 32 || c >= 127) {
+            continue;
+        }
+        const FontSheet::Box& b = font.boxes[c - 33];
+        Canvas glyph =
+            font.picture.crop(b.left - 1, b.top, b.right - b.left + 3, b.bottom - b.top + 1);
+        float gw = box_width(b) * scale;
+        int w = std::max(1, static_cast<int>(std::lround(gw)));
+        int h = std::max(1, static_cast<int>(std::lround(size)));
+        Canvas scaled_glyph = glyph.resized(w, h);
+        for (int yy = 0; yy < h; ++yy) {
+            for (int xx = 0; xx < w; ++xx) {
+                const Rgba& p = scaled_glyph.at(xx, yy);
+                canvas.blend(static_cast<int>(std::lround(pen)) + xx,
+                             static_cast<int>(std::lround(y - size)) + yy,
+                             {p.r * colour.r, p.g * colour.g, p.b * colour.b, colour.a}, p.a);
+            }
+        }
+        pen += gw + a / 10;
+    }
 }

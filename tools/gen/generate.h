@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "contact_sheet.h"
 #include "image_io.h"
 #include "text.h"
@@ -8,6 +10,8 @@
 void generate_backgrounds(OutputTree& out, ContactSheet& review);
 void generate_interface(OutputTree& out, ContactSheet& review, Fonts& fonts);
 void generate_texts(OutputTree& out);
+// The help pages: paragraphs, each ended by a carriage return and a line feed.
+std::string help_text();
 
 // A full-screen picture designed at its display size and stored at a power-of-two size.
 Bytes encode_screen_jpeg(const Canvas& design, int texture_width, int texture_height);

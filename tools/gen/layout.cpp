@@ -69,9 +69,9 @@ std::vector<Entry> entries() {
 
     // Custom game.
     pos(e, "m_cgd_game_type1_radio", 30, 96);
-    pos(e, "m_cgd_game_type2_radio", 256, 96);
+    pos(e, "m_cgd_game_type2_radio", 262, 96);
     pos(e, "m_cgd_game_kind1_radio", 30, 148);
-    pos(e, "m_cgd_game_kind2_radio", 256, 148);
+    pos(e, "m_cgd_game_kind2_radio", 262, 148);
     pos(e, "m_cgd_level_num", 30, 238);
     pos(e, "m_cgd_ok_btn", 56, 312);
     pos(e, "m_cgd_cancel_btn", kCustom.w - 56 - kDialogButton.w, 312);
@@ -87,7 +87,7 @@ std::vector<Entry> entries() {
     for (int i = 0; i < 6; ++i) {
         pos(e, std::string("m_od_") + keys[i] + "_key_", kOptKeysX, kOptKeysY + i * kOptKeyStep);
     }
-    pos(e, "m_od_close_btn", kOptions.w - 22 - kDialogButton.w, kOptions.h - 8 - kDialogButton.h);
+    pos(e, "m_od_close_btn", kOptions.w - 30 - kDialogButton.w, kOptions.h - 10 - kDialogButton.h);
 
     // Help: close in the middle at the bottom, the page arrows to its right.
     pos(e, "m_hd_close_btn", (kHelp.w - kDialogButton.w) / 2, kHelp.h - 60);

@@ -35,9 +35,9 @@ constexpr int kLogoX = 88;  // where the menu puts the publisher logo
 constexpr int kLogoY = 449;
 
 constexpr Rect kNewGame = {160, 190, 480, 220};
-constexpr Rect kCustom = {160, 110, 480, 380};
+constexpr Rect kCustom = {150, 110, 500, 380};
 constexpr Rect kHelp = {10, 8, 780, 584};
-constexpr Rect kOptions = {10, 12, 780, 576};
+constexpr Rect kOptions = {5, 12, 790, 576};
 
 // Options dialog, in its own coordinates.
 constexpr int kOptTickX = 30;

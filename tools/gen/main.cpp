@@ -14,13 +14,14 @@
 
 namespace {
 
-void generate_font(OutputTree& out, ContactSheet& review, Fonts& fonts) {
+FontSheet generate_font(OutputTree& out, ContactSheet& review, Fonts& fonts) {
     FontSheet font = build_font_sheet(*fonts.bold);
     out.write("mui/font.tga", encode_tga(font.picture, true));
     // On a dark ground, so the white glyphs show.
     Canvas shown(font.picture.width(), font.picture.height(), hex(0x101018));
     shown.draw(font.picture, 0, 0);
     review.add("mui/font.tga (" + std::to_string(font.lines) + " lines)", shown);
+    return font;
 }
 
 void generate_skins(OutputTree& out, ContactSheet& review) {
@@ -110,7 +111,7 @@ int main(int argc, char** argv) {
     }
     OutputTree out(outdir);
     ContactSheet review;
-    generate_font(out, review, fonts);
+    FontSheet font = generate_font(out, review, fonts);
     generate_skins(out, review);
     generate_runner(out, review);
     generate_backgrounds(out, review);
@@ -121,6 +122,7 @@ int main(int argc, char** argv) {
             review.add("skin " + std::to_string(i + 1) + " in play (review only)",
                        playfield_preview(static_cast<int>(i)));
         }
+        add_dialog_previews(review, fonts, font);
         bool changed = false;
         if (!write_if_changed(contact, encode_png(review.compose(*fonts.regular, 2200)),
                               &changed)) {

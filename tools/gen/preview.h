@@ -1,6 +1,11 @@
 #pragma once
 
 #include "canvas.h"
+#include "contact_sheet.h"
+#include "font_sheet.h"
+#include "text.h"
 
 // A made-up playfield drawn in skin `skin_index` at the game's scale (800 x 600), for review.
 Canvas playfield_preview(int skin_index);
+// The menu and every dialog composed as the game draws them, for review.
+void add_dialog_previews(ContactSheet& review, Fonts& fonts, const FontSheet& font);

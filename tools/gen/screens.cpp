@@ -109,16 +109,17 @@ Canvas framed(int w, int h, const Rgba& top, const Rgba& bottom, const Rgba& fra
         }
         return base;
     });
-    // Gold brackets in the corners.
-    float ix = border + 6.0f, iy = border / y_scale + 6.0f, arm = 36;
-    Rgba gold = scaled(frame, 1.3f);
-    for (int corner = 0; corner < (brackets ? 4 : 0); ++corner) {
-        float cx = corner % 2 ? w - ix : ix;
-        float cy = corner / 2 ? h - iy : iy;
-        float sx = corner % 2 ? -1.0f : 1.0f, sy = corner / 2 ? -1.0f : 1.0f;
-        draw_line(c, cx, cy, cx + sx * arm, cy, 3, with_alpha(gold, 0.8f));
-        draw_line(c, cx, cy, cx, cy + sy * arm / y_scale * 0.7f, 3, with_alpha(gold, 0.8f));
-        fill_circle(c, cx, cy, 3.5f, gold);
+    // Gold rivets in the corners of the frame.
+    if (brackets) {
+        Rgba gold = scaled(frame, 1.4f);
+        float bx = border / 2.0f, by = border / 2.0f / y_scale;
+        for (int corner = 0; corner < 4; ++corner) {
+            float cx = corner % 2 ? w - bx : bx;
+            float cy = corner / 2 ? h - by : by;
+            fill_circle(c, cx + 0.8f, cy + 0.8f, border * 0.32f, hex(0x000000, 0.6f));
+            fill_circle(c, cx, cy, border * 0.32f, gold);
+            fill_circle(c, cx - 0.8f, cy - 0.8f, border * 0.12f, hex(0xffffff, 0.7f));
+        }
     }
     return c;
 }
@@ -186,7 +187,7 @@ Canvas intro_picture(Fonts& fonts) {
 
 Canvas options_picture(Fonts& fonts) {
     using namespace layout;
-    Canvas c = framed(kOptions.w, kOptions.h, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 10, 907,
+    Canvas c = framed(kOptions.w, kOptions.h, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 8, 907,
                       1, false);
     title_text(c, *fonts.serif, "Options", 28, 60, 40, hex(0xfff2b0), hex(0xd9861a), false);
     TypeFace& face = *fonts.bold;
@@ -210,7 +211,7 @@ Canvas options_picture(Fonts& fonts) {
         fill_rect(c, x, kOptVolumeY + 36, 24, h, hex(0xffd35a, 0.35f + 0.08f * i), 1);
     }
     // The right half holds the animated studio banner; a quiet inset keeps it readable.
-    panel(c, 412, 56, kOptions.w - 412 - 22, 440, 12, hex(0x070b14, 0.55f), hex(0x8aa8d8, 0.35f));
+    panel(c, 412, 56, kOptions.w - 412 - 24, 440, 12, hex(0x070b14, 0.55f), hex(0x8aa8d8, 0.35f));
     draw_line(c, 30, 190, 390, 190, 1.2f, hex(0x8aa8d8, 0.35f));
     draw_line(c, 30, 244, 390, 244, 1.2f, hex(0x8aa8d8, 0.35f));
     draw_line(c, 30, 490, 390, 490, 1.2f, hex(0x8aa8d8, 0.35f));

@@ -100,9 +100,7 @@ Good luck, and mind the holes!
 
 }  // namespace
 
-void generate_texts(OutputTree& out) {
-    out.write_text("mui/menu.txt", layout::menu_text());
-
+std::string help_text() {
     // Each paragraph ends with a carriage return (the help reader's paragraph mark); a line
     // feed follows for editors and is ignored by the game.
     std::string help;
@@ -122,5 +120,10 @@ void generate_texts(OutputTree& out) {
         }
     }
     flush();
-    out.write_text("mui/help.txt", help);
+    return help;
+}
+
+void generate_texts(OutputTree& out) {
+    out.write_text("mui/menu.txt", layout::menu_text());
+    out.write_text("mui/help.txt", help_text());
 }
