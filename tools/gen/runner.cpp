@@ -185,6 +185,10 @@ Canvas draw_side(const SidePose& p) {
     P neck = along(p.hip, kPi + p.lean, 28);
     P shoulder = along(neck, 0, 3);
     P head_c = along(neck, kPi + p.lean * 0.5f, 14);
+    if (p.hands_fixed) {
+        // Hanging: the head tips back so the raised arms pass in front of the face.
+        head_c = {neck.x - 10, neck.y - 11};
+    }
     auto draw_leg = [&](int i, bool far) {
         P knee = along(p.hip, p.thigh[i], 19);
         P ankle = along(knee, p.shin[i], 18);
@@ -242,16 +246,16 @@ SidePose rope_pose(float phase) {
     SidePose p;
     float s = std::sin(2 * kPi * phase), co = std::cos(2 * kPi * phase);
     const float rope_y = 36;
-    p.hip = {58 - 2 * s, 88};
+    p.hip = {56 - 2 * s, 90};
     p.lean = -0.12f + 0.05f * s;
     p.hands_fixed = true;
     for (int i = 0; i < 2; ++i) {
         float sign = i == 0 ? 1.0f : -1.0f;
         float reach = sign * s;
         float lift = std::max(0.0f, sign * co) * 5;  // the moving hand comes off the rope
-        p.hand_target[i] = {66 + 13 * reach, rope_y - lift + 2};
-        p.thigh[i] = 0.55f + 0.25f * reach;
-        p.shin[i] = p.thigh[i] - 1.1f - 0.2f * reach;
+        p.hand_target[i] = {78 + 12 * reach, rope_y - lift + 3};
+        p.thigh[i] = 0.85f + 0.25f * reach;
+        p.shin[i] = p.thigh[i] - 1.7f - 0.2f * reach;
         p.boot_angle[i] = 0.5f;
     }
     return p;
