@@ -9,6 +9,7 @@ curated and committed; this script records how it was made and is not part of th
     design.py TOOL OUTDIR [SET]     write levels1_full and levels2_full under OUTDIR
 """
 import os
+import random
 import re
 import subprocess
 import sys
@@ -112,7 +113,7 @@ def pool(tool, set_no, size, tmp):
             continue
         if set_no == 2 and st["digs"] < 1:
             continue
-        if st["difficulty"] < (36 if set_no == 1 else 55):
+        if st["difficulty"] < (42 if set_no == 1 else 58):
             continue  # easier than what comes before it in the set
         found.append((st["difficulty"], seed, rows, st))
     return found
@@ -125,6 +126,36 @@ def spread(cands, count):
         raise SystemExit("pool too small: %d for %d" % (len(cands), count))
     picked = [cands[round(i * (len(cands) - 1) / (count - 1))] for i in range(count)]
     return picked
+
+
+def guards_for(set_no, t):
+    """Guards rise through each set: 1 to 5 in the gentle set, 4 to 8 in the hard one."""
+    return round(1 + 4 * t) if set_no == 1 else round(4 + 4 * t)
+
+
+def set_guards(rows, want, seed):
+    """Adds or removes guards to `want`, new ones on floors far from the runner."""
+    rng = random.Random(seed)
+    rows = list(rows)
+    cells = [(x, y) for y in range(22) for x in range(32) if rows[y][x] == "$"]
+    rng.shuffle(cells)
+    while len(cells) > want:
+        x, y = cells.pop()
+        rows[y] = rows[y][:x] + " " + rows[y][x + 1:]
+    runner = next((x, y) for y in range(22) for x in range(32) if rows[y][x] == "!")
+
+    def floor(x, y):
+        below = rows[y + 1][x] if y < 21 else "M"
+        return rows[y][x] == " " and below in "TMH"
+
+    free = [(x, y) for y in range(22) for x in range(32) if floor(x, y)
+            and abs(x - runner[0]) + 2 * abs(y - runner[1]) > 14]
+    rng.shuffle(free)
+    while len(cells) < want and free:
+        x, y = free.pop()
+        rows[y] = rows[y][:x] + "$" + rows[y][x + 1:]
+        cells.append((x, y))
+    return rows
 
 
 def main():
@@ -142,7 +173,17 @@ def main():
                 first = max(hand_levels.SET1) + 1
             cands = pool(tool, set_no, size, tmp)
             print("set %d: %d candidates" % (set_no, len(cands)), flush=True)
-            for number, (diff, seed, rows, st) in zip(range(first, 76), spread(cands, 76 - first)):
+            picked = spread(cands, 76 - first)
+            final = []
+            for i, (diff, seed, rows, st) in enumerate(picked):
+                rows = set_guards(rows, guards_for(set_no, i / (len(picked) - 1)), seed)
+                path = os.path.join(tmp, "guards.txt")
+                with open(path, "w", newline="\n") as f:
+                    f.write(text_of(rows))
+                st = stats(tool, path)
+                final.append((st["difficulty"], seed, rows, st))
+            final.sort(key=lambda c: (c[0], c[1]))
+            for number, (diff, seed, rows, st) in zip(range(first, 76), final):
                 write_level(outdir, set_no, number, rows)
                 print("%d-%02d seed %d %s" % (set_no, number, seed, st), flush=True)
 
