@@ -1,0 +1,18 @@
+#include "world/world_context.h"
+
+#include "sound/sound_bank.h"
+#include "world/rules.h"
+
+void WorldContext::play(int event, bool restart, bool stop_first) const {
+    const int index = sound_classic ? event + kClassicOffset : event;
+    if (sound_log != nullptr) {
+        sound_log->push_back(index);
+    }
+    if (sound == nullptr) {
+        return;
+    }
+    if (stop_first) {
+        sound->stop(index);
+    }
+    sound->play(index, restart, false);
+}
