@@ -7,8 +7,8 @@
 namespace {
 // Grids of the built-in sprites used when a skin has no prototype.
 constexpr int kDefaultBrickFrames = 8;
-constexpr int kDefaultGoldFrames = 4;
-constexpr int kDefaultLightFrames = 4;
+constexpr int kDefaultGoldGroups = 4;
+constexpr int kDefaultLightFrames = 8;
 constexpr uint32_t kBrickFrameMs = 100;
 }  // namespace
 
@@ -122,7 +122,7 @@ std::unique_ptr<Cell> make_cell(WorldContext& ctx, int kind, int c, int r) {
             break;
         case kGold: {
             cell = std::make_unique<PassableCell>(
-                ctx, kGold, make_world_sprite(skin.gold, 1, kDefaultGoldFrames));
+                ctx, kGold, make_world_sprite(skin.gold, kDefaultGoldGroups, 1));
             Sprite& s = cell->sprite();
             s.m_blend = true;
             s.m_flip = true;

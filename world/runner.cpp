@@ -18,7 +18,7 @@ constexpr int kMaxPushBackSteps = 16;
 }  // namespace
 
 Runner::Runner(WorldContext& ctx, Playfield& field, const GuardList& guards)
-    : m_ctx(ctx), m_field(field), m_guards(guards), m_sprite(make_world_sprite(ctx.player, 8, 8)) {
+    : m_ctx(ctx), m_field(field), m_guards(guards), m_sprite(make_world_sprite(ctx.player, 8, 16)) {
     const float size = ctx.params.m_sprite_size + 5.0f;
     m_sprite.set_size(size, size);
     m_sprite.m_blend = true;
@@ -81,7 +81,11 @@ bool Runner::is_cell_free(int c, int r, const Runner* self) const {
 }
 
 void Runner::die() {
-    m_ctx.play(kSoundCaught, false);
+    // Several guards may reach the runner in one tick; it is caught once.
+    if (!m_caught) {
+        m_caught = true;
+        m_ctx.play(kSoundCaught, false);
+    }
     m_dead = true;
 }
 

@@ -106,5 +106,6 @@ protected:
     int m_facing = 1;
     bool m_dead = false;
     bool m_moved = false;
+    bool m_caught = false;
     float m_near_radius = 7.0f;
 };

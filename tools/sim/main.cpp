@@ -1,0 +1,178 @@
+// quarrik-sim: plays one level headless and prints the state after every tick as JSON.
+//
+//   quarrik-sim [options] LEVEL_FILE
+//   quarrik-sim [options] --set S --level N      level N of set S (1 or 2) from the archive
+//
+// Options:
+//   --seed N       seeds the random generator before the level is loaded (default 1)
+//   --ticks T      number of world ticks to run (default 100)
+//   --keys FILE    key script: lines "TICK KEY KEY ...", the scan codes held from that tick on
+//   --rules FILE   game rules (default "dat/zelm.txt" from the archive or the disk)
+//   --archive PK   the data archive (default "data/data.pk"; loose files are used without it)
+//
+// One JSON object per line and tick: the runner's position, state, group and death, the score
+// so far, the gold left, the exit row, whether the exit was reached, and each guard's position,
+// move, target cell and whether it carries gold. The output depends only on the arguments.
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/keyboard_state.h"
+#include "storage/data_keys.h"
+#include "storage/pack_archive.h"
+#include "storage/param_file.h"
+#include "world/game_params.h"
+#include "world/playfield.h"
+#include "world/sim_support.h"
+#include "world/world_context.h"
+#include "world/world_run.h"
+
+namespace {
+
+int usage(const char* why) {
+    std::fprintf(stderr,
+                 "quarrik-sim: %s\n"
+                 "usage: quarrik-sim [--seed N] [--ticks T] [--keys FILE] [--rules FILE]\n"
+                 "                   [--archive PK] (LEVEL_FILE | --set S --level N)\n",
+                 why);
+    return 2;
+}
+
+bool read_disk(const std::string& path, std::string& out) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return true;
+}
+
+bool parse_int(const char* text, long lo, long hi, long& out) {
+    char* end = nullptr;
+    const long v = std::strtol(text, &end, 10);
+    if (end == text || *end != '\0' || v < lo || v > hi) {
+        return false;
+    }
+    out = v;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    long seed = 1;
+    long ticks = 100;
+    long set = 0;
+    long level = 0;
+    std::string keys_path;
+    std::string rules_path;
+    std::string archive_path = "data/data.pk";
+    std::string level_path;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool has_value = i + 1 < argc;
+        if (arg == "--seed" && has_value) {
+            if (!parse_int(argv[++i], 0, 4294967295L, seed)) return usage("bad --seed");
+        } else if (arg == "--ticks" && has_value) {
+            if (!parse_int(argv[++i], 0, 100000000L, ticks)) return usage("bad --ticks");
+        } else if (arg == "--set" && has_value) {
+            if (!parse_int(argv[++i], 1, 2, set)) return usage("--set is 1 or 2");
+        } else if (arg == "--level" && has_value) {
+            if (!parse_int(argv[++i], 1, 75, level)) return usage("--level is 1..75");
+        } else if (arg == "--keys" && has_value) {
+            keys_path = argv[++i];
+        } else if (arg == "--rules" && has_value) {
+            rules_path = argv[++i];
+        } else if (arg == "--archive" && has_value) {
+            archive_path = argv[++i];
+        } else if (!arg.empty() && arg[0] != '-' && level_path.empty()) {
+            level_path = arg;
+        } else {
+            return usage(("unknown argument " + arg).c_str());
+        }
+    }
+    if (level_path.empty() == (set == 0 || level == 0)) {
+        return usage("give a level file or --set and --level");
+    }
+
+    PackArchive archive;
+    archive.set_key(kPackKey);
+    archive.open(archive_path);  // without it every name is read from the disk
+
+    GameParams params;
+    std::string rules_text;
+    if (!rules_path.empty()) {
+        if (!read_disk(rules_path, rules_text)) {
+            std::fprintf(stderr, "quarrik-sim: cannot read rules %s\n", rules_path.c_str());
+            return 1;
+        }
+    } else {
+        const PackEntry entry = archive.read_file("dat/zelm.txt");
+        if (entry.empty()) {
+            std::fprintf(stderr, "quarrik-sim: cannot read dat/zelm.txt\n");
+            return 1;
+        }
+        rules_text.assign(entry.text());
+    }
+    ParamFile rules;
+    rules.load_memory(rules_text.data(), rules_text.size(), true);
+    params.load_rules(rules);
+
+    KeyScript script;
+    if (!keys_path.empty()) {
+        std::string text;
+        std::string error;
+        if (!read_disk(keys_path, text)) {
+            std::fprintf(stderr, "quarrik-sim: cannot read key script %s\n", keys_path.c_str());
+            return 1;
+        }
+        if (!script.parse(text, &error)) {
+            std::fprintf(stderr, "quarrik-sim: %s: %s\n", keys_path.c_str(), error.c_str());
+            return 1;
+        }
+    }
+
+    auto device = std::make_unique<ScriptedKeyboard>();
+    ScriptedKeyboard* keys = device.get();
+    KeyboardState keyboard;
+    keyboard.create(std::move(device));
+
+    WorldContext ctx(params, keyboard);
+    WorldRun run(ctx);
+    std::srand(static_cast<unsigned>(seed));
+    if (!level_path.empty()) {
+        std::string bytes;
+        if (!read_disk(level_path, bytes)) {
+            std::fprintf(stderr, "quarrik-sim: cannot read level %s\n", level_path.c_str());
+            return 1;
+        }
+        run.start(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size());
+    } else {
+        params.m_game_kind = static_cast<int32_t>(set - 1);
+        ctx.read_file = [&archive](const std::string& name, std::vector<uint8_t>& out) {
+            const PackEntry entry = archive.read_file(name);
+            if (!entry.data) {
+                return false;
+            }
+            out.assign(entry.data.get(), entry.data.get() + entry.size);
+            return true;
+        };
+        if (!run.start_level(static_cast<int>(level))) {
+            std::fprintf(stderr, "quarrik-sim: cannot read %s\n",
+                         Playfield::level_path(params.m_game_kind, static_cast<int>(level)).c_str());
+            return 1;
+        }
+    }
+
+    for (int tick = 1; tick <= ticks; ++tick) {
+        keys->hold(script.held_at(tick));
+        keyboard.poll();
+        run.tick();
+        std::printf("%s\n", tick_json(tick, run).c_str());
+    }
+    return 0;
+}
