@@ -22,13 +22,19 @@ Sprite make_world_sprite(const Sprite* prototype, int groups, int frames) {
     return s;
 }
 
-int sprite_groups(const Sprite& s) { return s.m_groups < 1 ? 1 : s.m_groups; }
-int sprite_frames(const Sprite& s) { return s.m_frames < 1 ? 1 : s.m_frames; }
+int sprite_groups(const Sprite& s) {
+    return s.m_groups < 1 ? 1 : s.m_groups;
+}
+int sprite_frames(const Sprite& s) {
+    return s.m_frames < 1 ? 1 : s.m_frames;
+}
 
 Cell::Cell(WorldContext& ctx, int kind, Sprite sprite)
     : m_ctx(ctx), m_kind(kind), m_sprite(std::move(sprite)) {}
 
-void Cell::draw() { m_sprite.draw(true); }
+void Cell::draw() {
+    m_sprite.draw(true);
+}
 
 void Cell::place(const Pos& p) {
     m_sprite.m_pos.x = p.x;
@@ -111,7 +117,8 @@ std::unique_ptr<Cell> make_cell(WorldContext& ctx, int kind, int c, int r) {
                 ctx, kFalseBrick, make_world_sprite(skin.brick, 1, kDefaultBrickFrames));
             break;
         case kLadder:
-            cell = std::make_unique<PassableCell>(ctx, kLadder, make_world_sprite(skin.ladder, 1, 1));
+            cell =
+                std::make_unique<PassableCell>(ctx, kLadder, make_world_sprite(skin.ladder, 1, 1));
             cell->sprite().m_blend = true;
             break;
         case kHiddenLadder:
@@ -158,6 +165,10 @@ Light::Light(WorldContext& ctx, int c, int r)
     m_sprite.m_pos.z = -5.0f;
 }
 
-void Light::tick() { m_sprite.advance(kTickMs); }
+void Light::tick() {
+    m_sprite.advance(kTickMs);
+}
 
-void Light::draw() { m_sprite.draw(true); }
+void Light::draw() {
+    m_sprite.draw(true);
+}

@@ -29,7 +29,7 @@ int sprite_frames(const Sprite& s);
 
 // One object in a grid cell. The base is a solid block: impassable, inert.
 class Cell {
-public:
+  public:
     Cell(WorldContext& ctx, int kind, Sprite sprite);
     virtual ~Cell() = default;
     Cell(const Cell&) = delete;
@@ -46,7 +46,7 @@ public:
     // Moves the cell's picture to a position (cells sit at their cell's centre, z 0).
     void place(const Pos& p);
 
-protected:
+  protected:
     WorldContext& m_ctx;
     int m_kind;
     Sprite m_sprite;
@@ -54,21 +54,21 @@ protected:
 
 // False brick, ladder, rope and gold: actors pass through them.
 class PassableCell : public Cell {
-public:
+  public:
     using Cell::Cell;
     bool is_passable() const override { return true; }
 };
 
 // Invisible and not climbable until the last gold is taken; then it becomes a ladder.
 class HiddenLadderCell : public PassableCell {
-public:
+  public:
     using PassableCell::PassableCell;
     void activate() override;
 };
 
 // A brick keeps the life cycle of the hole dug into it.
 class BrickCell : public Cell {
-public:
+  public:
     enum Stage : int { kDigging = 0, kOpen = 1, kClosing = 2, kClosed = 3 };
 
     BrickCell(WorldContext& ctx, Sprite sprite);
@@ -82,7 +82,7 @@ public:
     // Takes over the hole of another brick (a change of skin during play).
     void take_hole_from(const BrickCell& other);
 
-private:
+  private:
     bool m_is_open = false;
     uint32_t m_open_time_left = 0;
     int m_stage = kClosed;
@@ -93,12 +93,12 @@ std::unique_ptr<Cell> make_cell(WorldContext& ctx, int kind, int c, int r);
 
 // A decorative light of the skin, animated with its own random group, frame and pace.
 class Light {
-public:
+  public:
     Light(WorldContext& ctx, int c, int r);
     void tick();
     void draw();
     const Sprite& sprite() const { return m_sprite; }
 
-private:
+  private:
     Sprite m_sprite;
 };

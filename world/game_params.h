@@ -9,7 +9,7 @@ class ParamFile;
 // the key bindings and custom-game choices of the settings file, the current level set and the
 // cell sprite size.
 class GameParams {
-public:
+  public:
     GameParams() { set_default_keys(); }
 
     // Rules. Every key is read with the default "0", so a missing key reads as 0.

@@ -1,6 +1,6 @@
 #include "world/guard.h"
 
-#include <GL/gl.h>
+#include "gfx/gl.h"
 
 #include <cstdlib>
 
@@ -17,7 +17,9 @@ constexpr float kDepthStep = 0.1f;
 constexpr float kCatchNear2 = 18.0f * 18.0f;
 constexpr float kCatchFar2 = 20.0f * 20.0f;
 
-uint32_t count_down(uint32_t value, uint32_t step) { return value > step ? value - step : 0; }
+uint32_t count_down(uint32_t value, uint32_t step) {
+    return value > step ? value - step : 0;
+}
 }  // namespace
 
 int Guard::s_alive = 0;
@@ -33,7 +35,9 @@ Guard::Guard(WorldContext& ctx, Playfield& field, Runner& runner, const GuardLis
     m_pos.z = m_depth;
 }
 
-Guard::~Guard() { --s_alive; }
+Guard::~Guard() {
+    --s_alive;
+}
 
 void Guard::place(const Pos& p) {
     m_pos = p;
@@ -49,7 +53,9 @@ void Guard::draw() {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
-float Guard::catch_distance2() const { return dist2(m_pos, m_runner.pos()); }
+float Guard::catch_distance2() const {
+    return dist2(m_pos, m_runner.pos());
+}
 
 void Guard::update(int elapsed_ms) {
     if (!m_runner.moved()) {
@@ -100,8 +106,7 @@ void Guard::update(int elapsed_ms) {
                 bool floor = false;
                 for (const auto& other : m_guards) {
                     if (other.get() != this && other->cell().same_cell(cc.c, cc.r + 1) &&
-                        (other->guard_move() == kMoveIdle ||
-                         other->guard_move() == kMoveTrapped)) {
+                        (other->guard_move() == kMoveIdle || other->guard_move() == kMoveTrapped)) {
                         floor = true;
                     }
                 }
@@ -116,11 +121,20 @@ void Guard::update(int elapsed_ms) {
             }
             break;
         }
-        case kMoveRight: move_right(); break;
-        case kMoveLeft: move_left(); break;
-        case kMoveUp: move_up(); break;
-        case kMoveDown: move_down(); break;
-        default: break;
+        case kMoveRight:
+            move_right();
+            break;
+        case kMoveLeft:
+            move_left();
+            break;
+        case kMoveUp:
+            move_up();
+            break;
+        case kMoveDown:
+            move_down();
+            break;
+        default:
+            break;
     }
 }
 

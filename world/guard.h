@@ -23,7 +23,7 @@ enum GuardMove : int {
 // A guard chases the runner with the runner's movement rules, slower, choosing its way cell by
 // cell. The cell it heads for (its target) is a reservation the other actors respect.
 class Guard : public Runner {
-public:
+  public:
     Guard(WorldContext& ctx, Playfield& field, Runner& runner, const GuardList& guards);
     ~Guard() override;
 
@@ -53,7 +53,7 @@ public:
     // Number of guards alive; a guard's depth is 1.0 + 0.1 x the number alive at its birth.
     static int alive_count() { return s_alive; }
 
-private:
+  private:
     enum class Heading { kRight, kLeft, kUp, kDown };
 
     // The decision at a cell centre, with the preference list of the heading; false when the

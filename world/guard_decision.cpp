@@ -12,7 +12,9 @@ bool has(const std::vector<int>& options, int move) {
 }
 
 // A random number from the one shared sequence; drawn only where a rule needs it.
-int roll() { return std::rand(); }
+int roll() {
+    return std::rand();
+}
 }  // namespace
 
 bool Guard::check_fall(int c, int r) {
@@ -21,7 +23,8 @@ bool Guard::check_fall(int c, int r) {
         return false;
     }
     const int k = kind_at(c, r);
-    const bool loose = k == 0 || k == kGold || k == kBrick || k == kFalseBrick || k == kHiddenLadder;
+    const bool loose =
+        k == 0 || k == kGold || k == kBrick || k == kFalseBrick || k == kHiddenLadder;
     if (loose && is_cell_free(c, r + 1, this) && is_drop_cell(c, r + 1)) {
         m_move = kMoveDrop;
         select_group(kGroupFall);
@@ -98,31 +101,50 @@ int Guard::choose(Heading heading, const std::vector<int>& options, const CellCo
     const bool h7 = has(options, kMoveDrop);
     switch (heading) {
         case Heading::kRight:
-            if (above && h3) return kMoveUp;
-            if (below && h3 && roll() % 2 == 1) return kMoveUp;
-            if (below && h4) return kMoveDown;
-            if (below && h7) return kMoveDrop;
-            if (left && h2 && (h3 || h4)) return kMoveLeft;
-            if (h1) return kMoveRight;
+            if (above && h3)
+                return kMoveUp;
+            if (below && h3 && roll() % 2 == 1)
+                return kMoveUp;
+            if (below && h4)
+                return kMoveDown;
+            if (below && h7)
+                return kMoveDrop;
+            if (left && h2 && (h3 || h4))
+                return kMoveLeft;
+            if (h1)
+                return kMoveRight;
             break;
         case Heading::kLeft:
-            if (above && h3 && roll() % 6 < 5) return kMoveUp;
-            if (below && h4 && roll() % 6 < 5) return kMoveDown;
-            if (below && h7) return kMoveDrop;
-            if (right && h1 && (h3 || h4)) return kMoveRight;
-            if (h2) return kMoveLeft;
+            if (above && h3 && roll() % 6 < 5)
+                return kMoveUp;
+            if (below && h4 && roll() % 6 < 5)
+                return kMoveDown;
+            if (below && h7)
+                return kMoveDrop;
+            if (right && h1 && (h3 || h4))
+                return kMoveRight;
+            if (h2)
+                return kMoveLeft;
             break;
         case Heading::kUp:
-            if (right && h1) return kMoveRight;
-            if (left && h2) return kMoveLeft;
-            if (below && h4 && (h1 || h2)) return kMoveDown;
-            if (h3) return kMoveUp;
+            if (right && h1)
+                return kMoveRight;
+            if (left && h2)
+                return kMoveLeft;
+            if (below && h4 && (h1 || h2))
+                return kMoveDown;
+            if (h3)
+                return kMoveUp;
             break;
         case Heading::kDown:
-            if (right && h1 && roll() % 6 < 5) return kMoveRight;
-            if (left && h2 && roll() % 6 < 5) return kMoveLeft;
-            if (above && h3 && (h1 || h2)) return kMoveUp;
-            if (h4) return kMoveDown;
+            if (right && h1 && roll() % 6 < 5)
+                return kMoveRight;
+            if (left && h2 && roll() % 6 < 5)
+                return kMoveLeft;
+            if (above && h3 && (h1 || h2))
+                return kMoveUp;
+            if (h4)
+                return kMoveDown;
             break;
     }
     return options[static_cast<size_t>(roll()) % options.size()];
@@ -130,15 +152,24 @@ int Guard::choose(Heading heading, const std::vector<int>& options, const CellCo
 
 void Guard::advance_target() {
     switch (m_move) {
-        case kMoveRight: set_target(m_target.c + 1, m_target.r); break;
-        case kMoveLeft: set_target(m_target.c - 1, m_target.r); break;
-        case kMoveUp: set_target(m_target.c, m_target.r - 1); break;
-        case kMoveDown: set_target(m_target.c, m_target.r + 1); break;
+        case kMoveRight:
+            set_target(m_target.c + 1, m_target.r);
+            break;
+        case kMoveLeft:
+            set_target(m_target.c - 1, m_target.r);
+            break;
+        case kMoveUp:
+            set_target(m_target.c, m_target.r - 1);
+            break;
+        case kMoveDown:
+            set_target(m_target.c, m_target.r + 1);
+            break;
         case kMoveDrop:
             set_target(m_target.c, m_target.r + 1);
             select_group(kGroupFall);
             break;
-        default: break;
+        default:
+            break;
     }
 }
 

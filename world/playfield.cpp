@@ -15,7 +15,8 @@ constexpr float kPushBackReach2 = 20.0f * 20.0f;
 }  // namespace
 
 Playfield::Playfield(WorldContext& ctx)
-    : m_ctx(ctx), m_outside(std::make_unique<Cell>(ctx, kSolid, make_world_sprite(nullptr, 1, 1))) {}
+    : m_ctx(ctx),
+      m_outside(std::make_unique<Cell>(ctx, kSolid, make_world_sprite(nullptr, 1, 1))) {}
 
 Playfield::~Playfield() = default;
 
@@ -60,16 +61,35 @@ void Playfield::load_level_data(const uint8_t* data, size_t size) {
                 const size_t offset = static_cast<size_t>(kFileStride * r + (c - 1));
                 const uint8_t ch = (data != nullptr && offset < size) ? data[offset] : 0;
                 switch (ch) {
-                    case 'T': kind = kBrick; break;
-                    case 'U': kind = kFalseBrick; break;
-                    case 'M': kind = kSolid; break;
-                    case 'H': kind = kLadder; break;
-                    case '#': kind = kHiddenLadder; break;
-                    case '-': kind = kRope; break;
-                    case '*': kind = kGold; break;
-                    case '!': m_runner_start = grid_cell_center(c, r); break;
-                    case '$': m_guard_starts.push_back(grid_cell_center(c, r)); break;
-                    default: break;
+                    case 'T':
+                        kind = kBrick;
+                        break;
+                    case 'U':
+                        kind = kFalseBrick;
+                        break;
+                    case 'M':
+                        kind = kSolid;
+                        break;
+                    case 'H':
+                        kind = kLadder;
+                        break;
+                    case '#':
+                        kind = kHiddenLadder;
+                        break;
+                    case '-':
+                        kind = kRope;
+                        break;
+                    case '*':
+                        kind = kGold;
+                        break;
+                    case '!':
+                        m_runner_start = grid_cell_center(c, r);
+                        break;
+                    case '$':
+                        m_guard_starts.push_back(grid_cell_center(c, r));
+                        break;
+                    default:
+                        break;
                 }
             }
             if (kind != 0) {

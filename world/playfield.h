@@ -15,7 +15,7 @@ struct WorldContext;
 // The grid of one level: cells, decorative lights, the start positions, the gold count and
 // the exit. Owned by the session for the length of a level; the actors point at it.
 class Playfield {
-public:
+  public:
     explicit Playfield(WorldContext& ctx);
     ~Playfield();
     Playfield(const Playfield&) = delete;
@@ -64,7 +64,7 @@ public:
     const Pos& runner_start() const { return m_runner_start; }
     const std::vector<Pos>& guard_starts() const { return m_guard_starts; }
 
-private:
+  private:
     static size_t index(int c, int r) { return static_cast<size_t>(c * kGridHeight + r); }
     void clear();
     void place_lights();

@@ -54,11 +54,17 @@ bool Runner::key_down(int code) const {
     return m_ctx.keyboard.is_down(code);
 }
 
-bool Runner::is_near() const { return m_field.is_near_center(m_pos, m_near_radius); }
+bool Runner::is_near() const {
+    return m_field.is_near_center(m_pos, m_near_radius);
+}
 
-int Runner::kind_at(int c, int r) const { return m_field.kind_at(c, r); }
+int Runner::kind_at(int c, int r) const {
+    return m_field.kind_at(c, r);
+}
 
-bool Runner::is_blocking(int c, int r) const { return m_field.is_blocking(c, r); }
+bool Runner::is_blocking(int c, int r) const {
+    return m_field.is_blocking(c, r);
+}
 
 bool Runner::is_passable_at(int c, int r) const {
     const Cell* cell = m_field.cell_at(c, r);
@@ -158,7 +164,8 @@ void Runner::push_back() {
 
 bool Runner::check_fall(int c, int r) {
     const int k = kind_at(c, r);
-    const bool loose = k == 0 || k == kGold || k == kBrick || k == kFalseBrick || k == kHiddenLadder;
+    const bool loose =
+        k == 0 || k == kGold || k == kBrick || k == kFalseBrick || k == kHiddenLadder;
     if (loose && is_cell_free(c, r + 1, this) && is_drop_cell(c, r + 1)) {
         select_group(kGroupFall);
         m_state = kFalling;

@@ -41,7 +41,7 @@ using GuardList = std::vector<std::unique_ptr<Guard>>;
 // The player's actor, and the base of the guards, which share its movement rules. Movement
 // decisions (direction changes, blocking, ladders) are taken only near a cell's centre.
 class Runner {
-public:
+  public:
     Runner(WorldContext& ctx, Playfield& field, const GuardList& guards);
     virtual ~Runner() = default;
     Runner(const Runner&) = delete;
@@ -81,7 +81,7 @@ public:
     const Sprite& sprite() const { return m_sprite; }
     CellCoord cell() const { return grid_cell_of(m_pos); }
 
-protected:
+  protected:
     bool key_down(int code) const;
     bool is_near() const;
     void select_group(int g) { m_sprite.set_group(g); }

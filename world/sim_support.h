@@ -13,14 +13,14 @@ class WorldRun;
 // codes from that tick on; a line with no keys releases all. Blank lines and lines starting
 // with '#' are skipped.
 class KeyScript {
-public:
+  public:
     // False (with the line number in `error`) on a malformed line.
     bool parse(const std::string& text, std::string* error = nullptr);
     // The keys held during tick `tick` (ticks count from 1).
     const std::vector<int>& held_at(int tick) const;
     size_t size() const { return m_steps.size(); }
 
-private:
+  private:
     struct Step {
         int tick;
         std::vector<int> keys;
@@ -31,13 +31,13 @@ private:
 
 // A keyboard whose keys the simulator sets before each poll.
 class ScriptedKeyboard : public KeyboardDevice {
-public:
+  public:
     int32_t acquire() override { return 0; }
     void unacquire() override {}
     int32_t read_state(uint8_t* state256) override;
     void hold(const std::vector<int>& keys);
 
-private:
+  private:
     std::array<uint8_t, 256> m_keys{};
 };
 

@@ -13,7 +13,7 @@ struct WorldContext;
 // One level in play without the screen around it: the playfield, the runner and the guards,
 // advanced a tick at a time in the order of the play screen. Used by the simulator and tests.
 class WorldRun {
-public:
+  public:
     explicit WorldRun(WorldContext& ctx) : m_ctx(ctx) {}
     ~WorldRun() { reset(); }
     WorldRun(const WorldRun&) = delete;
@@ -35,7 +35,7 @@ public:
     // The runner reached the exit and no guard still carries gold.
     bool level_finished() const;
 
-private:
+  private:
     void reset();
     void build_actors();
 

@@ -14,13 +14,16 @@ namespace {
 template <typename Pred>
 bool run_until(TestWorld& w, Pred pred, int limit = 2000) {
     for (int i = 0; i < limit; ++i) {
-        if (pred()) return true;
+        if (pred())
+            return true;
         w.ticks(1);
     }
     return pred();
 }
 
-void place_guard(TestWorld& w, size_t i, int c, int r) { w.run.guard(i).place(center(c, r)); }
+void place_guard(TestWorld& w, size_t i, int c, int r) {
+    w.run.guard(i).place(center(c, r));
+}
 }  // namespace
 
 TEST(GuardTest, GuardsWaitForThePlayersFirstMove) {
@@ -168,8 +171,10 @@ TEST(GuardTest, TrappedGuardPutsItsGoldAboveTheHole) {
     w.params.m_time_exploded = 20000;
     carry_into_hole(w, ' ');
     Guard& g = w.run.guard(0);
-    ASSERT_TRUE(run_until(w, [&] { return g.is_carrying_gold(); }, 100));
-    ASSERT_TRUE(run_until(w, [&] { return g.guard_move() == kMoveTrapped; }, 200));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.is_carrying_gold(); }, 100));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.guard_move() == kMoveTrapped; }, 200));
     EXPECT_FALSE(g.is_carrying_gold());
     EXPECT_EQ(w.field().kind_at(5, 0), kGold);
     EXPECT_FLOAT_EQ(w.field().cell_at(5, 0)->sprite().m_pos.x, center(5, 0).x);
@@ -184,11 +189,14 @@ TEST(GuardTest, GoldStaysCarriedWhenTheCellAboveIsTakenAndThroughABurial) {
     w.params.m_time_in_hole = 60000;
     carry_into_hole(w, '*');
     Guard& g = w.run.guard(0);
-    ASSERT_TRUE(run_until(w, [&] { return g.is_carrying_gold(); }, 100));
-    ASSERT_TRUE(run_until(w, [&] { return g.guard_move() == kMoveTrapped; }, 200));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.is_carrying_gold(); }, 100));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.guard_move() == kMoveTrapped; }, 200));
     EXPECT_TRUE(g.is_carrying_gold());
     // The brick grows back: buried, 75 more points, back near the top, gold still carried.
-    ASSERT_TRUE(run_until(w, [&] { return g.cell().r != 1; }, 200));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.cell().r != 1; }, 200));
     EXPECT_EQ(g.guard_move(), kMoveIdle);
     EXPECT_EQ(g.cell().r, 0);
     EXPECT_TRUE(g.is_carrying_gold());
@@ -208,8 +216,10 @@ TEST(GuardTest, BurialWithoutRoomNearTheTopLeavesTheGuardInPlace) {
     w.field().cell_at(2, 1)->activate();
     w.hold({kLeft});
     Guard& g = w.run.guard(0);
-    ASSERT_TRUE(run_until(w, [&] { return g.guard_move() == kMoveTrapped; }, 100));
-    ASSERT_TRUE(run_until(w, [&] { return !w.field().cell_at(2, 1)->is_passable(); }, 200));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.guard_move() == kMoveTrapped; }, 100));
+    ASSERT_TRUE(run_until(
+        w, [&] { return !w.field().cell_at(2, 1)->is_passable(); }, 200));
     w.ticks(2);
     EXPECT_EQ(g.guard_move(), kMoveIdle);
     EXPECT_EQ(g.cell().c, 2);
@@ -228,7 +238,8 @@ TEST(GuardTest, NoTimeInHoleStillScoresTheTrapOnce) {
     w.field().cell_at(3, 1)->activate();
     w.hold({kLeft});
     Guard& g = w.run.guard(0);
-    ASSERT_TRUE(run_until(w, [&] { return g.guard_move() == kMoveTrapped; }, 100));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.guard_move() == kMoveTrapped; }, 100));
     w.ticks(40);
     EXPECT_EQ(w.run.score(), 75);
 }
@@ -241,7 +252,8 @@ TEST(GuardTest, ATrappedGuardClimbsOutTowardsTheRunner) {
     w.field().cell_at(4, 1)->activate();
     w.hold({kLeft});
     Guard& g = w.run.guard(0);
-    ASSERT_TRUE(run_until(w, [&] { return g.guard_move() == kMoveTrapped; }, 100));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.guard_move() == kMoveTrapped; }, 100));
     const int trapped_for = [&] {
         int n = 0;
         while (g.guard_move() == kMoveTrapped && n < 100) {
@@ -252,7 +264,8 @@ TEST(GuardTest, ATrappedGuardClimbsOutTowardsTheRunner) {
     }();
     EXPECT_EQ(trapped_for, 20);  // 600 ms
     EXPECT_EQ(g.guard_move(), kMoveLeaving);
-    ASSERT_TRUE(run_until(w, [&] { return g.guard_move() != kMoveLeaving; }, 100));
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.guard_move() != kMoveLeaving; }, 100));
     EXPECT_EQ(g.exit_dir(), 1);  // the runner is to the right
     EXPECT_EQ(g.cell().r, 0);
     EXPECT_EQ(g.cell().c, 5);
@@ -263,7 +276,8 @@ TEST(GuardTest, TouchingTheRunnerKillsIt) {
     w.load({"$      ", "TTTTTTTT", "", "", "", "", "!"});
     w.put_runner(5, 0);
     w.hold({kLeft});
-    ASSERT_TRUE(run_until(w, [&] { return w.runner().dead(); }, 200));
+    ASSERT_TRUE(run_until(
+        w, [&] { return w.runner().dead(); }, 200));
     EXPECT_EQ(w.sounds, std::vector<int>{2});
     EXPECT_LE(w.runner_cell().c - w.run.guard(0).cell().c, 1);
 }

@@ -108,7 +108,8 @@ TEST(PlayfieldTest, BorderIsAlwaysSolidAndMissingBytesAreEmpty) {
 TEST(PlayfieldTest, MissingLevelFileLoadsAnEmptyLevel) {
     TestWorld w;
     w.ctx.read_file = [](const std::string& name, std::vector<uint8_t>& out) {
-        if (name != "dat/levels2_full/07.txt") return false;
+        if (name != "dat/levels2_full/07.txt")
+            return false;
         out = level_bytes({"*T"});
         return true;
     };
@@ -126,7 +127,8 @@ int count_lights(Playfield& f) {
     int n = 0;
     for (int r = 0; r < 23; ++r) {
         for (int c = 0; c < 34; ++c) {
-            if (f.light_at(c, r) != nullptr) ++n;
+            if (f.light_at(c, r) != nullptr)
+                ++n;
         }
     }
     return n;

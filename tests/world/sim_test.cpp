@@ -33,13 +33,14 @@ std::vector<std::string> random_level(std::minstd_rand& gen) {
 }
 
 std::vector<int> random_keys(std::minstd_rand& gen) {
-    static const int kChoices[][2] = {{kLeft, -1},  {kRight, -1}, {kUp, -1},   {kDown, -1},
-                                      {kFire, -1},  {kLeft, kFire}, {kRight, kFire},
-                                      {kDown, kUp}, {-1, -1}};
+    static const int kChoices[][2] = {{kLeft, -1},     {kRight, -1}, {kUp, -1},
+                                      {kDown, -1},     {kFire, -1},  {kLeft, kFire},
+                                      {kRight, kFire}, {kDown, kUp}, {-1, -1}};
     const auto& pick = kChoices[gen() % (sizeof kChoices / sizeof kChoices[0])];
     std::vector<int> keys;
     for (int k : pick) {
-        if (k >= 0) keys.push_back(k);
+        if (k >= 0)
+            keys.push_back(k);
     }
     return keys;
 }
@@ -77,16 +78,21 @@ std::string play(unsigned seed, int ticks, Seen* seen) {
             held = random_keys(gen);
         }
         w.kb.keys->lift_all();
-        for (int k : held) w.kb.keys->press(k);
+        for (int k : held)
+            w.kb.keys->press(k);
         w.kb.state.poll();
         w.run.tick();
         trace += tick_json(t, w.run);
         trace += '\n';
-        if (!inside_grid(w.runner().pos())) ++seen->outside;
+        if (!inside_grid(w.runner().pos()))
+            ++seen->outside;
         for (const auto& g : w.run.guards()) {
-            if (!inside_grid(g->pos())) ++seen->outside;
-            if (g->guard_move() == kMoveTrapped) ++seen->trapped;
-            if (g->is_carrying_gold()) ++seen->carried;
+            if (!inside_grid(g->pos()))
+                ++seen->outside;
+            if (g->guard_move() == kMoveTrapped)
+                ++seen->trapped;
+            if (g->is_carrying_gold())
+                ++seen->carried;
         }
         seen->deaths += w.runner().dead() ? 1 : 0;
         seen->finished += w.run.level_finished() ? 1 : 0;
@@ -139,10 +145,12 @@ std::string run_tool(const std::string& args) {
     const std::string cmd = std::string(QUARRIK_TOOLS_DIR) + "/quarrik-sim " + args;
     std::string out;
     FILE* pipe = popen(cmd.c_str(), "r");
-    if (pipe == nullptr) return out;
+    if (pipe == nullptr)
+        return out;
     char buf[4096];
     size_t n;
-    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0) out.append(buf, n);
+    while ((n = fread(buf, 1, sizeof buf, pipe)) > 0)
+        out.append(buf, n);
     const int status = pclose(pipe);
     return status == 0 ? out : "exit status " + std::to_string(status);
 }
@@ -153,9 +161,11 @@ TEST(SimTest, ToolRunsALevelFileWithAKeyScriptReproducibly) {
     const std::string level = dir + "/sim_level.txt";
     const std::string keys = dir + "/sim_keys.txt";
     {
-        const auto bytes = level_bytes({"$    *   !", "TTTTTTTTTTTTTTT", "", "   *   $  ", "MMMMMMMMMMMMMMM"});
-        std::ofstream(level, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                                    static_cast<std::streamsize>(bytes.size()));
+        const auto bytes =
+            level_bytes({"$    *   !", "TTTTTTTTTTTTTTT", "", "   *   $  ", "MMMMMMMMMMMMMMM"});
+        std::ofstream(level, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         std::ofstream(keys) << "1 203\n40 57\n41 205\n90\n";
     }
     const std::string args = "--seed 9 --ticks 150 --rules " + std::string(QUARRIK_SOURCE_DIR) +
@@ -164,7 +174,8 @@ TEST(SimTest, ToolRunsALevelFileWithAKeyScriptReproducibly) {
     const std::string b = run_tool(args);
     ASSERT_EQ(a, b);
     size_t lines = 0;
-    for (char ch : a) lines += ch == '\n' ? 1 : 0;
+    for (char ch : a)
+        lines += ch == '\n' ? 1 : 0;
     EXPECT_EQ(lines, 150u);
     EXPECT_NE(a.find("{\"tick\":150,"), std::string::npos);
     EXPECT_NE(a.find("\"guards\":[{"), std::string::npos);

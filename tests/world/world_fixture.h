@@ -33,7 +33,9 @@ inline std::vector<uint8_t> level_bytes(const std::vector<std::string>& rows,
     return out;
 }
 
-inline Pos center(int c, int r) { return grid_cell_center(c, r); }
+inline Pos center(int c, int r) {
+    return grid_cell_center(c, r);
+}
 
 // A level in play with a fake keyboard, rules suited to the tests and a log of sounds.
 struct TestWorld {
@@ -79,7 +81,8 @@ struct TestWorld {
     }
     bool heard(int sound) const {
         for (int s : sounds) {
-            if (s == sound) return true;
+            if (s == sound)
+                return true;
         }
         return false;
     }

@@ -76,13 +76,17 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         const bool has_value = i + 1 < argc;
         if (arg == "--seed" && has_value) {
-            if (!parse_int(argv[++i], 0, 4294967295L, seed)) return usage("bad --seed");
+            if (!parse_int(argv[++i], 0, 4294967295L, seed))
+                return usage("bad --seed");
         } else if (arg == "--ticks" && has_value) {
-            if (!parse_int(argv[++i], 0, 100000000L, ticks)) return usage("bad --ticks");
+            if (!parse_int(argv[++i], 0, 100000000L, ticks))
+                return usage("bad --ticks");
         } else if (arg == "--set" && has_value) {
-            if (!parse_int(argv[++i], 1, 2, set)) return usage("--set is 1 or 2");
+            if (!parse_int(argv[++i], 1, 2, set))
+                return usage("--set is 1 or 2");
         } else if (arg == "--level" && has_value) {
-            if (!parse_int(argv[++i], 1, 75, level)) return usage("--level is 1..75");
+            if (!parse_int(argv[++i], 1, 75, level))
+                return usage("--level is 1..75");
         } else if (arg == "--keys" && has_value) {
             keys_path = argv[++i];
         } else if (arg == "--rules" && has_value) {
@@ -162,8 +166,9 @@ int main(int argc, char** argv) {
             return true;
         };
         if (!run.start_level(static_cast<int>(level))) {
-            std::fprintf(stderr, "quarrik-sim: cannot read %s\n",
-                         Playfield::level_path(params.m_game_kind, static_cast<int>(level)).c_str());
+            std::fprintf(
+                stderr, "quarrik-sim: cannot read %s\n",
+                Playfield::level_path(params.m_game_kind, static_cast<int>(level)).c_str());
             return 1;
         }
     }
