@@ -183,6 +183,14 @@ def main():
                 st = stats(tool, path)
                 final.append((st["difficulty"], seed, rows, st))
             final.sort(key=lambda c: (c[0], c[1]))
+            # Neighbours of the same striking shape would feel repeated: swap one further on.
+            for i in range(1, len(final) - 1):
+                shape = generate.style_of(final[i][1])
+                if shape in ("pyramid", "zigzag") and shape == generate.style_of(final[i - 1][1]):
+                    for j in range(i + 1, min(len(final), i + 4)):
+                        if generate.style_of(final[j][1]) != shape:
+                            final[i], final[j] = final[j], final[i]
+                            break
             for number, (diff, seed, rows, st) in zip(range(first, 76), final):
                 write_level(outdir, set_no, number, rows)
                 print("%d-%02d seed %d %s" % (set_no, number, seed, st), flush=True)

@@ -63,11 +63,25 @@ def segments(rng, width, d, mirror):
     return segs
 
 
+def style_of(seed):
+    """The layout family a seed gets (drawn first from the same generator as the rest)."""
+    rng = random.Random(seed)
+    rng.random()
+    return rng.choice(STYLES)
+
+
+STYLES = ["floors", "floors", "walls", "shafts", "ropes", "pyramid", "zigzag"]
+
+
 def generate(seed, d, set_no, style=None):
     rng = random.Random(seed)
     g = Grid()
     mirror = rng.random() < 0.5
-    style = style or rng.choice(["floors", "floors", "walls", "shafts", "ropes"])
+    style = style or rng.choice(STYLES)
+    if style == "pyramid":
+        mirror = True
+    elif style == "zigzag":
+        mirror = False
     half = W // 2 if mirror else W
     ys = floor_rows(rng, d)
     solid_p = 0.08 + 0.35 * d + (0.1 if set_no == 2 else 0)
@@ -79,7 +93,19 @@ def generate(seed, d, set_no, style=None):
             for x in range(W):
                 g.set(x, y, ground)
             continue
-        for x0, x1 in segments(rng, half, d, mirror):
+        k = len([v for v in ys if v > y])  # floors below this one
+        if style == "pyramid":
+            runs = [(min(12, 1 + 2 * k), half - 1)]
+            if rng.random() < 0.4:
+                runs = [(runs[0][0], half - 3)]  # a gap in the middle
+        elif style == "zigzag":
+            runs = [(0, W - 6)] if k % 2 else [(5, W - 1)]
+            if rng.random() < 0.5:
+                a = rng.randint(8, W - 10)
+                runs = [(runs[0][0], a), (a + 2, runs[0][1])]
+        else:
+            runs = segments(rng, half, d, mirror)
+        for x0, x1 in runs:
             kind = "M" if rng.random() < solid_p else "T"
             for x in range(x0, x1 + 1):
                 g.set(x, y, kind)
