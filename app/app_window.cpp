@@ -1,6 +1,8 @@
 #include "app/app_window.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
 
 #include "app/game_app.h"
 #include "app/game_log.h"
@@ -10,6 +12,7 @@
 #include "platform/platform.h"
 #include "platform/sdl_keyboard_device.h"
 #include "platform/tick_timer.h"
+#include "ui/main_menu.h"
 #include "ui/screen.h"
 
 namespace {
@@ -18,6 +21,73 @@ AppWindow* g_window = nullptr;
 
 constexpr int kTickMs = 30;
 const char kDashes[] = "---------------------------------------------------";  // 51
+
+}  // namespace
+
+// ---- tick regularity measurement ------------------------------------------------------------
+// Only for the benchmark run (scripts/bench.sh): with QUARRIK_TICK_STATS in the environment the
+// window logs when the main menu's first frame is on screen, times the gap between tick
+// messages from then on, and logs a summary when it goes. A tick is late when it starts more
+// than 5 ms after its due time, 30 ms after the previous one. Without the variable each tick
+// costs one test of a flag.
+namespace {
+
+class TickStats {
+  public:
+    using Clock = std::chrono::steady_clock;
+
+    bool enabled() const { return m_enabled; }
+
+    void tick_started() {
+        if (!m_menu_shown) {
+            return;
+        }
+        const Clock::time_point now = Clock::now();
+        if (m_has_last) {
+            const long gap_us = static_cast<long>(
+                std::chrono::duration_cast<std::chrono::microseconds>(now - m_last).count());
+            ++m_gaps;
+            m_gap_sum_us += gap_us;
+            m_max_gap_us = std::max(m_max_gap_us, gap_us);
+            if (gap_us > (kTickMs + 5) * 1000L) {
+                ++m_late;
+            }
+        }
+        m_last = now;
+        m_has_last = true;
+    }
+
+    void frame_shown(const Screen* top) {
+        if (!m_menu_shown && top && top == main_menu()) {
+            m_menu_shown = true;
+            game_log().write("Tick stats: main menu first frame shown");
+        }
+    }
+
+    void summarise() {
+        if (m_gaps == 0) {
+            return;
+        }
+        game_log().write(
+            "Tick stats: %ld ticks, %ld late by more than 5 ms (%.2f%%), mean gap "
+            "%.2f ms, longest gap %.2f ms",
+            m_gaps, m_late, 100.0 * m_late / m_gaps, m_gap_sum_us / 1000.0 / m_gaps,
+            m_max_gap_us / 1000.0);
+        m_gaps = 0;
+    }
+
+  private:
+    bool m_enabled = std::getenv("QUARRIK_TICK_STATS") != nullptr;
+    bool m_menu_shown = false;
+    bool m_has_last = false;
+    Clock::time_point m_last;
+    long m_gaps = 0;
+    long m_late = 0;
+    long m_max_gap_us = 0;
+    double m_gap_sum_us = 0.0;
+};
+
+TickStats g_tick_stats;
 
 }  // namespace
 
@@ -37,6 +107,9 @@ AppWindow::AppWindow(const std::string& title, GameApp& app)
 }
 
 AppWindow::~AppWindow() {
+    if (g_tick_stats.enabled()) {
+        g_tick_stats.summarise();
+    }
     destroy_window();
     if (g_window == this) {
         g_window = nullptr;
@@ -102,9 +175,15 @@ void AppWindow::close_request() {
 
 void AppWindow::run_tick() {
     m_tick_in_progress = true;
+    if (g_tick_stats.enabled()) {
+        g_tick_stats.tick_started();
+    }
     tick(kTickMs);
     draw();
     swap_buffers();
+    if (g_tick_stats.enabled()) {
+        g_tick_stats.frame_shown(m_minimized ? nullptr : top_screen());
+    }
     m_tick_in_progress = false;
 }
 

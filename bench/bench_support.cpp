@@ -1,0 +1,91 @@
+#include "bench/bench_support.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "app/app_window.h"
+#include "app/game_app.h"
+#include "platform/platform.h"
+
+namespace bench {
+
+namespace fs = std::filesystem;
+
+std::string game_dir() {
+    if (const char* dir = std::getenv("QUARRIK_GAME_DIR")) {
+        return dir;
+    }
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? std::string("game") : (exe.parent_path() / "game").string();
+}
+
+bool enter_game_dir() {
+    const std::string dir = game_dir();
+    return chdir(dir.c_str()) == 0 && fs::exists("data/data.pk");
+}
+
+GameApp* game_app_once() {
+    static const bool entered = enter_game_dir();
+    static std::unique_ptr<GameApp> app = entered ? std::make_unique<GameApp>() : nullptr;
+    return app.get();
+}
+
+namespace {
+
+// Built on first use; torn down in the game's own order when the process ends.
+struct Display {
+    std::unique_ptr<AppWindow> window;
+    bool platform_up = false;
+
+    ~Display() {
+        if (window) {
+            if (has_game_app()) {
+                game_app().resources->release_all();
+            }
+            window->destroy_window();
+            window.reset();
+        }
+        if (platform_up) {
+            platform::shutdown();
+        }
+    }
+};
+
+}  // namespace
+
+AppWindow* display_once(std::string& why) {
+    // The application object first, so that it outlives the window at exit.
+    GameApp* app = game_app_once();
+    static Display display;
+    static bool tried = false;
+    if (tried) {
+        if (!display.window) {
+            why = "no window could be opened (is DISPLAY set?)";
+        }
+        return display.window.get();
+    }
+    tried = true;
+    if (!app) {
+        why = "the game directory " + game_dir() + " has no data/data.pk";
+        return nullptr;
+    }
+    if (!std::getenv("DISPLAY") || !platform::init()) {
+        why = "no display";
+        return nullptr;
+    }
+    display.platform_up = true;
+    auto window = std::make_unique<AppWindow>("Quarrik bench", *app);
+    window->create_window("Quarrik bench", 0, 0, 800, 600);
+    if (!window->has_window()) {
+        why = "no window could be opened";
+        return nullptr;
+    }
+    app->resources->load_all();
+    display.window = std::move(window);
+    return display.window.get();
+}
+
+}  // namespace bench

@@ -1,0 +1,29 @@
+// Shared set-up of the benchmarks: the built game directory, and one real window with the
+// game's application object and resources for the benchmarks that draw.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class AppWindow;
+class GameApp;
+
+namespace bench {
+
+// The game directory built beside the benchmark executable (<build>/game), or the folder named
+// by QUARRIK_GAME_DIR.
+std::string game_dir();
+
+// Makes the game directory the working directory, as the game does at start-up, so the data
+// paths ("data/data.pk") resolve. False when it does not hold the archive.
+bool enter_game_dir();
+
+// The game's application object, built once in the game directory (archive, layout, params).
+// Null when the game directory cannot be entered.
+GameApp* game_app_once();
+
+// A real 800 x 600 window with its GL context and the resource set loaded, built once for all
+// drawing benchmarks and kept until the process ends. Null (with `why` set) without a display.
+AppWindow* display_once(std::string& why);
+
+}  // namespace bench

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Builds an optimised copy of the game and its benchmarks (build/bench, Release, -O2), runs every
+# measurement on a virtual X server with Mesa's software renderer, and prints a table of the
+# figures against their targets. The raw results stay in build/bench/results/.
+#
+#   scripts/bench.sh [--quick]     --quick: short runs (a few seconds each) instead of a minute
+#
+# Not part of the test suite: timings on a shared machine vary, so nothing here fails a build.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+quick=0
+if [ "${1:-}" = "--quick" ]; then quick=1; fi
+
+"$root/scripts/deps.sh"
+
+build="$root/build/bench"
+out="$build/results"
+generator=()
+if [ ! -f "$build/CMakeCache.txt" ] && command -v ninja >/dev/null; then generator=(-G Ninja); fi
+cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG" \
+    -DQUARRIK_TESTS=OFF -DQUARRIK_BENCH=ON >/dev/null
+cmake --build "$build" --parallel "$(nproc)"
+if [ ! -x "$build/quarrik_bench" ]; then
+    echo "bench.sh: no benchmark executable (is libbenchmark-dev installed?)" >&2
+    exit 1
+fi
+mkdir -p "$out"
+
+export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
+export LIBGL_ALWAYS_SOFTWARE=1
+game="$build/game"
+hold=60
+min_time=0.5
+if ((quick)); then
+    hold=5
+    min_time=0.1
+fi
+
+# Everything that needs a display runs inside one virtual X server.
+run_on_display() {
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+}
+
+echo "== Google Benchmark"
+run_on_display "$build/quarrik_bench" --benchmark_min_time="$min_time" \
+    --benchmark_out="$out/bench.json" --benchmark_out_format=json | tee "$out/bench.txt"
+
+# Simulator throughput: every level of both sets with random keys held for random stretches.
+echo "== quarrik-sim over the level sets"
+sim="$build/tools/quarrik-sim"
+: >"$out/sim.txt"
+if [ -x "$sim" ]; then
+    sim_ticks=2000
+    if ((quick)); then sim_ticks=300; fi
+    keys_dir="$out/keys"
+    mkdir -p "$keys_dir"
+    levels=0
+    start_ns=$(date +%s%N)
+    for set in 1 2; do
+        for level in $(seq 1 75); do
+            script="$keys_dir/$set-$level.txt"
+            python3 - "$script" "$sim_ticks" "$set$level" <<'EOF'
+import random, sys
+path, ticks, seed = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
+rng = random.Random(seed)
+keys = [208, 203, 205, 200, 57]  # down, left, right, up, fire
+tick = 1
+with open(path, "w") as f:
+    while tick <= ticks:
+        held = [k for k in keys if rng.random() < 0.3]
+        f.write(" ".join([str(tick)] + [str(k) for k in held]) + "\n")
+        tick += rng.randint(1, 20)
+EOF
+            if (cd "$game" && "$sim" --seed "$level" --ticks "$sim_ticks" --set "$set" \
+                --level "$level" --keys "$script" >/dev/null 2>>"$out/sim.txt"); then
+                levels=$((levels + 1))
+            fi
+        done
+    done
+    end_ns=$(date +%s%N)
+    echo "levels=$levels ticks_per_level=$sim_ticks ns=$((end_ns - start_ns))" | tee -a "$out/sim.txt"
+else
+    echo "no quarrik-sim built" | tee -a "$out/sim.txt"
+fi
+
+# The real program: start-up to the first main-menu frame (several runs), then one long run for
+# the peak memory and the regularity of the ticks.
+echo "== start-up"
+probe="$build/tools/quarrik-startup-probe"
+run_on_display "$probe" "$game" --runs 5 | tee "$out/startup.txt" || true
+echo "== one ${hold} s run"
+# The first new-game button's place, from the generated layout.
+layout="$build/generated/pack/mui/menu.txt"
+bx="$(awk '$1 == "m_zelm1_game_btnx" {print $2}' "$layout" 2>/dev/null || true)"
+by="$(awk '$1 == "m_zelm1_game_btny" {print $2}' "$layout" 2>/dev/null || true)"
+rm -f "$game/data/save.sav"  # a saved game would ask before a new one starts
+run_on_display "$probe" "$game" --hold "$hold" \
+    --drive "$root/scripts/bench_drive.sh $hold ${bx:-20} ${by:-150}" | tee "$out/run.txt" || true
+
+python3 "$root/scripts/bench_table.py" "$out"

@@ -1,0 +1,129 @@
+#!/usr/bin/env python3
+"""Reads the raw results of scripts/bench.sh and prints one table (Markdown) of the figures
+against their targets; the same table is written to RESULTS_DIR/table.md."""
+import json
+import re
+import statistics
+import sys
+from pathlib import Path
+
+out = Path(sys.argv[1])
+rows = []  # (measure, figure, target, verdict)
+
+UNIT_TO_US = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}
+
+
+def verdict(value, limit):
+    if value is None:
+        return "not measured"
+    return "ok" if value < limit else "OVER"
+
+
+def fmt_rate(per_second, unit):
+    for scale, prefix in ((1e9, "G"), (1e6, "M"), (1e3, "k")):
+        if per_second >= scale:
+            return f"{per_second / scale:.2f} {prefix}{unit}/s"
+    return f"{per_second:.1f} {unit}/s"
+
+
+benchmarks = {}
+bench_file = out / "bench.json"
+if bench_file.exists():
+    for b in json.loads(bench_file.read_text()).get("benchmarks", []):
+        if b.get("run_type", "iteration") != "iteration":
+            continue
+        benchmarks[b["name"]] = b
+
+
+def bench_us(prefix):
+    """Real time per iteration in microseconds of the first benchmark whose name starts with
+    prefix, and the benchmark itself."""
+    for name, b in benchmarks.items():
+        if name.split("/")[0] == prefix:
+            if b.get("error_occurred"):
+                return None, b
+            return b["real_time"] * UNIT_TO_US[b["time_unit"]], b
+    return None, None
+
+
+def add_time(measure, prefix, target_us=None, unit="us"):
+    us, b = bench_us(prefix)
+    if b is None:
+        rows.append((measure, "not built", fmt_target(target_us, unit), "not measured"))
+        return
+    if us is None:
+        rows.append((measure, "skipped: " + b.get("error_message", ""),
+                     fmt_target(target_us, unit), "not measured"))
+        return
+    figure = f"{us:.2f} µs" if unit == "us" else f"{us / 1000:.2f} ms"
+    extra = []
+    if "bytes_per_second" in b:
+        extra.append(fmt_rate(b["bytes_per_second"], "B"))
+    if "items_per_second" in b and prefix.startswith("BM_Archive"):
+        extra.append(fmt_rate(b["items_per_second"], "reads"))
+    if extra:
+        figure += " (" + ", ".join(extra) + ")"
+    rows.append((measure, figure, fmt_target(target_us, unit),
+                 verdict(us, target_us) if target_us else "—"))
+
+
+def fmt_target(target_us, unit):
+    if not target_us:
+        return "—"
+    return f"< {target_us:g} µs" if unit == "us" else f"< {target_us / 1000:g} ms"
+
+
+add_time("World tick, busy level (8 guards, open holes)", "BM_WorldTickBusy", 20)
+add_time("World tick, every level in turn, random keys", "BM_WorldTickAllLevels")
+add_time("Play screen frame (800×600, software GL)", "BM_PlayScreenFrame", 5000, "ms")
+add_time("Main menu frame (800×600, software GL)", "BM_MainMenuFrame", 5000, "ms")
+add_time("Resource reload after a display switch", "BM_ResourceReload", 500000, "ms")
+add_time("Archive: every member read once", "BM_ArchiveReadAll", None, "ms")
+add_time("Archive: one small read (level file)", "BM_ArchiveReadSmall")
+add_time("Archive: open (directory)", "BM_ArchiveOpen")
+add_time("Font scan (mui/font.tga)", "BM_FontScan")
+add_time("Level load (archive read + playfield build)", "BM_LevelLoad")
+
+sim = out / "sim.txt"
+m = re.search(r"levels=(\d+) ticks_per_level=(\d+) ns=(\d+)", sim.read_text()) if sim.exists() else None
+if m and int(m.group(1)) > 0:
+    levels, ticks, ns = (int(g) for g in m.groups())
+    rate = levels * ticks / (ns / 1e9)
+    rows.append(("quarrik-sim throughput (JSON out, per process)",
+                 f"{rate:,.0f} ticks/s ({levels} levels × {ticks} ticks)", "—", "—"))
+else:
+    rows.append(("quarrik-sim throughput", "not measured", "—", "not measured"))
+
+startup = out / "startup.txt"
+menu_ms = [float(v) for v in re.findall(r"menu_ms=([\d.]+)", startup.read_text())] \
+    if startup.exists() else []
+if menu_ms:
+    med = statistics.median(menu_ms)
+    rows.append(("Start-up to first main-menu frame (median of runs)",
+                 f"{med:.0f} ms (min {min(menu_ms):.0f}, max {max(menu_ms):.0f}, "
+                 f"{len(menu_ms)} runs)", "< 1000 ms", verdict(med, 1000)))
+else:
+    rows.append(("Start-up to first main-menu frame", "not measured", "< 1000 ms", "not measured"))
+
+run = out / "run.txt"
+text = run.read_text() if run.exists() else ""
+m = re.search(r"rss_kb=(\d+)", text)
+if m:
+    mb = int(m.group(1)) / 1024
+    rows.append(("Peak resident size of the game", f"{mb:.1f} MB", "< 150 MB", verdict(mb, 150)))
+else:
+    rows.append(("Peak resident size of the game", "not measured", "< 150 MB", "not measured"))
+m = re.search(r"Tick stats: (\d+) ticks, (\d+) late by more than 5 ms \(([\d.]+)%\), "
+              r"mean gap ([\d.]+) ms, longest gap ([\d.]+) ms", text)
+if m:
+    rows.append(("Ticks later than 5 ms after their due time",
+                 f"{m.group(3)}% ({m.group(2)} of {m.group(1)}; mean gap {m.group(4)} ms, "
+                 f"longest {m.group(5)} ms)", "—", "—"))
+else:
+    rows.append(("Ticks later than 5 ms after their due time", "not measured", "—", "not measured"))
+
+lines = ["| Measure | Figure | Target | Verdict |", "| --- | --- | --- | --- |"]
+lines += [f"| {a} | {b} | {c} | {d} |" for a, b, c, d in rows]
+table = "\n".join(lines) + "\n"
+(out / "table.md").write_text(table)
+print(table)

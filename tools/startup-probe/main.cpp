@@ -1,0 +1,192 @@
+// quarrik-startup-probe: runs the real game and measures it from the outside.
+//
+//   quarrik-startup-probe GAME_DIR [--runs N] [--hold SECONDS] [--drive COMMAND]
+//
+// Each run starts GAME_DIR/quarrik with QUARRIK_TICK_STATS=1 (the window then logs its main
+// menu's first frame and, at exit, a summary of the gaps between ticks) and reports:
+//   menu_ms   time from just before exec until the log shows the main menu's first frame
+//             (everything loaded: archive, layout, textures, fonts, sprites, sound effects);
+//   rss_kb    peak resident size of the game process, from the kernel at its exit;
+//   the log's tick summary line, when the run was held long enough to have ticks.
+// With --hold the game keeps running that many seconds after the menu shows; --drive runs a
+// shell command (e.g. xdotool key presses) once the menu is up, with QUARRIK_PID set. The game
+// is then closed with SIGTERM (the windowing library turns it into a normal close).
+// Needs a display: run it under xvfb-run.
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+const char kMenuLine[] = "Tick stats: main menu first frame shown";
+const char kSummaryPrefix[] = "Tick stats: ";
+
+std::string read_text(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+double ms_since(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// The last "Tick stats:" line of the log that is not the menu line, or "".
+std::string summary_line(const std::string& log) {
+    std::istringstream lines(log);
+    std::string line;
+    std::string found;
+    while (std::getline(lines, line)) {
+        const auto at = line.find(kSummaryPrefix);
+        if (at != std::string::npos && line.find(kMenuLine) == std::string::npos) {
+            found = line.substr(at);
+        }
+    }
+    return found;
+}
+
+struct RunResult {
+    bool menu_seen = false;
+    double menu_ms = 0.0;
+    long rss_kb = 0;
+    int exit_status = -1;
+    std::string summary;
+};
+
+bool wait_child(pid_t pid, double timeout_ms, int& status, rusage& usage) {
+    const Clock::time_point start = Clock::now();
+    while (ms_since(start) < timeout_ms) {
+        const pid_t r = wait4(pid, &status, WNOHANG, &usage);
+        if (r == pid) {
+            return true;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+RunResult run_once(const std::string& game_dir, double hold_s, const std::string& drive) {
+    RunResult result;
+    const std::string log_path = game_dir + "/game.log";
+    const std::string exe = game_dir + "/quarrik";
+    std::remove(log_path.c_str());
+
+    const Clock::time_point start = Clock::now();
+    const pid_t pid = fork();
+    if (pid < 0) {
+        std::perror("fork");
+        return result;
+    }
+    if (pid == 0) {
+        setenv("QUARRIK_TICK_STATS", "1", 1);
+        execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
+        std::perror("exec");
+        _exit(127);
+    }
+
+    // The log is appended line by line with the file reopened each time, so polling sees each
+    // line as soon as it is written.
+    int status = 0;
+    rusage usage{};
+    bool exited = false;
+    while (ms_since(start) < 30000.0) {
+        if (read_text(log_path).find(kMenuLine) != std::string::npos) {
+            result.menu_ms = ms_since(start);
+            result.menu_seen = true;
+            break;
+        }
+        if (wait4(pid, &status, WNOHANG, &usage) == pid) {
+            exited = true;
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+
+    if (!exited) {
+        if (result.menu_seen && !drive.empty()) {
+            const std::string command = "QUARRIK_PID=" + std::to_string(pid) + " " + drive;
+            if (std::system(command.c_str()) != 0) {
+                std::fprintf(stderr, "startup-probe: the drive command failed\n");
+            }
+        }
+        const Clock::time_point shown = Clock::now();
+        while (result.menu_seen && ms_since(shown) < hold_s * 1000.0) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        kill(pid, SIGTERM);
+        if (!wait_child(pid, 10000.0, status, usage)) {
+            std::fprintf(stderr, "startup-probe: the game did not close; killing it\n");
+            kill(pid, SIGKILL);
+            wait4(pid, &status, 0, &usage);
+        }
+    }
+    result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    result.rss_kb = usage.ru_maxrss;
+    result.summary = summary_line(read_text(log_path));
+    return result;
+}
+
+int usage_error() {
+    std::fprintf(stderr,
+                 "usage: quarrik-startup-probe GAME_DIR [--runs N] [--hold SECONDS] "
+                 "[--drive COMMAND]\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        return usage_error();
+    }
+    const std::string game_dir = argv[1];
+    int runs = 1;
+    double hold_s = 0.0;
+    std::string drive;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) {
+            return usage_error();
+        }
+        if (arg == "--runs") {
+            runs = std::atoi(argv[++i]);
+        } else if (arg == "--hold") {
+            hold_s = std::atof(argv[++i]);
+        } else if (arg == "--drive") {
+            drive = argv[++i];
+        } else {
+            return usage_error();
+        }
+    }
+    if (runs < 1) {
+        return usage_error();
+    }
+
+    int failures = 0;
+    for (int r = 0; r < runs; ++r) {
+        const RunResult result = run_once(game_dir, hold_s, drive);
+        if (!result.menu_seen) {
+            std::printf("run=%d menu=never exit=%d\n", r + 1, result.exit_status);
+            ++failures;
+            continue;
+        }
+        std::printf("run=%d menu_ms=%.1f rss_kb=%ld exit=%d\n", r + 1, result.menu_ms,
+                    result.rss_kb, result.exit_status);
+        if (!result.summary.empty()) {
+            std::printf("run=%d %s\n", r + 1, result.summary.c_str());
+        }
+        std::fflush(stdout);
+    }
+    return failures == 0 ? 0 : 1;
+}
