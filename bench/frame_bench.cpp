@@ -3,8 +3,10 @@
 // texture, font and sprite as after a display-mode switch. Needs a display (Xvfb).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_window.h"
 #include "app/game_app.h"
@@ -14,6 +16,16 @@
 #include "ui/main_menu.h"
 
 namespace {
+
+// Frame times on a machine shared with other work: five runs, reported as their median (what
+// the game sees now) and their best (closest to the renderer's own cost).
+double best_of(const std::vector<double>& v) {
+    return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
+}
+
+void repeated(benchmark::internal::Benchmark* b) {
+    b->Repetitions(5)->ComputeStatistics("min", best_of)->ReportAggregatesOnly(true);
+}
 
 void BM_MainMenuFrame(benchmark::State& state) {
     std::string why;
@@ -34,8 +46,11 @@ void BM_MainMenuFrame(benchmark::State& state) {
 // Wall time is what the tick budget sees; the process's CPU time (every rasterising thread of
 // the software renderer included, the X server's copy not) is the cost without the machine's
 // other load.
-BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(repeated);
+BENCHMARK(BM_MainMenuFrame)
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime()
+    ->Apply(repeated);
 
 // The parts of a frame, to tell the renderer's fixed cost from the game's drawing: a clear and
 // the swap alone (range 0), then with the menu's full-screen background picture (range 1).
@@ -76,5 +91,6 @@ void BM_ResourceReload(benchmark::State& state) {
     state.counters["textures"] = static_cast<double>(resources.all_textures().size());
 }
 BENCHMARK(BM_ResourceReload)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_ResourceReload)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->MinTime(2.0);
 
 }  // namespace

@@ -6,6 +6,8 @@
 // menu's first frame and, at exit, a summary of the gaps between ticks) and reports:
 //   menu_ms   time from just before exec until the log shows the main menu's first frame
 //             (everything loaded: archive, layout, textures, fonts, sprites, sound effects);
+//   cpu_ms    user and system time the game used in the whole run (with no --hold: start-up
+//             and shutdown), which the machine's other load does not inflate;
 //   rss_kb    peak resident size of the game process, from the kernel at its exit;
 //   the log's tick summary line, when the run was held long enough to have ticks.
 // With --hold the game keeps running that many seconds after the menu shows; --drive runs a
@@ -60,6 +62,7 @@ struct RunResult {
     bool menu_seen = false;
     double menu_ms = 0.0;
     long rss_kb = 0;
+    double cpu_ms = 0.0;  // user and system time of the whole run
     int exit_status = -1;
     std::string summary;
 };
@@ -133,6 +136,8 @@ RunResult run_once(const std::string& game_dir, double hold_s, const std::string
     }
     result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.rss_kb = usage.ru_maxrss;
+    result.cpu_ms = (usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1000.0 +
+                    (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1000.0;
     result.summary = summary_line(read_text(log_path));
     return result;
 }
@@ -181,8 +186,8 @@ int main(int argc, char** argv) {
             ++failures;
             continue;
         }
-        std::printf("run=%d menu_ms=%.1f rss_kb=%ld exit=%d\n", r + 1, result.menu_ms,
-                    result.rss_kb, result.exit_status);
+        std::printf("run=%d menu_ms=%.1f cpu_ms=%.1f rss_kb=%ld exit=%d\n", r + 1, result.menu_ms,
+                    result.cpu_ms, result.rss_kb, result.exit_status);
         if (!result.summary.empty()) {
             std::printf("run=%d %s\n", r + 1, result.summary.c_str());
         }
