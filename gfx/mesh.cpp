@@ -13,6 +13,17 @@ bool starts_with(const std::string& line, const char* prefix) {
     return line.compare(0, std::strlen(prefix), prefix) == 0;
 }
 
+// The 0-based index of a 1-based OBJ index counted from `offset`, when it falls inside a list of
+// `count` entries.
+bool local_index(int obj_index, std::int32_t offset, std::int32_t count, std::int32_t& out) {
+    const long long index = static_cast<long long>(obj_index) - offset;
+    if (index < 0 || index >= count) {
+        return false;
+    }
+    out = static_cast<std::int32_t>(index);
+    return true;
+}
+
 }  // namespace
 
 struct Mesh::Lists {
@@ -106,15 +117,27 @@ bool Mesh::read(const std::string& path, const std::string* group) {
             if (!ok) {
                 continue;  // a face we cannot read would only point at the wrong corners
             }
+            // A corner outside the lists read so far (or one so large the subtraction would
+            // overflow) would send whoever reads the mesh outside its arrays: drop the face.
+            std::int32_t row[9];
+            bool inside = true;
             for (int i = 0; i < 3; ++i) {
-                lists.faces.push_back(v[i] - vertex_offset);
+                inside = inside && local_index(v[i], vertex_offset, lists.vertex_count(), row[i]);
+                row[3 + i] = -1;
+                row[6 + i] = -1;
+                if (has_t) {
+                    inside = inside &&
+                             local_index(t[i], texcoord_offset, lists.texcoord_count(), row[3 + i]);
+                }
+                if (has_n) {
+                    inside = inside &&
+                             local_index(n[i], normal_offset, lists.normal_count(), row[6 + i]);
+                }
             }
-            for (int i = 0; i < 3; ++i) {
-                lists.faces.push_back(has_t ? t[i] - texcoord_offset : -1);
+            if (!inside) {
+                continue;
             }
-            for (int i = 0; i < 3; ++i) {
-                lists.faces.push_back(has_n ? n[i] - normal_offset : -1);
-            }
+            lists.faces.insert(lists.faces.end(), row, row + 9);
             lists.materials.push_back(material);
         } else if (starts_with(line, "usemtl")) {
             ++material;

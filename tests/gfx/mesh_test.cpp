@@ -132,3 +132,30 @@ TEST(Mesh, OverlongLinesAreCutNotSplit) {
 }
 
 }  // namespace
+
+TEST(Mesh, FacesPointingOutsideTheListsAreDropped) {
+    TempDir dir;
+    // Corners past the vertices read so far, before the first one, relative (negative) ones and
+    // one so large that counting it from the group start would overflow.
+    const std::string path = dir.write("bad.obj",
+                                       "v 0 0 0\nv 1 0 0\nv 0 1 0\n"
+                                       "f 1 2 4\n"
+                                       "f 0 1 2\n"
+                                       "f -1 -2 -3\n"
+                                       "f 1 2 3\n"
+                                       "g b\n"
+                                       "v 0 0 0\nv 1 0 0\nv 0 1 0\n"
+                                       "vn 0 0 1\n"
+                                       "f -2147483648//1 5//1 6//1\n"
+                                       "f 4//1 5//1 6//2\n"
+                                       "f 4//1 5//1 6//1\n");
+    Mesh whole;
+    ASSERT_TRUE(whole.read_obj(path));
+    ASSERT_EQ(2u, whole.m_face_count);
+    EXPECT_EQ((std::vector<std::int32_t>{0, 1, 2, -1, -1, -1, -1, -1, -1}), face(whole, 0));
+    EXPECT_EQ((std::vector<std::int32_t>{3, 4, 5, -1, -1, -1, 0, 0, 0}), face(whole, 1));
+    Mesh group;
+    ASSERT_TRUE(group.read_obj_group(path, "b"));
+    ASSERT_EQ(1u, group.m_face_count);
+    EXPECT_EQ((std::vector<std::int32_t>{0, 1, 2, -1, -1, -1, 0, 0, 0}), face(group, 0));
+}
