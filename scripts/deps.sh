@@ -8,6 +8,7 @@ packages=(
     libjpeg62-turbo-dev libmikmod-dev libfreetype-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool clang
+    libclang-rt-14-dev python3
 )
 
 missing=()
