@@ -147,9 +147,24 @@ def main():
         if name.lower().endswith(".obj"):
             add(out, "fuzz_mesh", data_bytes)
 
-    # Sprites: each ".spr" with the smallest pictures of both kinds as its sheets.
-    small_tga = min(tgas.values(), key=len, default=b"")
-    small_jpg = min(jpegs.values(), key=len, default=b"")
+    # Sprites: each ".spr" with the smallest pictures of both kinds as its sheets (the tiny
+    # hand-made ones keep the sprite target fast; the game's own sheets are tens of kilobytes).
+    def hand_made(target):
+        folder = os.path.join(hand, target)
+        if not os.path.isdir(folder):
+            return []
+        out_list = []
+        for name in sorted(os.listdir(folder)):
+            with open(os.path.join(folder, name), "rb") as f:
+                out_list.append(f.read())
+        return out_list
+
+    small_tga = min(list(tgas.values()) + hand_made("fuzz_tga"), key=len, default=b"")
+    small_jpg = min(list(jpegs.values()) + hand_made("fuzz_jpeg"), key=len, default=b"")
+    real_tga = min(tgas.values(), key=len, default=b"")
+    real_jpg = min(jpegs.values(), key=len, default=b"")
+    add(out, "fuzz_sprite", split_parts(b"file_name sheet.tga groups 4 frames 8\n", real_tga,
+                                        real_jpg, b""))
     for name, text in texts.items():
         if name.endswith(".spr"):
             add(out, "fuzz_sprite", split_parts(text, small_tga, small_jpg, small_jpg))

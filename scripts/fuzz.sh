@@ -35,6 +35,11 @@ fi
 
 "$root/scripts/deps.sh"
 
+# Building and seeding are shared by all targets: one run at a time does them.
+mkdir -p "$root/build"
+exec 9>"$root/build/.fuzz.lock"
+flock 9
+
 # Seeds come from the game's own files, made by the ordinary build.
 game_build="${QUARRIK_SEED_BUILD:-$root/build/test}"
 if [ ! -f "$game_build/game/data/data.pk" ] || [ ! -x "$game_build/tools/quarrik-cfg" ]; then
@@ -59,6 +64,8 @@ if [ ! -f "$corpus/.seeded" ] || [ "$root/fuzz/make_seeds.py" -nt "$corpus/.seed
     touch "$corpus/.seeded"
 fi
 mkdir -p "$corpus/$target" "$build/findings"
+flock -u 9
+exec 9>&-
 
 # The game logs nowhere unless it opens its log, and runs without a window or sound card.
 export SDL_AUDIODRIVER=dummy
