@@ -292,6 +292,7 @@ struct Route {
     bool found = false;
     int steps = 0;
     int digs = 0;
+    std::vector<int> nodes;
 };
 
 // Walks one route through the gold in the order the components allow, nearest gold first, keeping
@@ -316,6 +317,10 @@ Route find_route(const MoveGraph& hidden, const MoveGraph& shown, int start,
         }
     };
     take(start);
+    route.nodes.push_back(start);
+    auto append = [&](const std::vector<int>& path) {
+        route.nodes.insert(route.nodes.end(), path.begin() + 1, path.end());
+    };
     while (remaining > 0) {
         int first = -1;
         for (int n = 0; n < MoveGraph::kCells; ++n)
@@ -331,6 +336,7 @@ Route find_route(const MoveGraph& hidden, const MoveGraph& shown, int start,
             return route;
         for (int n : path)
             take(n);
+        append(path);
         steps += s;
         digs += d;
         at = path.back();
@@ -341,8 +347,11 @@ Route find_route(const MoveGraph& hidden, const MoveGraph& shown, int start,
     int s = 0, d = 0;
     if (MoveGraph::row_of(last_taken) == 0 && last_taken < MoveGraph::kHoleBase) {
         s = 0;
-    } else if (shown.cheapest_path(last_taken, top, s, d).empty()) {
-        return route;
+    } else {
+        const std::vector<int> out = shown.cheapest_path(last_taken, top, s, d);
+        if (out.empty())
+            return route;
+        append(out);
     }
     route.found = true;
     route.steps = steps + s;
@@ -440,6 +449,7 @@ LevelReport check_level(const LevelGrid& grid) {
                         (r.digs == report.route_digs && r.steps < report.route_length))) {
             report.route_digs = r.digs;
             report.route_length = r.steps;
+            report.route = r.nodes;
         }
     }
     return report;

@@ -106,6 +106,9 @@ struct LevelReport {
     // (-1 when there is none).
     int route_digs = -1;
     int route_length = -1;
+    // That route as MoveGraph nodes from the start to the top row; after the last gold the
+    // nodes follow the graph with the hidden ladders shown.
+    std::vector<int> route;
 };
 
 LevelReport check_level(const LevelGrid& grid);
