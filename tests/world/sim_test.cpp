@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 
@@ -182,4 +183,52 @@ TEST(SimTest, ToolRunsALevelFileWithAKeyScriptReproducibly) {
     // Bad arguments are refused.
     EXPECT_NE(run_tool("--ticks x " + level + " 2>/dev/null").rfind("exit status", 0),
               std::string::npos);
+}
+
+TEST(SimTest, ShippedLevelsSurviveRandomPlay) {
+    int levels = 0;
+    int outside = 0;
+    std::minstd_rand gen(5);
+    for (int set = 1; set <= 2; ++set) {
+        for (int n = 1; n <= 75; ++n) {
+            char path[128];
+            std::snprintf(path, sizeof path, "%s/assets/dat/levels%d_full/%02d.txt",
+                          QUARRIK_SOURCE_DIR, set, n);
+            std::ifstream in(path, std::ios::binary);
+            if (!in)
+                continue;
+            const std::string text((std::istreambuf_iterator<char>(in)),
+                                   std::istreambuf_iterator<char>());
+            ++levels;
+            TestWorld w;
+            w.params.m_time_exploded = 5000;
+            w.params.m_time_in_hole = 3500;
+            w.params.m_prob_take_gold = 24;
+            w.params.m_time_keep_gold_min = 4000;
+            w.params.m_time_keep_gold_max = 12000;
+            std::srand(static_cast<unsigned>(n));
+            w.run.start(reinterpret_cast<const uint8_t*>(text.data()), text.size());
+            EXPECT_GT(w.field().gold_left(), 0) << path;
+            std::vector<int> held;
+            for (int t = 0; t < 600; ++t) {
+                if (gen() % 10 == 0)
+                    held = random_keys(gen);
+                w.kb.keys->lift_all();
+                for (int k : held)
+                    w.kb.keys->press(k);
+                w.kb.state.poll();
+                w.run.tick();
+                if (!inside_grid(w.runner().pos()))
+                    ++outside;
+                for (const auto& g : w.run.guards()) {
+                    if (!inside_grid(g->pos()))
+                        ++outside;
+                }
+                if (w.runner().dead())
+                    break;
+            }
+        }
+    }
+    EXPECT_EQ(outside, 0);
+    std::printf("%d shipped levels played\n", levels);
 }
