@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "storage/data_keys.h"
+#include "world/world_skin.h"
 
 namespace {
 
@@ -26,12 +27,33 @@ GameApp::GameApp() {
     layout.load_memory(layout_text.data.get(), layout_text.size, true);
     m_skins_count = ParamFile::to_int(params.get("m_skins_count", "0"));
     resources = std::make_unique<ResourceSet>(archive, layout, m_skins_count);
+
+    ParamFile rules;
+    PackEntry rules_text = archive.read_file("dat/zelm.txt");
+    rules.load_memory(rules_text.data.get(), rules_text.size, true);
+    config.load_rules(rules);
+
+    world.sound = &sound;
+    world.sound_classic = m_sound_classik;
+    world.read_file = [this](const std::string& name, std::vector<uint8_t>& out) {
+        PackEntry entry = archive.read_file(name);
+        if (!entry.data) {
+            return false;
+        }
+        out.assign(entry.data.get(), entry.data.get() + entry.size);
+        return true;
+    };
 }
 
 GameApp::~GameApp() {
     if (g_app == this) {
         g_app = nullptr;
     }
+}
+
+void GameApp::load_resources() {
+    resources->load_all();
+    use_current_skin(world, *resources);
 }
 
 GameApp& game_app() {

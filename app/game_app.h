@@ -9,6 +9,8 @@
 #include "sound/sound_bank.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
+#include "world/game_params.h"
+#include "world/world_context.h"
 
 // Where the data archive lives, relative to the game directory.
 inline constexpr char kArchivePath[] = "data/data.pk";
@@ -42,7 +44,18 @@ class GameApp {
     SoundBank sound;
     bool m_sound = true;
     bool m_sound_classik = true;
+    // The game rules, key bindings, custom-game choices, level set and score tables.
+    GameParams config;
+    // What the game world uses of the application: rules, keys, skin sprites, sound, files.
+    WorldContext world{config, keyboard};
     int32_t m_music_volume = 3;  // 0..6; the player volume is the step x 17
+
+    // "data/dx.cfg": read before the window exists, written at shutdown; the score tables go
+    // with it. False when there was no file to read or it could not be written.
+    bool load_settings();
+    bool save_settings();
+    // Loads every picture (and points the world at the current skin's sprites).
+    void load_resources();
 
     // The game's font (empty until the resources are loaded).
     const Font* font() const { return resources ? &resources->font() : nullptr; }

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+#include "storage/score_table.h"
+
 class ParamFile;
 
 // Game configuration shared by the world and the session: the rules read from "dat/zelm.txt",
@@ -39,6 +41,9 @@ class GameParams {
 
     // Size of a cell sprite in logical units.
     float m_sprite_size = 25.0f;
+
+    // The Top 7 of each level set ("data/scores1.tab", "data/scores2.tab").
+    ScoreTable m_scores[2];
 
     void set_default_keys();
 

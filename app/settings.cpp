@@ -1,0 +1,97 @@
+// The player's settings file "data/dx.cfg" and, with it, the two score tables.
+
+#include <cstdio>
+
+#include "app/app_window.h"
+#include "app/game_app.h"
+#include "storage/data_keys.h"
+#include "storage/param_file.h"
+
+namespace {
+
+constexpr char kSettingsPath[] = "data/dx.cfg";
+constexpr char kOldSettingsPath[] = "data/d.cfg";
+constexpr char kScorePath1[] = "data/scores1.tab";
+constexpr char kScorePath2[] = "data/scores2.tab";
+
+int read_int(const ParamFile& file, const char* key, const char* fallback) {
+    return ParamFile::to_int(file.get(key, fallback));
+}
+
+bool valid_scan_code(int code) {
+    return code >= 0 && code <= 255;
+}
+
+}  // namespace
+
+bool GameApp::load_settings() {
+    ParamFile file;
+    if (!file.load_file(kSettingsPath, true, kSettingsKey)) {
+        return false;
+    }
+    std::remove(kOldSettingsPath);
+
+    m_window_width = read_int(file, "m_window_width", "0");
+    m_window_height = read_int(file, "m_window_height", "0");
+    m_music_volume = read_int(file, "m_music_volume", "3");
+    x = read_int(file, "x", "0");
+    y = read_int(file, "y", "0");
+    config.load_keys(file);
+    m_autosave = read_int(file, "m_autosave", "0") == 1;
+    m_sound = read_int(file, "m_sound", "1") == 1;
+    m_sound_classik = read_int(file, "m_sound_classik", "1") == 1;
+    const int skin = read_int(file, "m_current_skin", "0");
+
+    // A damaged or hand-edited file must not leave the game unusable: bring every value into
+    // the range the game can work with.
+    if (m_window_width < 320 || m_window_height < 240) {
+        m_window_width = 800;
+        m_window_height = 600;
+    }
+    if (m_music_volume < 0)
+        m_music_volume = 0;
+    if (m_music_volume > 6)
+        m_music_volume = 6;
+    if (config.m_custom_kind_game != 0 && config.m_custom_kind_game != 1) {
+        config.m_custom_kind_game = 0;
+    }
+    if (config.m_custom_level_num < 1 || config.m_custom_level_num > 75) {
+        config.m_custom_level_num = 1;
+    }
+    if (!valid_scan_code(config.m_left_key) || !valid_scan_code(config.m_right_key) ||
+        !valid_scan_code(config.m_up_key) || !valid_scan_code(config.m_down_key) ||
+        !valid_scan_code(config.m_fire_key) || !valid_scan_code(config.m_die_key)) {
+        config.set_default_keys();
+    }
+    const int skins = resources ? resources->skin_count() : m_skins_count;
+    if (resources) {
+        resources->set_current_skin(skin >= 0 && skin < skins ? skin : 0);
+    }
+
+    config.m_scores[0].load(kScorePath1);
+    config.m_scores[1].load(kScorePath2);
+    return true;
+}
+
+bool GameApp::save_settings() {
+    ParamFile file;
+    file.set_int("m_window_width", m_window_width);
+    file.set_int("m_window_height", m_window_height);
+    file.set_int("m_music_volume", m_music_volume);
+    int left = x, top = y;
+    if (const AppWindow* window = app_window(); window && window->has_window()) {
+        window->window_position(left, top);
+    }
+    file.set_int("x", left);
+    file.set_int("y", top);
+    file.set_int("m_autosave", m_autosave ? 1 : 0);
+    file.set_int("m_sound", m_sound ? 1 : 0);
+    file.set_int("m_sound_classik", m_sound_classik ? 1 : 0);
+    file.set_int("m_current_skin", resources ? resources->current_skin() : 0);
+    config.save_keys(file);
+    const bool saved = file.save(kSettingsPath, kSettingsKey);
+
+    config.m_scores[0].save(kScorePath1);
+    config.m_scores[1].save(kScorePath2);
+    return saved;
+}

@@ -1,0 +1,240 @@
+#include "game/game_field.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/app_window.h"
+#include "app/game_app.h"
+#include "gfx/gl.h"
+#include "platform/gl_current.h"
+#include "platform/key_codes.h"
+#include "sound/sound_bank.h"
+#include "storage/param_file.h"
+
+std::function<void()>& GameField::level_started_hook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
+GameField::GameField(GameApp& app) : m_app(app) {
+    start_level(1);
+}
+
+GameField::~GameField() {
+    clear_level();
+}
+
+void GameField::clear_level() {
+    // Guards and the runner point into the playfield and at each other: they go first.
+    m_guards.clear();
+    m_runner.reset();
+    m_reveal.reset();
+    m_playfield.reset();
+}
+
+void GameField::start_level(int n) {
+    clear_level();
+    if (n < 1 || n > kLastLevel) {
+        n = 1;
+    }
+    m_level_current = n;
+    m_playfield = std::make_unique<Playfield>(m_app.world);
+    m_playfield->load_level(n);
+    m_runner = std::make_unique<Runner>(m_app.world, *m_playfield, m_guards);
+    for (const Pos& start : m_playfield->guard_starts()) {
+        auto guard = std::make_unique<Guard>(m_app.world, *m_playfield, *m_runner, m_guards);
+        guard->place(start);
+        m_guards.push_back(std::move(guard));
+    }
+    m_reveal = std::make_unique<LevelReveal>(*m_playfield);
+    update_hud();
+    m_lifes_count_at_level_begin = m_lifes_count;
+    m_score_at_level_begin = m_score;
+    if (level_started_hook()) {
+        level_started_hook()();
+    }
+}
+
+int32_t GameField::mark() const {
+    // A non-positive spacing gives no bonus lives (and no division by zero).
+    const int32_t per = m_app.config.m_lives_per_score;
+    return per > 0 ? m_score / per : 0;
+}
+
+void GameField::tick(int elapsed_ms) {
+    // The options may switch the effect set between ticks.
+    m_app.world.sound_classic = m_app.m_sound_classik;
+    KeyboardState& keys = m_app.keyboard;
+    keys.poll();
+    if (keys.is_down(dik::z)) {
+        m_app.view.m_rot_z -= 1.0f;
+    }
+    if (keys.is_down(dik::c)) {
+        m_app.view.m_rot_z += 1.0f;
+    }
+    const int32_t mark_before = mark();
+    m_score += m_runner->take_score();
+    m_playfield->tick_cells();
+
+    if (m_reveal) {
+        m_reveal->advance();
+        if (m_reveal->finished()) {
+            m_reveal.reset();
+        }
+        return;
+    }
+    if (m_message) {
+        message_phase(elapsed_ms);
+        return;
+    }
+    play(elapsed_ms);
+    if (mark() != mark_before) {
+        m_lifes_count += 1;
+        m_app.world.play(sound_life, true);
+    }
+}
+
+void GameField::play(int elapsed_ms) {
+    if (!m_dying) {
+        m_runner->update(elapsed_ms);
+        if (m_runner->dead()) {
+            m_dying = true;
+            m_death_timer = m_app.config.m_player_dead_time;
+        }
+        for (auto& guard : m_guards) {
+            guard->update(elapsed_ms);
+            m_score += guard->take_score();
+        }
+        update_hud();
+    }
+    if (m_dying) {
+        m_death_timer -= elapsed_ms;
+        if (m_death_timer < 0) {
+            m_death_timer = 0;
+        }
+        if (m_death_timer == 0) {
+            m_dying = false;
+            m_level_current -= 1;
+            m_lifes_count -= 1;
+            m_message = std::make_unique<LevelMessage>();
+            m_message_after_death = true;
+            if (m_lifes_count < 0) {
+                m_message->set_text("Game Over");
+            }
+        }
+    }
+    if (m_playfield->complete()) {
+        bool gold_carried = false;
+        for (const auto& guard : m_guards) {
+            gold_carried = gold_carried || guard->is_carrying_gold();
+        }
+        if (!gold_carried && !m_message) {
+            m_score += kLevelBonus;
+            m_message = std::make_unique<LevelMessage>();
+            m_message_after_death = false;
+            if (m_level_current + 1 > m_level_last) {
+                m_message->set_text("Game Over");
+            }
+        }
+    }
+}
+
+void GameField::message_phase(int elapsed_ms) {
+    m_message->advance(elapsed_ms);
+    if (!m_message->finished()) {
+        return;
+    }
+    m_level_current += 1;
+    m_message.reset();
+    m_message_after_death = false;
+    if (m_level_current > m_level_last || m_lifes_count < 0) {
+        m_is_game_over = true;
+        return;
+    }
+    start_level(m_level_current);
+    if (AppWindow* window = app_window()) {
+        window->next_track();
+    }
+}
+
+void GameField::start_custom() {
+    GameParams& params = m_app.config;
+    m_custom_game = true;
+    int level = 0;
+    if (params.m_custom_type_game != 0) {
+        params.m_game_kind = std::rand() % 2;
+        level = std::rand() % kLastLevel + 1;
+    } else {
+        params.m_game_kind = params.m_custom_kind_game;
+        level = params.m_custom_level_num;
+    }
+    m_level_last = level;
+    start_level(level);
+}
+
+void GameField::save(ParamFile& file) const {
+    int32_t level = m_level_current;
+    int32_t lives = m_lifes_count_at_level_begin;
+    int32_t score = m_score_at_level_begin;
+    bool game_over = m_is_game_over;
+    // During the dissolve after a death the level number is one short until the level restarts;
+    // save the level that will be replayed, with the lives and score it will start with, so
+    // quitting here does not send the player back a level.
+    if (m_message && m_message_after_death) {
+        level = m_level_current + 1;
+        lives = m_lifes_count;
+        score = m_score;
+        game_over = game_over || m_lifes_count < 0;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "%f", m_alpha);
+    file.set("gf_m_alpha", text);
+    file.set_int("gf_m_custom_game", m_custom_game ? 1 : 0);
+    file.set_int("gf_m_is_game_over", game_over ? 1 : 0);
+    file.set_int("gf_m_level_current", level);
+    file.set_int("gf_m_lifes_count_at_level_begin", lives);
+    file.set_int("gf_m_score_at_level_begin", score);
+}
+
+void GameField::restore(const ParamFile& file) {
+    m_score = ParamFile::to_int(file.get("gf_m_score_at_level_begin", "0"));
+    m_alpha = ParamFile::to_float(file.get("gf_m_alpha", "0"));
+    m_lifes_count = ParamFile::to_int(file.get("gf_m_lifes_count_at_level_begin", "0"));
+    m_is_game_over = ParamFile::to_int(file.get("gf_m_is_game_over", "0")) == 1;
+    m_level_current = ParamFile::to_int(file.get("gf_m_level_current", "0"));
+    m_custom_game = ParamFile::to_int(file.get("gf_m_custom_game", "0")) == 1;
+    m_level_last = kLastLevel;
+    m_message.reset();
+    m_dying = false;
+    start_level(m_level_current);
+}
+
+void GameField::refresh_graphics() {
+    if (m_playfield) {
+        m_playfield->rebuild_skin();
+    }
+}
+
+void GameField::draw() {
+    const Font* font = m_app.font();
+    if (has_current_gl_context()) {
+        glPushMatrix();
+        m_app.view.apply_view();
+        glPushMatrix();
+        glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
+        if (!m_is_game_over) {
+            m_playfield->draw();
+            if (!m_reveal) {
+                for (auto& guard : m_guards)
+                    guard->draw();
+                m_runner->draw();
+            }
+        }
+        glPopMatrix();
+        glPopMatrix();
+    }
+    if (m_message) {
+        m_message->draw(font);
+    }
+    m_hud.draw(font);
+}

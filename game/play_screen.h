@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "game/game_field.h"
+#include "ui/game_screen.h"
+
+class GameApp;
+class ParamFile;
+
+// The screen the game is played on. Leaving it does not end the game: it waits in the main
+// menu and resumes 100 ms after it becomes the top screen again.
+class PlayScreen : public GameScreen {
+  public:
+    static constexpr int kResumeDelay = 100;
+
+    // Starts level 1 of the current level set.
+    explicit PlayScreen(GameApp& app);
+    ~PlayScreen() override;
+
+    void tick(int elapsed_ms) override;
+    void draw() override;
+    void activate() override;
+    void key_down(int virtual_key) override;
+    void left_button_up(int x, int y, int buttons) override;
+    void right_button_up(int x, int y, int buttons) override;
+    void on_close_request() override;
+
+    void save(ParamFile& file) const override { m_field->save(file); }
+    void restore(const ParamFile& file) override { m_field->restore(file); }
+    int current_score() const override { return m_last_score; }
+    void refresh_graphics() override { m_field->refresh_graphics(); }
+    void start_custom() override { m_field->start_custom(); }
+    // Copied from the game at each tick; the main menu reads it when it is the top again.
+    bool is_game_over() const override { return m_game_over; }
+    int level_set() const override;
+
+    bool game_over() const { return m_game_over; }
+    int32_t resume_delay() const { return m_resume_delay; }
+    GameField& field() { return *m_field; }
+
+  private:
+    void to_logical(int& x, int& y) const;
+
+    GameApp& m_app;
+    bool m_game_over = false;
+    int32_t m_resume_delay = 0;
+    int32_t m_last_score = 0;
+    std::unique_ptr<GameField> m_field;
+};
