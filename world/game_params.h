@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -8,8 +9,8 @@
 class ParamFile;
 
 // Game configuration shared by the world and the session: the rules read from "dat/zelm.txt",
-// the key bindings and custom-game choices of the settings file, the current level set and the
-// cell sprite size.
+// the key bindings and custom-game choices of the settings file, the score tables, the current
+// level set and the cell sprite size.
 class GameParams {
   public:
     GameParams() { set_default_keys(); }
@@ -38,6 +39,9 @@ class GameParams {
 
     // Current level set: 0 plays "dat/levels1_full", 1 plays "dat/levels2_full".
     int32_t m_game_kind = 0;
+
+    // The Top 7 of each level set (index m_game_kind).
+    std::array<ScoreTable, 2> m_score_tables;
 
     // Size of a cell sprite in logical units.
     float m_sprite_size = 25.0f;
