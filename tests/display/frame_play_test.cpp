@@ -1,0 +1,110 @@
+// A level played to its end on the real window, with the game's own data: the playfield, the
+// actors and the score line must be on screen.
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <GL/gl.h>
+
+#include <array>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_window.h"
+#include "app/game_app.h"
+#include "game/play_screen.h"
+#include "platform/key_codes.h"
+#include "platform/platform.h"
+#include "support/fake_keyboard.h"
+#include "ui/screen.h"
+
+namespace {
+
+std::array<uint8_t, 4> pixel_at(const AppWindow& window, int x, int y_from_top) {
+    std::array<uint8_t, 4> rgba{};
+    glReadBuffer(GL_BACK);
+    glReadPixels(x, window.height() - 1 - y_from_top, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    return rgba;
+}
+
+// The runner starts in the top row with the only gold two cells to the right.
+std::vector<uint8_t> quick_level() {
+    std::vector<std::string> rows = {"   ! *     $", "TTTTTTTTTTTTTTTT"};
+    rows.resize(22);
+    rows[21] = std::string(32, 'M');
+    std::vector<uint8_t> out;
+    for (std::string row : rows) {
+        row.resize(32, ' ');
+        out.insert(out.end(), row.begin(), row.end());
+        out.push_back('\n');
+    }
+    return out;
+}
+
+TEST(FramePlay, ALevelIsPlayedToItsEndWithTheScoreLineOnScreen) {
+    ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
+    ASSERT_EQ(chdir(QUARRIK_GAME_DIR), 0);
+    ASSERT_TRUE(platform::init());
+    {
+        GameApp app;
+        AppWindow window("Quarrik", app);
+        window.create_window("Quarrik", 0, 0, 800, 600);
+        window.set_active(true);
+        app.load_resources();
+        // The playing keys come from a keyboard the test holds.
+        auto keys = std::make_shared<FakeKeyboardKeys>();
+        app.keyboard.create(std::make_unique<FakeKeyboardDevice>(keys));
+        app.world.read_file = [](const std::string&, std::vector<uint8_t>& out) {
+            out = quick_level();
+            return true;
+        };
+
+        Screen menu;
+        window.push_screen(&menu);
+        PlayScreen play(app);
+        window.push_screen(&play);
+
+        int ticks = 0;
+        while (play.field().reveal() || play.resume_delay() > 0) {
+            window.run_tick();
+            ASSERT_LT(++ticks, 400);
+        }
+        keys->press(app.config.m_right_key);
+        while (!play.field().message()) {
+            window.run_tick();
+            ASSERT_LT(++ticks, 800) << "the level did not end";
+        }
+        keys->lift_all();
+        EXPECT_GE(play.field().score(), 1500);
+        window.tick(30);
+        window.draw();
+
+        // The score line: yellow-green text at the bottom left.
+        int score_pixels = 0;
+        for (int y = 560; y < 585; ++y) {
+            for (int x = 50; x < 160; ++x) {
+                const auto p = pixel_at(window, x, y);
+                score_pixels += p[0] > 150 && p[1] > 170 && p[2] < 120;
+            }
+        }
+        EXPECT_GT(score_pixels, 30);
+        // The brick floor under the runner is drawn (not the black clear colour).
+        const auto floor = pixel_at(window, 100, 37);
+        EXPECT_GT(floor[0] + floor[1] + floor[2], 60);
+        // The guard stands where its marker was (column 12, row 0): something is drawn there.
+        int guard_pixels = 0;
+        for (int y = 2; y < 23; ++y) {
+            for (int x = 265; x < 290; ++x) {
+                const auto p = pixel_at(window, x, y);
+                guard_pixels += p[0] > 120 && p[2] > 120 && p[1] < 100;  // tinted magenta
+            }
+        }
+        EXPECT_GT(guard_pixels, 5);
+        window.destroy_window();
+    }
+    platform::shutdown();
+}
+
+}  // namespace
