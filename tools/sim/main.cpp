@@ -9,6 +9,8 @@
 //   --keys FILE    key script: lines "TICK KEY KEY ...", the scan codes held from that tick on
 //   --rules FILE   game rules (default "dat/zelm.txt" from the archive or the disk)
 //   --archive PK   the data archive (default "data/data.pk"; loose files are used without it)
+//   --game DIR     plays a whole game session (reveal, deaths, dissolves, level changes) from
+//                  the game directory DIR with its archive, from --set S (--level N, default 1)
 //
 // One JSON object per line and tick: the runner's position, state, group and death, the score
 // so far, the gold left, the exit row, whether the exit was reached, and each guard's position,
@@ -25,6 +27,7 @@
 #include "storage/data_keys.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
+#include "tools/sim/game_mode.h"
 #include "world/game_params.h"
 #include "world/playfield.h"
 #include "world/sim_support.h"
@@ -37,7 +40,9 @@ int usage(const char* why) {
     std::fprintf(stderr,
                  "quarrik-sim: %s\n"
                  "usage: quarrik-sim [--seed N] [--ticks T] [--keys FILE] [--rules FILE]\n"
-                 "                   [--archive PK] (LEVEL_FILE | --set S --level N)\n",
+                 "                   [--archive PK] (LEVEL_FILE | --set S --level N)\n"
+                 "       quarrik-sim --game DIR --set S [--level N] [--seed N] [--ticks T] "
+                 "[--keys FILE]\n",
                  why);
     return 2;
 }
@@ -72,6 +77,8 @@ int main(int argc, char** argv) {
     std::string rules_path;
     std::string archive_path = "data/data.pk";
     std::string level_path;
+    std::string game_dir;
+    bool game_mode = false;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         const bool has_value = i + 1 < argc;
@@ -91,6 +98,9 @@ int main(int argc, char** argv) {
             keys_path = argv[++i];
         } else if (arg == "--rules" && has_value) {
             rules_path = argv[++i];
+        } else if (arg == "--game" && has_value) {
+            game_mode = true;
+            game_dir = argv[++i];
         } else if (arg == "--archive" && has_value) {
             archive_path = argv[++i];
         } else if (!arg.empty() && arg[0] != '-' && level_path.empty()) {
@@ -98,6 +108,20 @@ int main(int argc, char** argv) {
         } else {
             return usage(("unknown argument " + arg).c_str());
         }
+    }
+    if (game_mode) {
+        if (set == 0) {
+            return usage("--game needs --set");
+        }
+        KeyScript game_script;
+        std::string text;
+        if (!keys_path.empty() && (!read_disk(keys_path, text) || !game_script.parse(text))) {
+            std::fprintf(stderr, "quarrik-sim: bad key script %s\n", keys_path.c_str());
+            return 1;
+        }
+        return run_game_mode(game_dir, static_cast<int>(set),
+                             level == 0 ? 1 : static_cast<int>(level), static_cast<unsigned>(seed),
+                             ticks, game_script);
     }
     if (level_path.empty() == (set == 0 || level == 0)) {
         return usage("give a level file or --set and --level");
