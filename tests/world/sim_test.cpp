@@ -232,3 +232,48 @@ TEST(SimTest, ShippedLevelsSurviveRandomPlay) {
     EXPECT_EQ(outside, 0);
     std::printf("%d shipped levels played\n", levels);
 }
+
+namespace {
+// Every number following `key` in the tool's output.
+std::vector<double> values_of(const std::string& text, const std::string& key) {
+    std::vector<double> out;
+    for (size_t at = text.find(key); at != std::string::npos; at = text.find(key, at + 1)) {
+        out.push_back(std::strtod(text.c_str() + at + key.size(), nullptr));
+    }
+    return out;
+}
+}  // namespace
+
+TEST(SimTest, ToolPlaysArchivedLevelsWithRandomScriptsInsideTheGrid) {
+    const std::string archive = std::string(QUARRIK_GAME_DIR) + "/data/data.pk";
+    if (!std::ifstream(archive)) {
+        GTEST_SKIP() << "no data archive built";
+    }
+    const std::string keys = ::testing::TempDir() + "/sim_random_keys.txt";
+    std::minstd_rand gen(11);
+    for (int run = 0; run < 12; ++run) {
+        {
+            std::ofstream script(keys);
+            for (int t = 1; t < 1500; t += 1 + static_cast<int>(gen() % 40)) {
+                script << t;
+                for (int k : random_keys(gen))
+                    script << ' ' << k;
+                script << '\n';
+            }
+        }
+        const int set = 1 + run % 2;
+        const int level = 1 + static_cast<int>(gen() % 75);
+        const std::string args = "--archive " + archive + " --set " + std::to_string(set) +
+                                 " --level " + std::to_string(level) + " --seed " +
+                                 std::to_string(run) + " --ticks 1500 --keys " + keys;
+        const std::string out = run_tool(args);
+        ASSERT_EQ(out.rfind("{\"tick\":1,", 0), 0u) << args << ": " << out.substr(0, 80);
+        for (double x : values_of(out, "\"x\":")) {
+            ASSERT_TRUE(x >= -37.5 && x < 812.5) << args << " x " << x;
+        }
+        for (double y : values_of(out, "\"y\":")) {
+            ASSERT_TRUE(y >= -12.5 && y < 562.5) << args << " y " << y;
+        }
+        EXPECT_EQ(values_of(out, "\"tick\":").size(), 1500u);
+    }
+}
