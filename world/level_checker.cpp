@@ -1,7 +1,6 @@
 #include "world/level_checker.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <functional>
 #include <iterator>
