@@ -121,12 +121,21 @@ add_time("Font scan (mui/font.tga)", "BM_FontScan")
 add_time("Level load (archive read + playfield build)", "BM_LevelLoad")
 
 sim = out / "sim.txt"
-m = re.search(r"levels=(\d+) ticks_per_level=(\d+) ns=(\d+)", sim.read_text()) if sim.exists() else None
-if m and int(m.group(1)) > 0:
-    levels, ticks, ns = (int(g) for g in m.groups())
+passes = {}
+if sim.exists():
+    for m in re.finditer(r"levels=(\d+) ticks_per_level=(\d+) ns=(\d+)", sim.read_text()):
+        passes[int(m.group(2))] = (int(m.group(1)), int(m.group(3)))
+full = [t for t in passes if t > 0]
+if full and passes[full[0]][0] > 0:
+    ticks = full[0]
+    levels, ns = passes[ticks]
     rate = levels * ticks / (ns / 1e9)
-    rows.append(("quarrik-sim throughput (JSON out, per process)",
-                 f"{rate:,.0f} ticks/s ({levels} levels × {ticks} ticks)", "—", "—"))
+    figure = f"{rate:,.0f} ticks/s overall ({levels} levels × {ticks} ticks, one process each)"
+    if 0 in passes and passes[0][1] < ns:
+        ticking = levels * ticks / ((ns - passes[0][1]) / 1e9)
+        figure += (f"; {ticking:,.0f} ticks/s without the fixed "
+                   f"{passes[0][1] / 1e6 / max(passes[0][0], 1):.1f} ms start of each run")
+    rows.append(("quarrik-sim throughput, random keys, JSON per tick", figure, "—", "—"))
 else:
     rows.append(("quarrik-sim throughput", "not measured", "—", "not measured"))
 
