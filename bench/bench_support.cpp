@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "app/app_window.h"
 #include "app/game_app.h"
@@ -25,6 +27,13 @@ std::string game_dir() {
 bool enter_game_dir() {
     const std::string dir = game_dir();
     return chdir(dir.c_str()) == 0 && fs::exists("data/data.pk");
+}
+
+void repeated(benchmark::internal::Benchmark* b) {
+    auto best_of = [](const std::vector<double>& v) {
+        return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
+    };
+    b->Repetitions(5)->ComputeStatistics("min", best_of)->ReportAggregatesOnly(true);
 }
 
 GameApp* game_app_once() {
@@ -83,7 +92,7 @@ AppWindow* display_once(std::string& why) {
         why = "no window could be opened";
         return nullptr;
     }
-    app->resources->load_all();
+    app->load_resources();
     display.window = std::move(window);
     return display.window.get();
 }

@@ -5,6 +5,8 @@
 #include <memory>
 #include <string>
 
+#include <benchmark/benchmark.h>
+
 class AppWindow;
 class GameApp;
 
@@ -25,5 +27,9 @@ GameApp* game_app_once();
 // A real 800 x 600 window with its GL context and the resource set loaded, built once for all
 // drawing benchmarks and kept until the process ends. Null (with `why` set) without a display.
 AppWindow* display_once(std::string& why);
+
+// Frame times on a machine shared with other work: five runs, reported as their median (what
+// the game sees now) and their best (closest to the renderer's own cost).
+void repeated(benchmark::internal::Benchmark* b);
 
 }  // namespace bench

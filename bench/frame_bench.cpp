@@ -3,7 +3,6 @@
 // texture, font and sprite as after a display-mode switch. Needs a display (Xvfb).
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,16 +15,6 @@
 #include "ui/main_menu.h"
 
 namespace {
-
-// Frame times on a machine shared with other work: five runs, reported as their median (what
-// the game sees now) and their best (closest to the renderer's own cost).
-double best_of(const std::vector<double>& v) {
-    return v.empty() ? 0.0 : *std::min_element(v.begin(), v.end());
-}
-
-void repeated(benchmark::internal::Benchmark* b) {
-    b->Repetitions(5)->ComputeStatistics("min", best_of)->ReportAggregatesOnly(true);
-}
 
 void BM_MainMenuFrame(benchmark::State& state) {
     std::string why;
@@ -46,11 +35,11 @@ void BM_MainMenuFrame(benchmark::State& state) {
 // Wall time is what the tick budget sees; the process's CPU time (every rasterising thread of
 // the software renderer included, the X server's copy not) is the cost without the machine's
 // other load.
-BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(repeated);
+BENCHMARK(BM_MainMenuFrame)->Unit(benchmark::kMillisecond)->UseRealTime()->Apply(bench::repeated);
 BENCHMARK(BM_MainMenuFrame)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
-    ->Apply(repeated);
+    ->Apply(bench::repeated);
 
 // The parts of a frame, to tell the renderer's fixed cost from the game's drawing: a clear and
 // the swap alone (range 0), then with the menu's full-screen background picture (range 1).

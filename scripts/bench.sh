@@ -26,6 +26,12 @@ if [ ! -x "$build/quarrik_bench" ]; then
     exit 1
 fi
 mkdir -p "$out"
+{
+    echo "nproc: $(nproc)"
+    lscpu | head -20
+    free -h | head -2
+    echo "load at start: $(cut -d' ' -f1-3 /proc/loadavg)"
+} >"$out/machine.txt"
 
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
 export LIBGL_ALWAYS_SOFTWARE=1
@@ -92,4 +98,6 @@ rm -f "$game/data/save.sav"  # a saved game would ask before a new one starts
 run_on_display "$probe" "$game" --hold "$hold" \
     --drive "$root/scripts/bench_drive.sh $hold ${bx:-20} ${by:-150}" | tee "$out/run.txt" || true
 
+echo "load at end: $(cut -d' ' -f1-3 /proc/loadavg)" >>"$out/machine.txt"
+cat "$out/machine.txt"
 python3 "$root/scripts/bench_table.py" "$out"

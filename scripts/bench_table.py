@@ -81,6 +81,8 @@ def add_time(measure, name, target_us=None, unit="us"):
         return
     us = us_of(b)
     figure = fmt_us(us, unit)
+    if "process_time" not in b["name"]:
+        figure += f" wall, {fmt_us(b['cpu_time'] * UNIT_TO_US[b['time_unit']], unit)} CPU"
     extra = []
     if "bytes_per_second" in b:
         extra.append(fmt_rate(b["bytes_per_second"], "B"))
