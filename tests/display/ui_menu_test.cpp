@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -10,12 +12,14 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/game_log.h"
+#include "game/play_screen.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
 #include "support/temp_dir.h"
 #include "support/test_resources.h"
 #include "ui/game_screen.h"
 #include "ui/intro_screen.h"
+#include "ui/layout.h"
 #include "ui/main_menu.h"
 #include "ui/menu_startup.h"
 
@@ -156,6 +160,73 @@ TEST_F(MenuOnDisplay, StartsAtTheIntroThenPlaysAndContinuesFromTheMenu) {
     EXPECT_EQ(main_menu(), nullptr);
     EXPECT_EQ(window.screen_count(), 0u);
     window.destroy_window();
+}
+
+// The shipped game directory: its archive, layout, pictures and levels, and the real play
+// screen.
+TEST_F(MenuOnDisplay, SetOneStartsTheRealGameAndContinueResumesIt) {
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(QUARRIK_GAME_DIR), 0);
+    {
+        GameApp app;
+        AppWindow window("Quarrik", app);
+        window.hooks().release_resources = [&app] { app.resources->release_all(); };
+        window.hooks().load_resources = [&app] { app.load_resources(); };
+        window.create_window("Quarrik", 0, 0, 800, 600);
+        window.set_active(true);
+
+        MenuPlugins plugins;
+        plugins.create_game = [&app](int level_set) -> std::unique_ptr<GameScreen> {
+            if (level_set >= 0) {
+                app.config.m_game_kind = level_set;
+            }
+            return std::make_unique<PlayScreen>(app);
+        };
+        plugins.request_close = [] {};
+        plugins.save_path = dir.path() + "/save.sav";
+        std::unique_ptr<MainMenu> menu =
+            show_intro_then_menu(window, app, plugins, [&app] { app.load_resources(); });
+        ASSERT_EQ(window.top_screen(), menu.get());
+        window.run_tick();
+
+        // The middle of the set 1 button, wherever the layout puts it.
+        const LayoutPoint at = layout_point_int(app.layout, "m_zelm1_game_btn");
+        const Button* set1 = menu->button_for("m_zelm1_game_btn");
+        ASSERT_NE(set1, nullptr);
+        const int x = static_cast<int>(at.x + set1->width() / 2);
+        const int y = static_cast<int>(at.y + set1->height() / 2);
+        window.mouse_move(x, y, 0);
+        window.left_button_down(x, y, mouse_flags::left);
+        window.left_button_up(x, y, 0);
+        GameScreen* game = menu->play_screen();
+        ASSERT_NE(game, nullptr);
+        EXPECT_EQ(window.top_screen(), game);
+        EXPECT_EQ(app.config.m_game_kind, 0);
+        for (int i = 0; i < 20; ++i)
+            window.run_tick();
+
+        window.key_down(vk::escape);
+        window.run_tick();
+        EXPECT_EQ(window.top_screen(), menu.get());
+        EXPECT_EQ(menu->play_screen(), game);
+        window.run_tick();
+        EXPECT_TRUE(menu->continue_button().visible());
+
+        const LayoutPoint cont = layout_point_int(app.layout, "m_continue_single_game_btn");
+        const int cx = static_cast<int>(cont.x + menu->continue_button().width() / 2);
+        const int cy = static_cast<int>(cont.y + menu->continue_button().height() / 2);
+        window.left_button_down(cx, cy, mouse_flags::left);
+        window.left_button_up(cx, cy, 0);
+        EXPECT_EQ(window.top_screen(), game);
+        window.run_tick();
+
+        window.key_down(vk::escape);
+        window.run_tick();
+        close_menu(window, menu);
+        window.destroy_window();
+    }
+    ASSERT_EQ(chdir(previous), 0);
 }
 
 }  // namespace
