@@ -22,8 +22,14 @@ foreach(dir ${test_dirs})
             if(TARGET game_data)
                 add_dependencies(test_${area} game_data)
             endif()
+            # Windows on one shared X server take the focus from each other: the display tests
+            # run one at a time.
+            set(serial FALSE)
+            if(area STREQUAL "display")
+                set(serial TRUE)
+            endif()
             gtest_discover_tests(test_${area} DISCOVERY_TIMEOUT 60
-                                 PROPERTIES LABELS ${area} TIMEOUT 600)
+                                 PROPERTIES LABELS ${area} TIMEOUT 600 RUN_SERIAL ${serial})
         endif()
     endif()
 endforeach()
