@@ -87,6 +87,7 @@ fi
 # The real program: start-up to the first main-menu frame (several runs), then one long run for
 # the peak memory and the regularity of the ticks.
 echo "== start-up"
+rm -f "$game/data/save.sav"  # a saved game would be restored at start and asked about later
 probe="$build/tools/quarrik-startup-probe"
 run_on_display "$probe" "$game" --runs 5 | tee "$out/startup.txt" || true
 echo "== one ${hold} s run"
@@ -94,7 +95,7 @@ echo "== one ${hold} s run"
 layout="$build/generated/pack/mui/menu.txt"
 bx="$(awk '$1 == "m_zelm1_game_btnx" {print $2}' "$layout" 2>/dev/null || true)"
 by="$(awk '$1 == "m_zelm1_game_btny" {print $2}' "$layout" 2>/dev/null || true)"
-rm -f "$game/data/save.sav"  # a saved game would ask before a new one starts
+rm -f "$game/data/save.sav"
 run_on_display "$probe" "$game" --hold "$hold" \
     --drive "$root/scripts/bench_drive.sh $hold ${bx:-20} ${by:-150}" | tee "$out/run.txt" || true
 

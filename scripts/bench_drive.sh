@@ -14,7 +14,12 @@ if [ -z "$window" ]; then
     echo "bench_drive: no window of process $QUARRIK_PID" >&2
     exit 1
 fi
-xdotool mousemove --window "$window" $((x + 20)) $((y + 12)) click 1
+# The pointer settles on the button before the press, as a player's would.
+xdotool mousemove --window "$window" $((x + 20)) $((y + 12))
+sleep 0.3
+xdotool mousedown 1
+sleep 0.1
+xdotool mouseup 1
 (
     keys=(Down Left Right Up space)
     end=$((SECONDS + seconds - 1))

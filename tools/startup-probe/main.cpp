@@ -9,7 +9,9 @@
 //   cpu_ms    user and system time the game used in the whole run (with no --hold: start-up
 //             and shutdown), which the machine's other load does not inflate;
 //   rss_kb    peak resident size of the game process, from the kernel at its exit;
-//   the log's tick summary line, when the run was held long enough to have ticks.
+//   the log's tick summary line, when the run was held long enough to have ticks;
+//   with --hold, a control: how often a plain thread of the probe, sleeping 30 ms at a time
+//   meanwhile, woke more than 5 ms late (what the machine's load alone does to a timer).
 // With --hold the game keeps running that many seconds after the menu shows; --drive runs a
 // shell command (e.g. xdotool key presses) once the menu is up, with QUARRIK_PID set. The game
 // is then closed with SIGTERM (the windowing library turns it into a normal close).
@@ -18,6 +20,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -65,6 +68,9 @@ struct RunResult {
     double cpu_ms = 0.0;  // user and system time of the whole run
     int exit_status = -1;
     std::string summary;
+    long control_wakes = 0;
+    long control_late = 0;
+    double control_longest_ms = 0.0;
 };
 
 bool wait_child(pid_t pid, double timeout_ms, int& status, rusage& usage) {
@@ -123,9 +129,20 @@ RunResult run_once(const std::string& game_dir, double hold_s, const std::string
                 std::fprintf(stderr, "startup-probe: the drive command failed\n");
             }
         }
+        // Meanwhile a control: this thread wakes every 30 ms as the game's timer does, and its
+        // late wake-ups show how much lateness the machine alone causes.
         const Clock::time_point shown = Clock::now();
+        Clock::time_point last = shown;
         while (result.menu_seen && ms_since(shown) < hold_s * 1000.0) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            const Clock::time_point now = Clock::now();
+            const double gap_ms = std::chrono::duration<double, std::milli>(now - last).count();
+            last = now;
+            ++result.control_wakes;
+            if (gap_ms > 35.0) {
+                ++result.control_late;
+            }
+            result.control_longest_ms = std::max(result.control_longest_ms, gap_ms);
         }
         kill(pid, SIGTERM);
         if (!wait_child(pid, 10000.0, status, usage)) {
@@ -190,6 +207,13 @@ int main(int argc, char** argv) {
                     result.cpu_ms, result.rss_kb, result.exit_status);
         if (!result.summary.empty()) {
             std::printf("run=%d %s\n", r + 1, result.summary.c_str());
+        }
+        if (result.control_wakes > 0) {
+            std::printf(
+                "run=%d control: %ld wake-ups, %ld late by more than 5 ms (%.2f%%), "
+                "longest gap %.2f ms\n",
+                r + 1, result.control_wakes, result.control_late,
+                100.0 * result.control_late / result.control_wakes, result.control_longest_ms);
         }
         std::fflush(stdout);
     }
