@@ -52,6 +52,9 @@ class TickStats {
             if (gap_us > (kTickMs + 5) * 1000L) {
                 ++m_late;
             }
+            if (gap_us >= (2 * kTickMs - 5) * 1000L) {
+                ++m_skipped;  // a whole tick was missed or dropped
+            }
         }
         m_last = now;
         m_has_last = true;
@@ -70,9 +73,9 @@ class TickStats {
         }
         game_log().write(
             "Tick stats: %ld ticks, %ld late by more than 5 ms (%.2f%%), mean gap "
-            "%.2f ms, longest gap %.2f ms",
+            "%.2f ms, longest gap %.2f ms, %ld gaps of a missed tick",
             m_gaps, m_late, 100.0 * m_late / m_gaps, m_gap_sum_us / 1000.0 / m_gaps,
-            m_max_gap_us / 1000.0);
+            m_max_gap_us / 1000.0, m_skipped);
         m_gaps = 0;
     }
 
@@ -83,6 +86,7 @@ class TickStats {
     Clock::time_point m_last;
     long m_gaps = 0;
     long m_late = 0;
+    long m_skipped = 0;
     long m_max_gap_us = 0;
     double m_gap_sum_us = 0.0;
 };

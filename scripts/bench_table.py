@@ -166,10 +166,12 @@ if m:
 else:
     rows.append(("Peak resident size of the game", "not measured", "< 150 MB", "not measured"))
 m = re.search(r"Tick stats: (\d+) ticks, (\d+) late by more than 5 ms \(([\d.]+)%\), "
-              r"mean gap ([\d.]+) ms, longest gap ([\d.]+) ms", text)
+              r"mean gap ([\d.]+) ms, longest gap ([\d.]+) ms(?:, (\d+) gaps of a missed tick)?",
+              text)
 if m:
+    missed = f", {m.group(6)} with a whole tick missed" if m.group(6) else ""
     rows.append(("Ticks later than 5 ms after their due time",
-                 f"{m.group(3)}% ({m.group(2)} of {m.group(1)}; mean gap {m.group(4)} ms, "
+                 f"{m.group(3)}% ({m.group(2)} of {m.group(1)}{missed}; mean gap {m.group(4)} ms, "
                  f"longest {m.group(5)} ms)", "—", "—"))
 else:
     rows.append(("Ticks later than 5 ms after their due time", "not measured", "—", "not measured"))
