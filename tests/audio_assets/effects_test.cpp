@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "audio_assets/wav_probe.h"
+#include "sound/sample_convert.h"
+#include "sound/sound_bank.h"
+#include "sound/wav_reader.h"
 #include "tools/sfx/effects.h"
 #include "tools/sfx/synth.h"
 #include "tools/sfx/wav_write.h"
@@ -14,6 +16,13 @@ namespace {
 
 const char* const kFiles[12] = {"s1.wav",  "s2.wav",  "s3.wav",  "s4.wav",  "s5.wav",  "s6.wav",
                                 "s01.wav", "s02.wav", "s03.wav", "s04.wav", "s05.wav", "s06.wav"};
+
+std::vector<int16_t> pcm16(const std::vector<uint8_t>& data) {
+    std::vector<int16_t> out(data.size() / 2);
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = static_cast<int16_t>(data[2 * i] | (data[2 * i + 1] << 8));
+    return out;
+}
 
 double peak_of(const std::vector<int16_t>& s) {
     int top = 0;
@@ -35,33 +44,51 @@ class GeneratedEffect : public ::testing::TestWithParam<int> {};
 TEST_P(GeneratedEffect, IsShortCleanNormalisedPcm) {
     const int index = GetParam();
     const std::string path = std::string(QUARRIK_GAME_DIR) + "/data/" + kFiles[index];
-    const WavProbe w = probe_wav(path);
-    ASSERT_TRUE(w.ok) << path;
-    EXPECT_EQ(w.format, 1);
-    EXPECT_EQ(w.channels, 1);
-    EXPECT_EQ(w.bits, 16);
-    EXPECT_TRUE(w.rate == 22050 || w.rate == 44100);
+    WaveFile w;
+    ASSERT_TRUE(read_wave_file(path, w)) << path;
+    EXPECT_EQ(w.format.format_tag, 1);
+    EXPECT_EQ(w.format.channels, 1);
+    EXPECT_EQ(w.format.bits_per_sample, 16);
+    EXPECT_TRUE(w.format.sample_rate == 22050 || w.format.sample_rate == 44100);
+    std::vector<int16_t> playable;
+    EXPECT_TRUE(convert_wave(w, SoundBank::output_rate, playable));
+    const std::vector<int16_t> samples = pcm16(w.data);
+    const double seconds = static_cast<double>(samples.size()) / w.format.sample_rate;
 
     const int event = index % 6;  // dig, gold, caught, last gold, exit, extra life
     if (event <= 1) {
-        EXPECT_LT(w.seconds(), 0.3) << "dig and gold must be short";
+        EXPECT_LT(seconds, 0.3) << "dig and gold must be short";
     } else {
-        EXPECT_LT(w.seconds(), 2.0);
+        EXPECT_LT(seconds, 2.0);
     }
-    EXPECT_GT(w.seconds(), 0.1);
+    EXPECT_GT(seconds, 0.1);
 
     // Faded at both ends: starting or stopping the buffer must not click.
-    ASSERT_FALSE(w.samples.empty());
-    EXPECT_LE(std::abs(w.samples.front()), 330);
-    EXPECT_LE(std::abs(w.samples.back()), 330);
+    ASSERT_FALSE(samples.empty());
+    EXPECT_LE(std::abs(samples.front()), 330);
+    EXPECT_LE(std::abs(samples.back()), 330);
 
-    const double peak = peak_of(w.samples);
+    const double peak = peak_of(samples);
     const double expected = index < 6 ? sfx::kPeak : sfx::kClassicPeak;
     EXPECT_NEAR(peak, expected, 0.01);
-    EXPECT_GT(rms_of(w.samples), 0.05) << "should be clearly audible, not a blip of noise";
+    EXPECT_GT(rms_of(samples), 0.05) << "should be clearly audible, not a blip of noise";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllTwelve, GeneratedEffect, ::testing::Range(0, 12));
+
+// The game's own effect bank takes all twelve in its load order, and they sound when played.
+TEST(GeneratedEffects, GameBankLoadsAndPlaysAllTwelve) {
+    SoundBank bank;
+    bank.init_without_output();
+    ASSERT_EQ(bank.load_effects(QUARRIK_GAME_DIR), 12);
+    for (int i = 0; i < 12; ++i) {
+        bank.play(i, true);
+        std::vector<int16_t> frames(2 * 2048);
+        bank.render(frames.data(), 2048);
+        EXPECT_GT(peak_of(frames), 0.05) << kFiles[i];
+        bank.stop(i);
+    }
+}
 
 TEST(EffectSets, EverySoundIsItsOwn) {
     const std::vector<sfx::Effect> all = sfx::make_all_effects();
@@ -84,12 +111,15 @@ TEST(EffectFiles, WritingToAMissingFolderFails) {
 
 TEST(WavWriter, HeaderDescribesTheData) {
     const std::vector<int16_t> stereo = {1, -1, 32767, -32768, 0, 5};
-    const WavProbe w = probe_wav_bytes(wav::encode_pcm16(stereo, 2, 22050));
-    ASSERT_TRUE(w.ok);
-    EXPECT_EQ(w.channels, 2);
-    EXPECT_EQ(w.rate, 22050);
-    EXPECT_EQ(w.samples, stereo);
-    EXPECT_DOUBLE_EQ(w.seconds(), 3.0 / 22050);
+    const std::vector<uint8_t> bytes = wav::encode_pcm16(stereo, 2, 22050);
+    WaveFile w;
+    ASSERT_TRUE(read_wave(bytes.data(), bytes.size(), w));
+    EXPECT_EQ(w.format.format_tag, 1);
+    EXPECT_EQ(w.format.channels, 2);
+    EXPECT_EQ(w.format.sample_rate, 22050u);
+    EXPECT_EQ(w.format.avg_bytes_per_sec, 22050u * 4);
+    EXPECT_EQ(w.format.block_align, 4);
+    EXPECT_EQ(pcm16(w.data), stereo);
 }
 
 TEST(Synth, FadesEndOnSilenceAndLeaveTheMiddle) {

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <string>
 
-#include "audio_assets/wav_probe.h"
 #include "support/temp_dir.h"
 #include "tools/music/instruments.h"
 #include "tools/music/mod_writer.h"
@@ -66,6 +65,10 @@ Loaded load_and_play(const std::vector<uint8_t>& bytes, const char* name, double
         return l;
     l.ok = render_module(path, seconds, &l.r, &l.error);
     return l;
+}
+
+uint32_t le16(const std::vector<uint8_t>& b, size_t at) {
+    return static_cast<uint32_t>(b[at] | b[at + 1] << 8);
 }
 
 uint16_t be16(const std::vector<uint8_t>& b, size_t at) {
@@ -248,14 +251,14 @@ TEST(XmWriter, HeaderAndPackedPatterns) {
     std::string error;
     ASSERT_TRUE(encode_xm(s, &b, &error)) << error;
     EXPECT_EQ(std::string(b.begin(), b.begin() + 17), "Extended Module: ");
-    EXPECT_EQ(wav_le(b, 58, 2), 0x0104u);
-    EXPECT_EQ(wav_le(b, 64, 2), 3u);      // positions
-    EXPECT_EQ(wav_le(b, 68, 2), 6u);      // channels
-    EXPECT_EQ(wav_le(b, 70, 2), 2u);      // patterns
-    EXPECT_EQ(wav_le(b, 72, 2), 2u);      // instruments
-    EXPECT_EQ(wav_le(b, 74, 2) & 1, 1u);  // linear frequencies
-    EXPECT_EQ(wav_le(b, 76, 2), 5u);
-    EXPECT_EQ(wav_le(b, 78, 2), 140u);
+    EXPECT_EQ(le16(b, 58), 0x0104u);
+    EXPECT_EQ(le16(b, 64), 3u);      // positions
+    EXPECT_EQ(le16(b, 68), 6u);      // channels
+    EXPECT_EQ(le16(b, 70), 2u);      // patterns
+    EXPECT_EQ(le16(b, 72), 2u);      // instruments
+    EXPECT_EQ(le16(b, 74) & 1, 1u);  // linear frequencies
+    EXPECT_EQ(le16(b, 76), 5u);
+    EXPECT_EQ(le16(b, 78), 140u);
     // First pattern: row 0 is an empty cell, then note, instrument and volume.
     const size_t data = 336 + 9;
     EXPECT_EQ(b[data], 0x80);

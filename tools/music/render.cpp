@@ -5,20 +5,30 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace music {
 
 namespace {
 
-// The driver and loader lists are process-wide in libmikmod; register them once.
-void register_once() {
-    static bool done = false;
-    if (done)
-        return;
-    MikMod_RegisterDriver(&drv_nos);
-    MikMod_RegisterLoader(&load_mod);
-    MikMod_RegisterLoader(&load_xm);
-    done = true;
+// True if libmikmod's description of its registered loaders (or drivers) mentions `name`.
+bool listed(char* (*info)(), const char* name) {
+    char* text = info();
+    const bool found = text && std::strstr(text, name) != nullptr;
+    MikMod_free(text);
+    return found;
+}
+
+// The driver and loader lists are process-wide in libmikmod, and a loader registered twice
+// links its list into a loop (loading an unknown file then never returns). So only what is
+// missing is registered, whoever else in the process (the game's player) came first.
+void register_missing() {
+    if (!listed(&MikMod_InfoDriver, "Nosound"))
+        MikMod_RegisterDriver(&drv_nos);
+    if (!listed(&MikMod_InfoLoader, "MOD ("))
+        MikMod_RegisterLoader(&load_mod);
+    if (!listed(&MikMod_InfoLoader, "XM ("))
+        MikMod_RegisterLoader(&load_xm);
 }
 
 struct LibraryGuard {
@@ -48,7 +58,7 @@ bool render_fail(std::string* error, const std::string& why) {
 }  // namespace
 
 bool render_module(const std::string& path, double seconds, Rendering* out, std::string* error) {
-    register_once();
+    register_missing();
     md_mode = DMODE_16BITS | DMODE_STEREO | DMODE_SOFT_MUSIC | DMODE_INTERP;
     md_mixfreq = Rendering::kRate;
     md_device = 0;
