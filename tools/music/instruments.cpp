@@ -332,6 +332,9 @@ Voice make_voice(Sound sound, Format f) {
                 name = "crash";
                 break;
         }
+        // Every drum runs out on silence, or its end would click.
+        const size_t tail = std::min(v.size(), static_cast<size_t>(0.01 * rate));
+        for (size_t i = 0; i < tail; ++i) v[v.size() - 1 - i] *= static_cast<double>(i) / tail;
         voice.instrument.name = name;
         voice.instrument.samples = to_pcm(v);
         voice.instrument.relative_note = static_cast<int8_t>(rel);
