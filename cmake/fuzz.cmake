@@ -21,6 +21,7 @@ if(QUARRIK_FUZZ)
         add_executable(${name} ${source})
         target_link_libraries(${name} PRIVATE quarrik_core)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+        target_compile_definitions(${name} PRIVATE QUARRIK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
         set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY
                                                  ${CMAKE_BINARY_DIR}/fuzz)
         list(APPEND QUARRIK_FUZZ_TARGETS ${name})

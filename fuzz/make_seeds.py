@@ -128,7 +128,9 @@ def main():
     for name, text in texts.items():
         add(out, "fuzz_param", text)
         if "level" in name.lower():
-            add(out, "fuzz_level", text)
+            # The level alone, and with a run of key bytes (run left, dig, climb, ...).
+            add(out, "fuzz_level", split_parts(text, b""))
+            add(out, "fuzz_level", split_parts(text, bytes([1, 1, 1, 17, 2, 2, 4, 4, 8, 8, 2, 16] * 12)))
     for i, text in enumerate(sorted(texts.values(), key=len)[:12]):
         blob = scrambled(tools, text, SCRAMBLED_NAMES[i % len(SCRAMBLED_NAMES)], work)
         add(out, "fuzz_param", blob)
