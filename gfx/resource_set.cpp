@@ -18,7 +18,7 @@ ResourceSet::~ResourceSet() {
 }
 
 void ResourceSet::set_skin_count(int count) {
-    m_skin_count_wanted = std::max(0, count);
+    m_skin_count_wanted = std::clamp(count, 0, kMaxSkins);
 }
 
 void ResourceSet::set_current_skin(int skin) {

@@ -44,7 +44,10 @@ class ResourceSet {
     void release_all();
 
     int skin_count() const { return static_cast<int>(m_skins.size()); }
+    // Most skins a set may name; a damaged "m_skins_count" must not exhaust memory.
+    static constexpr int kMaxSkins = 100;
     // Takes effect at the next load_all; prototypes of a changed count are rebuilt there.
+    // Clamped to 0..kMaxSkins.
     void set_skin_count(int count);
     // The current skin, counted from 0; clamped to the skins there are.
     int current_skin() const { return m_current_skin; }

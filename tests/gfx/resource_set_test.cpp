@@ -116,3 +116,14 @@ TEST(ResourceSet, MissingPicturesStayEmptyAndAreNamedInTheLog) {
 }
 
 }  // namespace
+
+TEST(ResourceSet, AbsurdSkinCountsAreClamped) {
+    PackArchive archive;
+    add_resource_files(archive, 1, kGreen);
+    ParamFile layout;
+    ResourceSet set(archive, layout, 2147483647);  // a damaged "m_skins_count"
+    EXPECT_EQ(ResourceSet::kMaxSkins, set.skin_count());
+    set.set_skin_count(-3);
+    set.load_all();
+    EXPECT_EQ(0, set.skin_count());
+}

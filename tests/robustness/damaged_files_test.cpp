@@ -326,3 +326,32 @@ TEST(DamagedFiles, DamagedSongsAreSkippedAndTheMusicGoesOn) {
 }
 
 }  // namespace
+
+namespace {
+
+// A damaged or hand-edited "dat/param.txt" can name any number of skins; the game must not try
+// to build billions of them.
+TEST(DamagedFiles, AbsurdSkinCountInTheArchiveDoesNotExhaustMemory) {
+    const std::vector<Member> members = members_of(kGameData + "/data.pk");
+    TempDir game;
+    fs::create_directory(game.path() + "/data");
+    for (const char* count : {"2147483647", "99999999", "-5"}) {
+        SCOPED_TRACE(count);
+        PackArchive pack;
+        pack.set_key(kPackKey);
+        for (const Member& m : members) {
+            const std::string bytes =
+                m.name == "dat/param.txt" ? std::string("m_skins_count ") + count + "\n" : m.bytes;
+            ASSERT_TRUE(pack.add_memory(m.name, bytes.data(), bytes.size(), m.scrambled));
+        }
+        ASSERT_TRUE(pack.save(game.path() + "/data/data.pk"));
+        InFolder in_game(game.path());
+        GameApp app;
+        app.resources->load_all();
+        EXPECT_LE(app.resources->skin_count(), ResourceSet::kMaxSkins);
+        EXPECT_GE(app.resources->skin_count(), 0);
+        app.resources->release_all();
+    }
+}
+
+}  // namespace
