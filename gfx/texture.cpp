@@ -1,5 +1,8 @@
 #include "gfx/texture.h"
 
+#include <algorithm>
+#include <vector>
+
 #include <cstdio>
 
 #include "gfx/gl.h"
@@ -48,8 +51,15 @@ void Texture::create(const unsigned char* pixels, int width, int height, int com
     if (mip) {
         glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-        // Scales to power-of-two sides, so any image size is fine here.
-        gluBuild2DMipmaps(GL_TEXTURE_2D, internal, width, height, format, GL_UNSIGNED_BYTE, pixels);
+        // Scales to power-of-two sides, so any image size is fine here. Its scaling reads past
+        // the last row of the image it is given (a read off the end of the heap block, seen as
+        // a crash under AddressSanitizer), so it gets a copy with slack after the pixels.
+        const std::size_t bytes = static_cast<std::size_t>(width) * height * components;
+        const std::size_t slack = 2 * (static_cast<std::size_t>(width) + 1) * components;
+        std::vector<unsigned char> padded(bytes + slack, 0);
+        std::copy(pixels, pixels + bytes, padded.begin());
+        gluBuild2DMipmaps(GL_TEXTURE_2D, internal, width, height, format, GL_UNSIGNED_BYTE,
+                          padded.data());
     } else {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
         glTexImage2D(GL_TEXTURE_2D, 0, internal, width, height, 0, format, GL_UNSIGNED_BYTE,
