@@ -355,3 +355,93 @@ TEST(DamagedFiles, AbsurdSkinCountInTheArchiveDoesNotExhaustMemory) {
 }
 
 }  // namespace
+
+namespace {
+
+// What the game keeps from its settings file and score tables.
+struct SettingsView {
+    int width, height, music, left, right, up, down, fire, die, level, kind;
+    std::vector<std::pair<std::string, int>> scores[2];
+    bool operator==(const SettingsView& o) const {
+        return width == o.width && height == o.height && music == o.music && left == o.left &&
+               right == o.right && up == o.up && down == o.down && fire == o.fire && die == o.die &&
+               level == o.level && kind == o.kind && scores[0] == o.scores[0] &&
+               scores[1] == o.scores[1];
+    }
+};
+
+SettingsView view_of(const GameApp& app) {
+    SettingsView v{app.m_window_width,
+                   app.m_window_height,
+                   app.m_music_volume,
+                   app.config.m_left_key,
+                   app.config.m_right_key,
+                   app.config.m_up_key,
+                   app.config.m_down_key,
+                   app.config.m_fire_key,
+                   app.config.m_die_key,
+                   app.config.m_custom_level_num,
+                   app.config.m_custom_kind_game,
+                   {}};
+    for (int t = 0; t < 2; ++t) {
+        for (const ScoreEntry& e : app.config.m_scores[t].entries()) {
+            v.scores[t].emplace_back(e.name, e.score);
+        }
+    }
+    return v;
+}
+
+TEST(DamagedFiles, SettingsAndScoresFallBackToUsableValuesAndSaveGoodFiles) {
+    TempDir game;
+    fs::create_directory(game.path() + "/data");
+    InFolder in_game(game.path());
+    {
+        GameApp app;
+        app.m_window_width = 1024;
+        app.m_window_height = 768;
+        app.m_music_volume = 5;
+        app.config.m_left_key = 30;
+        app.config.m_custom_level_num = 40;
+        for (int i = 0; i < ScoreTable::kMaxEntries; ++i) {
+            app.config.m_scores[0].insert("Player " + std::to_string(i), 100 * (i + 1));
+            app.config.m_scores[1].insert("P" + std::to_string(i), 70 * (i + 1));
+        }
+        ASSERT_TRUE(app.save_settings());
+    }
+    const std::string good_settings = read_bytes("data/dx.cfg");
+    const std::string good_scores = read_bytes("data/scores1.tab");
+    const auto settings_versions = damaged_versions(good_settings, 23);
+    const auto score_versions = damaged_versions(good_scores, 29);
+    ASSERT_EQ(settings_versions.size(), score_versions.size());
+    for (std::size_t i = 0; i < settings_versions.size(); ++i) {
+        SCOPED_TRACE(settings_versions[i].what);
+        write_bytes("data/dx.cfg", settings_versions[i].bytes);
+        write_bytes("data/scores1.tab", score_versions[i].bytes);
+        SettingsView loaded;
+        {
+            GameApp app;
+            app.load_settings();
+            EXPECT_GE(app.m_window_width, 320);
+            EXPECT_GE(app.m_window_height, 240);
+            EXPECT_GE(app.m_music_volume, 0);
+            EXPECT_LE(app.m_music_volume, 6);
+            for (int key : {app.config.m_left_key, app.config.m_right_key, app.config.m_up_key,
+                            app.config.m_down_key, app.config.m_fire_key, app.config.m_die_key}) {
+                EXPECT_GE(key, 0);
+                EXPECT_LE(key, 255);
+            }
+            EXPECT_GE(app.config.m_custom_level_num, 1);
+            EXPECT_LE(app.config.m_custom_level_num, 75);
+            EXPECT_LE(app.config.m_scores[0].entries().size(),
+                      std::size_t(ScoreTable::kMaxEntries));
+            loaded = view_of(app);
+            ASSERT_TRUE(app.save_settings());
+        }
+        // What was saved after the damage reads back the same.
+        GameApp again;
+        ASSERT_TRUE(again.load_settings());
+        EXPECT_TRUE(loaded == view_of(again));
+    }
+}
+
+}  // namespace

@@ -1,8 +1,8 @@
 // Long play with random input through the program's own loop: the start-up of the real game
-// (archive, resources, sounds, music, intro, main menu), then ticks with random keys, typing,
-// mouse moves and clicks, window switches and held playing keys. Nothing may crash, and the
-// heap must not keep growing. QUARRIK_SOAK_TICKS sets the length (the sanitizer run plays
-// 200,000 ticks, well over an hour and a half of game time).
+// (settings, archive, resources, sounds, music, intro, main menu, the real play screen), then
+// ticks with random keys, typing, mouse moves and clicks, window switches and held playing keys.
+// Nothing may crash, and the heap must not keep growing. QUARRIK_SOAK_TICKS sets the length (the
+// sanitizer run plays 200,000 ticks, well over an hour and a half of game time).
 
 #include <gtest/gtest.h>
 #include <malloc.h>
@@ -17,8 +17,11 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/game_log.h"
+#include "game/game_field.h"
+#include "game/play_screen.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
+#include "storage/param_file.h"
 #include "support/fake_keyboard.h"
 #include "support/temp_dir.h"
 #include "ui/main_menu.h"
@@ -72,18 +75,33 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
     ASSERT_TRUE(platform::init());
     game_log().open("game.log");
     {
+        // Wired as the program wires itself.
         GameApp app;
+        app.load_settings();
         AppWindow window("Quarrik", app);
         window.hooks().release_resources = [&app] { app.resources->release_all(); };
-        window.hooks().load_resources = [&app] { app.resources->load_all(); };
+        window.hooks().load_resources = [&app] { app.load_resources(); };
         window.create_window("Quarrik", 0, 0, 400, 300);
         window.set_active(true);
 
+        GameField::level_started_hook() = [] {
+            if (MainMenu* menu = main_menu()) {
+                menu->save_game();
+            }
+        };
         int close_requests = 0;
+        int games = 0;
         MenuPlugins plugins;
         plugins.request_close = [&] { ++close_requests; };
+        plugins.create_game = [&app, &games](int level_set) -> std::unique_ptr<GameScreen> {
+            ++games;
+            if (level_set >= 0) {
+                app.config.m_game_kind = level_set;
+            }
+            return std::make_unique<PlayScreen>(app);
+        };
         std::unique_ptr<MainMenu> menu = show_intro_then_menu(window, app, plugins, [&app] {
-            app.resources->load_all();
+            app.load_resources();
             app.sound.init();
             app.sound.load_effects();
             app.sound.set_enabled(app.m_sound);
@@ -111,16 +129,44 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
                                  vk::up,     vk::down,  vk::tab,   vk::f5,   vk::backspace,
                                  vk::del,    vk::home,  vk::end,   'A',      'Z',
                                  'X',        '1'};
-        // The playing keys as scan codes: arrows, Z and X (dig), space, Escape, Enter.
-        const int scan_codes[] = {0xC8, 0xD0, 0xCB, 0xCD, 0x2C, 0x2D, 0x39, 0x01, 0x1C};
+        // The playing keys as scan codes: arrows, space (dig), K (give up a life), Z, X,
+        // Escape, Enter. Give-up is rare so that games last.
+        const int scan_codes[] = {0xC8, 0xD0, 0xCB, 0xCD, 0xCB, 0xCD, 0x39, 0x39,
+                                  0x2C, 0x2D, 0x01, 0x1C, 0xC8, 0xD0, 0x25};
+        const char* menu_buttons[] = {"m_zelm1_game_btn",
+                                      "m_zelm2_game_btn",
+                                      "m_continue_single_game_btn",
+                                      "m_continue_single_game_btn",
+                                      "m_continue_single_game_btn",
+                                      "m_zelm1_game_btn",
+                                      "m_options_btn",
+                                      "m_help_btn",
+                                      "m_mm_top7_1_btn",
+                                      "m_play_custom_btn"};
         const long ticks = soak_ticks();
         const long settle = ticks / 10;
         std::size_t heap_after_settling = 0;
+        long play_ticks = 0;
         for (long tick = 0; tick < ticks; ++tick) {
             const unsigned roll = rng() % 1000;
             const int x = static_cast<int>(rng() % static_cast<unsigned>(window.width()));
             const int y = static_cast<int>(rng() % static_cast<unsigned>(window.height()));
-            if (roll < 30) {
+            const bool in_menu = window.top_screen() == menu.get() && window.dialog_count() == 0;
+            if (in_menu && roll < 10) {
+                // Aim at a button that starts or continues a game, or any other one, so that
+                // most of the soak is play (its place comes from the shipped layout, in the
+                // menu's 800 x 600 units).
+                const char* name =
+                    menu_buttons[rng() % (sizeof menu_buttons / sizeof menu_buttons[0])];
+                const int bx = ParamFile::to_int(app.layout.get(std::string(name) + "x", "0")) + 8;
+                const int by = ParamFile::to_int(app.layout.get(std::string(name) + "y", "0")) + 8;
+                const int px = bx * window.width() / 800;
+                const int py = by * window.height() / 600;
+                window.mouse_move(px, py, 0);
+                window.left_button_down(px, py, mouse_flags::left);
+                window.left_button_up(px, py, 0);
+                attach_keyboard();
+            } else if (roll < 30) {
                 window.key_down(menu_keys[rng() % (sizeof menu_keys / sizeof menu_keys[0])]);
                 attach_keyboard();
             } else if (roll < 50) {
@@ -153,6 +199,9 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
             } else {
                 window.tick(30);
             }
+            if (menu->play_screen() && window.top_screen() == menu->play_screen()) {
+                ++play_ticks;
+            }
             if (window.is_minimized()) {
                 window.restore_from_minimized();
             }
@@ -168,8 +217,14 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
         EXPECT_GE(window.screen_count(), 1u);
         RecordProperty("ticks", std::to_string(ticks));
         RecordProperty("close_requests", std::to_string(close_requests));
+        RecordProperty("games", std::to_string(games));
+        RecordProperty("play_ticks", std::to_string(play_ticks));
+        EXPECT_GT(games, 0) << "random clicks never started a game";
+        EXPECT_GT(play_ticks, ticks / 20) << "the soak hardly played";
 
         close_menu(window, menu);
+        EXPECT_TRUE(app.save_settings());
+        GameField::level_started_hook() = nullptr;
         if (window.is_fullscreen()) {
             window.restore_display();
         }
