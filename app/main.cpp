@@ -5,9 +5,7 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/game_log.h"
-#include "app/window_geometry.h"
-#include "game/game_field.h"
-#include "game/play_screen.h"
+#include "app/startup.h"
 #include "platform/platform.h"
 #include "ui/menu_startup.h"
 
@@ -28,47 +26,15 @@ int main() {
     app.load_settings();
 
     platform::init();
-    auto window = std::make_unique<AppWindow>("Quarrik", app);
-    // Every texture dies with the GL context on a display switch and is loaded again after it.
-    window->hooks().release_resources = [&app] { app.resources->release_all(); };
-    window->hooks().load_resources = [&app] { app.load_resources(); };
+    auto window = open_program_window(app);
 
-    int desktop_w = 0, desktop_h = 0;
-    platform::desktop_size(desktop_w, desktop_h);
-    keep_on_desktop(desktop_w, desktop_h, app.m_window_width, app.m_window_height, app.x, app.y);
-    window->create_window("Quarrik", app.x, app.y, app.m_window_width, app.m_window_height);
-
-    // Every level start saves the game through the main menu, once there is one.
-    GameField::level_started_hook() = [] {
-        if (MainMenu* menu = main_menu()) {
-            menu->save_game();
-        }
-    };
-    MenuPlugins plugins;
-    plugins.create_game = [&app](int level_set) -> std::unique_ptr<GameScreen> {
-        if (level_set >= 0) {
-            app.config.m_game_kind = level_set;
-        }
-        return std::make_unique<PlayScreen>(app);
-    };
-
-    auto menu = show_intro_then_menu(*window, app, std::move(plugins), [&app] {
-        app.load_resources();
-        app.sound.init();
-        app.sound.load_effects();
-        app.sound.set_enabled(app.m_sound);
-    });
+    install_level_start_save();
+    auto menu = show_intro_then_menu(*window, app, make_menu_plugins(app),
+                                     [&app] { load_game_resources(app); });
 
     const int exit_code = window->run_message_loop();
 
-    close_menu(*window, menu);
-    app.save_settings();
-
-    window->hide();
-    if (window->is_fullscreen()) {
-        window->restore_display();
-    }
-    window->destroy_window();
+    close_program(*window, app, menu);
     window.reset();
     game_log().close();
     platform::shutdown();

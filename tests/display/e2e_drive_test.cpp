@@ -1,0 +1,196 @@
+// The whole program played from scripts by quarrik-drive, in a private copy of the game
+// directory: what a player does from the first start to the next one.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct DriveResult {
+    int status = -1;
+    std::vector<std::string> states;  // the lines printed by "state"
+    std::string errors;
+};
+
+// A copy of the built game directory without the files a run leaves behind.
+void copy_game(const std::string& to) {
+    const fs::path from = fs::path(QUARRIK_GAME_DIR) / "data";
+    fs::create_directories(fs::path(to) / "data");
+    for (const auto& entry : fs::directory_iterator(from)) {
+        const std::string name = entry.path().filename().string();
+        if (name == "dx.cfg" || name == "save.sav") {
+            continue;
+        }
+        fs::copy(entry.path(), fs::path(to) / "data" / name, fs::copy_options::recursive);
+    }
+}
+
+std::string read_file(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+DriveResult drive(const TempDir& dir, const std::string& script) {
+    const std::string script_path = dir.write("script.txt", script);
+    const std::string out = dir.path() + "/out.txt";
+    const std::string err = dir.path() + "/err.txt";
+    const std::string command = "cd '" + dir.path() +
+                                "' && '" QUARRIK_TOOLS_DIR "/quarrik-drive' --game-dir game '" +
+                                script_path + "' >'" + out + "' 2>'" + err + "'";
+    DriveResult result;
+    const int raw = std::system(command.c_str());
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    std::istringstream lines(read_file(out));
+    for (std::string line; std::getline(lines, line);) {
+        result.states.push_back(line);
+    }
+    result.errors = read_file(err);
+    return result;
+}
+
+// "screen=play level=1 ..." as a map.
+std::map<std::string, std::string> fields(const std::string& line) {
+    std::map<std::string, std::string> out;
+    std::istringstream words(line);
+    for (std::string w; words >> w;) {
+        const size_t eq = w.find('=');
+        if (eq != std::string::npos) {
+            out[w.substr(0, eq)] = w.substr(eq + 1);
+        }
+    }
+    return out;
+}
+
+float runner_x(const std::string& line) {
+    return std::stof(fields(line)["runner"]);
+}
+
+uint32_t be32(const std::string& s, size_t at) {
+    return (uint32_t(uint8_t(s[at])) << 24) | (uint32_t(uint8_t(s[at + 1])) << 16) |
+           (uint32_t(uint8_t(s[at + 2])) << 8) | uint32_t(uint8_t(s[at + 3]));
+}
+
+class Drive : public ::testing::Test {
+  protected:
+    void SetUp() override { copy_game(dir.path() + "/game"); }
+    std::string game_file(const std::string& name) const { return dir.path() + "/game/" + name; }
+    TempDir dir;
+};
+
+// First start to quit, then a second start that continues the saved game.
+TEST_F(Drive, FirstRunPlaysALevelQuitsAndTheNextStartContinuesTheSavedGame) {
+    const DriveResult first = drive(dir,
+                                    "ticks 3\n"
+                                    "state\n"  // 0: the main menu, no game yet
+                                    "seed 7\n"
+                                    "click m_zelm1_game_btn\n"
+                                    "ticks 1\n"
+                                    "state\n"  // 1: the level is being uncovered
+                                    "ticks 200\n"
+                                    "state\n"  // 2: uncovered, runner standing
+                                    "shot level.png\n"
+                                    "hold 205\n"
+                                    "ticks 20\n"
+                                    "release 205\n"
+                                    "state\n"  // 3: the runner went right
+                                    "key 27\n"
+                                    "ticks 2\n"
+                                    "state\n"  // 4: back on the menu with the game waiting
+                                    "click m_continue_single_game_btn\n"
+                                    "ticks 10\n"
+                                    "state\n"  // 5: playing again
+                                    "key 27\n"
+                                    "ticks 2\n"
+                                    "key 27\n"  // quit from the menu
+                                    "assert_file data/dx.cfg\n"
+                                    "assert_file data/save.sav\n");
+    ASSERT_EQ(first.status, 0) << first.errors;
+    ASSERT_EQ(first.states.size(), 6u) << first.errors;
+    auto menu = fields(first.states[0]);
+    EXPECT_EQ(menu["screen"], "menu");
+    EXPECT_EQ(menu["game"], "0");
+    auto revealing = fields(first.states[1]);
+    EXPECT_EQ(revealing["screen"], "play");
+    EXPECT_EQ(revealing["level"], "1");
+    EXPECT_EQ(revealing["revealing"], "1");
+    EXPECT_EQ(fields(first.states[2])["revealing"], "0");
+    EXPECT_GT(runner_x(first.states[3]), runner_x(first.states[2]) + 1.0f)
+        << first.states[2] << " / " << first.states[3];
+    auto back = fields(first.states[4]);
+    EXPECT_EQ(back["screen"], "menu");
+    EXPECT_EQ(back["game"], "1");
+    EXPECT_EQ(fields(first.states[5])["screen"], "play");
+    EXPECT_TRUE(fs::exists(game_file("game.log")));
+
+    // The screenshot: an 800x600 PNG with a picture in it (the image bytes are stored).
+    const std::string png = read_file(dir.path() + "/level.png");
+    ASSERT_GT(png.size(), 800u * 600u * 3u);
+    EXPECT_EQ(png.substr(1, 3), "PNG");
+    EXPECT_EQ(be32(png, 16), 800u);
+    EXPECT_EQ(be32(png, 20), 600u);
+    size_t lit = 0;
+    for (size_t i = 64; i < png.size(); ++i) {
+        lit += png[i] != 0;
+    }
+    EXPECT_GT(lit, png.size() / 10) << "the level screenshot is nearly black";
+
+    const DriveResult second = drive(dir,
+                                     "ticks 3\n"
+                                     "state\n"
+                                     "click m_continue_single_game_btn\n"
+                                     "ticks 5\n"
+                                     "state\n"
+                                     "key 27\n"
+                                     "ticks 1\n"
+                                     "key 27\n");
+    ASSERT_EQ(second.status, 0) << second.errors;
+    ASSERT_EQ(second.states.size(), 2u) << second.errors;
+    EXPECT_EQ(fields(second.states[0])["game"], "1") << "the saved game was not picked up";
+    auto resumed = fields(second.states[1]);
+    EXPECT_EQ(resumed["screen"], "play");
+    EXPECT_EQ(resumed["level"], "1");
+}
+
+// A script that cannot be right fails with the line named, and nothing after it runs.
+TEST_F(Drive, FailedStepsStopTheScriptAndNameTheLine) {
+    DriveResult r = drive(dir, "ticks 2\nassert_file data/no_such_file\nstate\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.errors.find("line 2"), std::string::npos) << r.errors;
+    EXPECT_TRUE(r.states.empty());
+
+    // The menu's background is not pure magenta anywhere near the top-left corner.
+    r = drive(dir, "ticks 2\nassert_pixel 5 5 255 0 255 0\n");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.errors.find("pixel 5,5 is"), std::string::npos) << r.errors;
+
+    r = drive(dir, "click no_such_button\n");
+    EXPECT_EQ(r.status, 1);
+
+    r = drive(dir, "ticks 2\nkey 27\nticks 1\n");
+    EXPECT_EQ(r.status, 1) << "ticks after the program quit";
+    EXPECT_NE(r.errors.find("already ended"), std::string::npos) << r.errors;
+
+    // Malformed lines are refused before the program starts.
+    fs::remove(game_file("game.log"));
+    for (const char* bad : {"ticks\n", "hold 300\n", "jump 3\n", "move 1 two\n", "shot\n"}) {
+        r = drive(dir, bad);
+        EXPECT_EQ(r.status, 2) << bad;
+        EXPECT_NE(r.errors.find("line 1"), std::string::npos) << bad << r.errors;
+    }
+    EXPECT_FALSE(fs::exists(game_file("game.log"))) << "a bad script started the program";
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+// quarrik-drive: plays the real program from a script, tick by tick, in a real window.
+//
+//   quarrik-drive [--game-dir DIR] SCRIPT
+//
+// The program starts as it always does (settings, window, intro, main menu) in the game
+// directory DIR (default: the current one), then each script line runs in order:
+//   ticks N              run N ticks (30 ms of game time each; draws and swaps as usual)
+//   key VK               press and release a window key (Windows virtual-key number, 27 = Esc)
+//   hold DIK / release DIK   a playing key (scan code) goes down / up; the game polls it
+//   type TEXT            type the characters of TEXT
+//   move X Y / click X Y move the mouse / press and release the left button, at 800x600
+//                        coordinates scaled to the window; "click NAME" aims at a main menu
+//                        button by its layout name (e.g. m_zelm1_game_btn)
+//   seed N               seed the random generator (srand)
+//   shot FILE.png        draw a frame and save it (relative to the directory the driver was
+//                        started in)
+//   state                print a line about the screens and the game in progress
+//   assert_file PATH     fail unless PATH exists (relative to the game directory)
+//   assert_pixel X Y R G B TOL   draw a frame and fail unless the pixel at X Y (800x600
+//                        coordinates) is within TOL of the colour in every channel
+// Lines starting with '#' are comments. When the program quits (Escape on the main menu) it
+// shuts down as usual and only seed and assert_file may follow; at the end of the script the
+// program is shut down the same way if it is still running.
+// Exit status: 0 when every line ran and held, 1 for a failed line, 2 for a bad command line,
+// script or start-up. Needs a display: run it under xvfb-run.
+#include <unistd.h>
+
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "app/game_app.h"
+#include "app/game_log.h"
+#include "driver.h"
+#include "platform/platform.h"
+
+namespace {
+
+int usage() {
+    std::fprintf(stderr, "usage: quarrik-drive [--game-dir DIR] SCRIPT\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string game_dir = ".";
+    std::string script_path;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--game-dir" && i + 1 < argc) {
+            game_dir = argv[++i];
+        } else if (!arg.empty() && arg[0] != '-' && script_path.empty()) {
+            script_path = arg;
+        } else {
+            return usage();
+        }
+    }
+    if (script_path.empty()) {
+        return usage();
+    }
+
+    std::ifstream in(script_path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "quarrik-drive: cannot read %s\n", script_path.c_str());
+        return 2;
+    }
+    const std::string source((std::istreambuf_iterator<char>(in)),
+                             std::istreambuf_iterator<char>());
+    std::vector<Step> steps;
+    std::string error;
+    if (!parse_script(source, steps, error)) {
+        std::fprintf(stderr, "quarrik-drive: %s: %s\n", script_path.c_str(), error.c_str());
+        return 2;
+    }
+
+    char cwd[PATH_MAX];
+    if (!getcwd(cwd, sizeof cwd)) {
+        return 2;
+    }
+    // The game's data paths are relative to its directory; enter it before anything reads.
+    if (chdir(game_dir.c_str()) != 0) {
+        std::fprintf(stderr, "quarrik-drive: no game directory %s\n", game_dir.c_str());
+        return 2;
+    }
+
+    auto app = std::make_unique<GameApp>();
+    game_log().open("game.log");
+    app->load_settings();
+    if (!platform::init()) {
+        std::fprintf(stderr, "quarrik-drive: the window system did not start\n");
+        return 2;
+    }
+    int status = 0;
+    {
+        Driver driver(*app, cwd);
+        if (!driver.start()) {
+            std::fprintf(stderr, "quarrik-drive: the window could not be created\n");
+            status = 2;
+        }
+        for (size_t i = 0; status == 0 && i < steps.size(); ++i) {
+            if (!driver.run(steps[i], error)) {
+                std::fprintf(stderr, "quarrik-drive: %s: line %d: %s\n", script_path.c_str(),
+                             steps[i].line, error.c_str());
+                status = 1;
+            }
+        }
+        driver.finish();
+    }
+    game_log().close();
+    platform::shutdown();
+    app.reset();
+    return status;
+}
