@@ -2,6 +2,7 @@
 // Draws every picture, sprite file, layout and text of the data archive except the levels and
 // the game rules, and writes them into OUTDIR as the archive tree.
 #include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "contact_sheet.h"
@@ -89,10 +90,13 @@ void generate_runner(OutputTree& out, ContactSheet& review) {
 int main(int argc, char** argv) {
     std::string outdir;
     std::string contact;
+    std::string level_file;
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         if (arg == "--contact-sheet" && i + 1 < argc) {
             contact = argv[++i];
+        } else if (arg == "--preview-level" && i + 1 < argc) {
+            level_file = argv[++i];
         } else if (outdir.empty() && !arg.empty() && arg[0] != '-') {
             outdir = arg;
         } else {
@@ -101,7 +105,8 @@ int main(int argc, char** argv) {
         }
     }
     if (outdir.empty()) {
-        std::fprintf(stderr, "usage: quarrik-gen OUTDIR [--contact-sheet PNG]\n");
+        std::fprintf(stderr,
+                     "usage: quarrik-gen OUTDIR [--contact-sheet PNG [--preview-level FILE]]\n");
         return 2;
     }
     Fonts fonts;
@@ -118,9 +123,15 @@ int main(int argc, char** argv) {
     generate_interface(out, review, fonts);
     generate_texts(out);
     if (!contact.empty()) {
+        // A level file to show instead of the made-up field: 22 lines of 32 cells.
+        std::vector<std::string> level;
+        std::ifstream in(level_file);
+        for (std::string line; level_file.size() && std::getline(in, line);) {
+            level.push_back(line);
+        }
         for (size_t i = 0; i < all_skins().size(); ++i) {
             review.add("skin " + std::to_string(i + 1) + " in play (review only)",
-                       playfield_preview(static_cast<int>(i)));
+                       playfield_preview(static_cast<int>(i), level));
         }
         add_dialog_previews(review, fonts, font);
         bool changed = false;

@@ -35,35 +35,45 @@ Canvas tinted(Canvas c) {
 
 }  // namespace
 
-Canvas playfield_preview(int skin_index) {
+Canvas playfield_preview(int skin_index, const std::vector<std::string>& level) {
     const Skin& skin = all_skins()[skin_index];
+    std::vector<std::string> field;
+    for (int r = 0; r < 22; ++r) {
+        std::string row =
+            level.empty() ? kField[r] : (r < static_cast<int>(level.size()) ? level[r] : "");
+        row.resize(32, ' ');
+        field.push_back(row);
+    }
     Canvas c = background_design(skin_index % 6);
     std::map<char, Canvas> cells = {
-        {'T', brick_cell(skin, 0).resized(25, 25)},
-        {'M', solid_cell(skin).resized(25, 25)},
-        {'H', ladder_cell(skin).resized(25, 25)},
+        {'T', brick_cell(skin, 0).resized(25, 25)}, {'U', brick_cell(skin, 0).resized(25, 25)},
+        {'M', solid_cell(skin).resized(25, 25)},    {'H', ladder_cell(skin).resized(25, 25)},
         {'-', rope_cell(skin).resized(25, 25)},
     };
     Canvas hole = brick_cell(skin, kBrickFrames - 1).resized(25, 25);
     Canvas runner = runner_picture(1, 3).resized(30, 30);
     Canvas guard = tinted(runner_picture(2, 9).resized(30, 30));
     int gold = 0;
+    bool dug = false;
     for (int r = 0; r < 22; ++r) {
         for (int col = 0; col < 32; ++col) {
-            char ch = kField[r][col];
+            char ch = field[r][col];
             int x = col * 25, y = r * 25;
-            if (ch == 'T' && r == 11 && col == 3) {
-                c.draw(hole, x, y);
+            bool on_floor = r + 1 < 22 && (field[r + 1][col] == 'T' || field[r + 1][col] == 'M');
+            if (ch == 'T' && !dug && r > 8 && r < 20 && col > 2) {
+                c.draw(hole, x, y);  // one open hole, to show what a dig leaves
+                dug = true;
             } else if (cells.count(ch)) {
                 c.draw(cells[ch], x, y);
+            } else if (ch == '#') {
+                c.draw(cells['H'], x, y, 0.35f);  // hidden ladders, shown faintly for review
             } else if (ch == '*') {
                 c.draw(gold_cell(gold++ % kGoldKinds, skin.seed).resized(25, 25), x, y);
             } else if (ch == '!') {
                 c.draw(runner, x - 2, y - 5 + 2);
             } else if (ch == '$') {
                 c.draw(guard, x - 2, y - 5 + 2);
-            } else if (ch == ' ' && r + 1 < 22 && kField[r + 1][col] == 'T' &&
-                       (col * 7 + r) % 11 == 0) {
+            } else if (ch == ' ' && on_floor && (col * 7 + r) % 11 == 0) {
                 c.draw(light_cell(skin, skin.light_kinds[col % skin.light_kinds.size()], 2)
                            .resized(25, 25),
                        x, y);
