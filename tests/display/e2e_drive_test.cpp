@@ -90,7 +90,8 @@ class Drive : public ::testing::Test {
     TempDir dir;
 };
 
-// First start to quit, then a second start that continues the saved game.
+// First start: menu, a level uncovered and played (run, gold, a hole), out to the menu and
+// back, quit; then a second start that continues the saved game.
 TEST_F(Drive, FirstRunPlaysALevelQuitsAndTheNextStartContinuesTheSavedGame) {
     const DriveResult first = drive(dir,
                                     "ticks 3\n"
@@ -106,19 +107,32 @@ TEST_F(Drive, FirstRunPlaysALevelQuitsAndTheNextStartContinuesTheSavedGame) {
                                     "ticks 20\n"
                                     "release 205\n"
                                     "state\n"  // 3: the runner went right
+                                    // Level 1 of set 1 has gold along the floor to the right.
+                                    "hold 205\n"
+                                    "ticks 200\n"
+                                    "release 205\n"
+                                    "state\n"  // 4: gold taken
+                                    "hold 203\n"
+                                    "ticks 3\n"
+                                    "release 203\n"
+                                    "hold 57\n"
+                                    "ticks 3\n"
+                                    "release 57\n"
+                                    "ticks 3\n"
+                                    "state\n"  // 5: a hole dug to the left
                                     "key 27\n"
                                     "ticks 2\n"
-                                    "state\n"  // 4: back on the menu with the game waiting
+                                    "state\n"  // 6: back on the menu with the game waiting
                                     "click m_continue_single_game_btn\n"
                                     "ticks 10\n"
-                                    "state\n"  // 5: playing again
+                                    "state\n"  // 7: playing again
                                     "key 27\n"
                                     "ticks 2\n"
                                     "key 27\n"  // quit from the menu
                                     "assert_file data/dx.cfg\n"
                                     "assert_file data/save.sav\n");
     ASSERT_EQ(first.status, 0) << first.errors;
-    ASSERT_EQ(first.states.size(), 6u) << first.errors;
+    ASSERT_EQ(first.states.size(), 8u) << first.errors;
     auto menu = fields(first.states[0]);
     EXPECT_EQ(menu["screen"], "menu");
     EXPECT_EQ(menu["game"], "0");
@@ -129,10 +143,16 @@ TEST_F(Drive, FirstRunPlaysALevelQuitsAndTheNextStartContinuesTheSavedGame) {
     EXPECT_EQ(fields(first.states[2])["revealing"], "0");
     EXPECT_GT(runner_x(first.states[3]), runner_x(first.states[2]) + 1.0f)
         << first.states[2] << " / " << first.states[3];
-    auto back = fields(first.states[4]);
+    auto walked = fields(first.states[3]);
+    auto gold = fields(first.states[4]);
+    EXPECT_LT(std::stoi(gold["gold"]), std::stoi(walked["gold"])) << first.states[4];
+    EXPECT_GT(std::stoi(gold["score"]), 0);
+    EXPECT_LT(std::stoi(fields(first.states[5])["solid"]), std::stoi(gold["solid"]))
+        << "no hole was dug: " << first.states[5];
+    auto back = fields(first.states[6]);
     EXPECT_EQ(back["screen"], "menu");
     EXPECT_EQ(back["game"], "1");
-    EXPECT_EQ(fields(first.states[5])["screen"], "play");
+    EXPECT_EQ(fields(first.states[7])["screen"], "play");
     EXPECT_TRUE(fs::exists(game_file("game.log")));
 
     // The screenshot: an 800x600 PNG with a picture in it (the image bytes are stored).
@@ -162,6 +182,7 @@ TEST_F(Drive, FirstRunPlaysALevelQuitsAndTheNextStartContinuesTheSavedGame) {
     auto resumed = fields(second.states[1]);
     EXPECT_EQ(resumed["screen"], "play");
     EXPECT_EQ(resumed["level"], "1");
+    EXPECT_EQ(resumed["lives"], "3");
 }
 
 // A script that cannot be right fails with the line named, and nothing after it runs.

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 #include "ui/button.h"
 #include "ui/menu_startup.h"
+#include "world/playfield.h"
 #include "world/runner.h"
 
 namespace {
@@ -170,11 +171,23 @@ std::string Driver::state_line() const {
     if (play) {
         GameField& field = play->field();
         const Runner* runner = field.runner();
+        // Solid cells go down when a hole is dug; the gold count when the runner takes one.
+        int solid = 0;
+        int gold = -1;
+        if (Playfield* grid = field.playfield()) {
+            gold = grid->gold_left();
+            for (int c = 0; c < 32; ++c) {
+                for (int r = 0; r < 22; ++r) {
+                    solid += grid->is_blocking(c, r) ? 1 : 0;
+                }
+            }
+        }
         std::snprintf(line, sizeof line,
-                      " level=%d score=%d lives=%d revealing=%d game_over=%d runner=%.1f,%.1f",
+                      " level=%d score=%d lives=%d revealing=%d game_over=%d runner=%.1f,%.1f"
+                      " gold=%d solid=%d",
                       field.level(), field.score(), field.lives(), field.reveal() ? 1 : 0,
                       field.is_game_over() ? 1 : 0, runner ? runner->pos().x : -1.0,
-                      runner ? runner->pos().y : -1.0);
+                      runner ? runner->pos().y : -1.0, gold, solid);
         out += line;
     }
     return out;

@@ -14,7 +14,10 @@
 //   seed N               seed the random generator (srand)
 //   shot FILE.png        draw a frame and save it (relative to the directory the driver was
 //                        started in)
-//   state                print a line about the screens and the game in progress
+//   state                print a line about the screens and the game in progress:
+//                        screen=menu|play|other dialogs=N game=0|1, and with a game level=
+//                        score= lives= revealing= game_over= runner=X,Y gold= (left) solid=
+//                        (cells that block; a dug hole lowers it)
 //   assert_file PATH     fail unless PATH exists (relative to the game directory)
 //   assert_pixel X Y R G B TOL   draw a frame and fail unless the pixel at X Y (800x600
 //                        coordinates) is within TOL of the colour in every channel
