@@ -1,0 +1,46 @@
+#include "ui/top7_dialog.h"
+
+#include <string>
+
+#include "app/game_app.h"
+#include "gfx/draw.h"
+#include "platform/gl_current.h"
+#include "storage/score_table.h"
+#include "ui/layout.h"
+#include "ui/text_panel.h"
+
+Top7Dialog::Top7Dialog(GameApp& app, int table_index)
+    : m_app(app),
+      m_t7d_close_btn(this, &app.resources->m_close_btn),
+      m_table(app.config.m_scores[table_index == 1 ? 1 : 0]) {
+    const LayoutPoint close = layout_point_int(app.layout, "m_t7d_close_btn");
+    m_t7d_close_btn.set_position(close.x, close.y);
+    add_control(&m_t7d_close_btn);
+}
+
+void Top7Dialog::on_control(Control* control) {
+    Screen::on_control(control);
+    if (control == &m_t7d_close_btn) {
+        end_dialog(*this, 0);
+    }
+}
+
+void Top7Dialog::draw() {
+    if (!has_current_gl_context()) {
+        return;
+    }
+    begin_dialog_drawing();
+    draw_textured_rect(&m_app.resources->m_dialog_wnd, 0.0f, 0.0f,
+                       static_cast<float>(m_screen_width), static_cast<float>(m_screen_height),
+                       0.0f, 0.0f, 1.0f, 1.0f, 0.0f, false);
+    Dialog::draw();
+    const Font* font = m_app.font();
+    draw_shadowed_text(font, "Top 7", 50.0f, 20.0f, 70.0f);
+    float baseline = 150.0f;
+    for (const ScoreEntry& entry : m_table.entries()) {
+        draw_shadowed_text(font, entry.name.c_str(), 40.0f, 100.0f, baseline);
+        draw_shadowed_text(font, std::to_string(entry.score).c_str(), 40.0f, 560.0f, baseline);
+        baseline += 60.0f;
+    }
+    end_dialog_drawing();
+}

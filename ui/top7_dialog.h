@@ -1,0 +1,27 @@
+#pragma once
+
+#include "ui/button.h"
+#include "ui/dialog.h"
+
+class GameApp;
+class ScoreTable;
+
+// The best seven scores of one level set, read from the table at every frame. Enter and the
+// close button give 0, Escape 1.
+class Top7Dialog : public Dialog {
+  public:
+    // `table_index` 0 or 1: the table of level set 1 or 2.
+    Top7Dialog(GameApp& app, int table_index);
+    ~Top7Dialog() override = default;
+
+    void on_control(Control* control) override;
+    void draw() override;
+
+    const ScoreTable& table() const { return m_table; }
+    Button& close_button() { return m_t7d_close_btn; }
+
+  private:
+    GameApp& m_app;
+    Button m_t7d_close_btn;
+    const ScoreTable& m_table;
+};
