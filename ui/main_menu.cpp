@@ -10,7 +10,13 @@
 #include "platform/platform.h"
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
+#include "ui/custom_game_dialog.h"
+#include "ui/game_over_dialog.h"
+#include "ui/help_dialog.h"
 #include "ui/layout.h"
+#include "ui/new_game_dialog.h"
+#include "ui/options_dialog.h"
+#include "ui/top7_dialog.h"
 
 namespace {
 
@@ -22,6 +28,30 @@ constexpr char kVersion[] = "version 1.54";
 
 MainMenu* main_menu() {
     return g_main_menu;
+}
+
+void add_game_dialogs(MenuPlugins& plugins, GameApp& app) {
+    GameApp* a = &app;
+    if (!plugins.new_game_dialog) {
+        plugins.new_game_dialog = [a] { return std::make_unique<NewGameDialog>(*a); };
+    }
+    if (!plugins.custom_game_dialog) {
+        plugins.custom_game_dialog = [a] { return std::make_unique<CustomGameDialog>(*a); };
+    }
+    if (!plugins.options_dialog) {
+        plugins.options_dialog = [a] { return std::make_unique<OptionsDialog>(*a); };
+    }
+    if (!plugins.help_dialog) {
+        plugins.help_dialog = [a] { return std::make_unique<HelpDialog>(*a); };
+    }
+    if (!plugins.top7_dialog) {
+        plugins.top7_dialog = [a](int table) { return std::make_unique<Top7Dialog>(*a, table); };
+    }
+    if (!plugins.game_over_dialog) {
+        plugins.game_over_dialog = [a](int score, int level_set) {
+            return std::make_unique<GameOverDialog>(*a, score, level_set);
+        };
+    }
 }
 
 MainMenu::MainMenu(GameApp& app, MenuPlugins plugins) : m_app(app), m_plugins(std::move(plugins)) {

@@ -34,6 +34,10 @@ struct MenuPlugins {
     std::string save_path = "data/save.sav";
 };
 
+// Fills the dialog slots left empty with the game's own dialogs (new game, custom game,
+// options, help, Top 7 and game over), each built over `app`.
+void add_game_dialogs(MenuPlugins& plugins, GameApp& app);
+
 // The bottom screen for the whole run: the background, a column of buttons placed by the
 // layout file, the version and the publisher banner. It owns the game in progress and every
 // dialog it opens, and switches between full screen and window.

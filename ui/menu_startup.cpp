@@ -16,6 +16,7 @@ std::unique_ptr<MainMenu> show_intro_then_menu(AppWindow& window, GameApp& app, 
     }
 
     // Built after the load: the buttons take their images from the loaded resources.
+    add_game_dialogs(plugins, app);
     auto menu = std::make_unique<MainMenu>(app, std::move(plugins));
     window.remove_screen(intro.get());
     window.push_screen(menu.get());
