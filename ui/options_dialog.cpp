@@ -6,6 +6,7 @@
 #include "platform/key_codes.h"
 #include "ui/layout.h"
 #include "ui/text_panel.h"
+#include "world/world_skin.h"
 
 OptionsDialog::OptionsDialog(GameApp& app)
     : m_app(app),
@@ -149,6 +150,8 @@ void OptionsDialog::on_control(Control* control) {
             skin = count > 0 ? count - 1 : 0;
         }
         resources.set_current_skin(skin);
+        // New games, and the game in progress once the menu tells it, take the new skin.
+        use_current_skin(app.world, resources);
         rebuild_preview();
     } else {
         for (int i = 0; i < kVolumeSteps; ++i) {
