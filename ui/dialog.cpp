@@ -71,17 +71,10 @@ void Dialog::key_down(int virtual_key) {
 }
 
 void Dialog::to_dialog(int x, int y, int& dx, int& dy) const {
-    const AppWindow* window = app_window();
-    double vx = x;
-    double vy = y;
-    // Without a window (or before the opener set the virtual size) there is nothing to scale.
-    if (window && window->width() > 0 && window->height() > 0 && m_screen_width > 0 &&
-        m_screen_height > 0) {
-        vx = x / (static_cast<double>(window->width()) / m_screen_width);
-        vy = y / (static_cast<double>(window->height()) / m_screen_height);
-    }
-    dx = static_cast<int>(vx) - static_cast<int>(m_x);
-    dy = static_cast<int>(vy) - static_cast<int>(m_y);
+    int vx = 0, vy = 0;
+    window_to_virtual(x, y, m_screen_width, m_screen_height, vx, vy);
+    dx = vx - static_cast<int>(m_x);
+    dy = vy - static_cast<int>(m_y);
 }
 
 void Dialog::mouse_move(int x, int y, int buttons) {

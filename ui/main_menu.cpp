@@ -199,14 +199,7 @@ void MainMenu::key_down(int virtual_key) {
 }
 
 void MainMenu::to_virtual(int x, int y, int& vx, int& vy) const {
-    vx = x;
-    vy = y;
-    const AppWindow* window = app_window();
-    if (window && window->width() > 0 && window->height() > 0 && m_screen_width > 0 &&
-        m_screen_height > 0) {
-        vx = static_cast<int>(x / (static_cast<double>(window->width()) / m_screen_width));
-        vy = static_cast<int>(y / (static_cast<double>(window->height()) / m_screen_height));
-    }
+    window_to_virtual(x, y, m_screen_width, m_screen_height, vx, vy);
 }
 
 void MainMenu::mouse_move(int x, int y, int buttons) {

@@ -20,6 +20,17 @@ bool cursor_over_window() {
 
 }  // namespace
 
+void window_to_virtual(int x, int y, int virtual_width, int virtual_height, int& vx, int& vy) {
+    vx = x;
+    vy = y;
+    const AppWindow* window = app_window();
+    if (window && window->width() > 0 && window->height() > 0 && virtual_width > 0 &&
+        virtual_height > 0) {
+        vx = static_cast<int>(x / (static_cast<double>(window->width()) / virtual_width));
+        vy = static_cast<int>(y / (static_cast<double>(window->height()) / virtual_height));
+    }
+}
+
 void Screen::tick(int elapsed_ms) {
     // A drag that left the window ends here: the release may never reach us.
     if (m_mouse_down && !cursor_over_window()) {

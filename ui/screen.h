@@ -5,6 +5,10 @@
 
 class Control;
 
+// A window pixel on the virtual screen of this size, truncated; left as it is without a window
+// (or before the virtual size is known), since there is nothing to scale then.
+void window_to_virtual(int x, int y, int virtual_width, int virtual_height, int& vx, int& vy);
+
 // Everything the player sees is a screen: the intro, the main menu, the play screen and every
 // dialog. The window forwards each tick and each input message to exactly one of them, and a
 // screen passes them on to its controls in the order they were added.
