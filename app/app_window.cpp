@@ -7,6 +7,7 @@
 #include "app/game_app.h"
 #include "app/game_log.h"
 #include "app/window_geometry.h"
+#include "app/window_icon.h"
 #include "platform/gl_window.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
@@ -361,6 +362,10 @@ void AppWindow::create_window(const std::string& title, int x, int y, int width,
     m_title = title;
 
     m_window->create(m_title, m_left, m_top, m_width, m_height);
+    DecodedImage icon;
+    if (load_window_icon(m_app.archive, icon)) {
+        m_window->set_icon(icon.pixels.data(), icon.width, icon.height);
+    }
     game_log().write("%s", kDashes);
     game_log().write("Vendor: %s", m_window->gl_vendor().c_str());
     game_log().write("Version: %s", m_window->gl_version().c_str());

@@ -31,6 +31,7 @@ bool GameApp::load_settings() {
     }
     std::remove(kOldSettingsPath);
 
+    constexpr int kMaxWindowSide = 8192;
     m_window_width = read_int(file, "m_window_width", "0");
     m_window_height = read_int(file, "m_window_height", "0");
     m_music_volume = read_int(file, "m_music_volume", "3");
@@ -44,7 +45,9 @@ bool GameApp::load_settings() {
 
     // A damaged or hand-edited file must not leave the game unusable: bring every value into
     // the range the game can work with.
-    if (m_window_width < 320 || m_window_height < 240) {
+    // Past 8192 the window system and the GL driver refuse (or try to allocate gigabytes).
+    if (m_window_width < 320 || m_window_height < 240 || m_window_width > kMaxWindowSide ||
+        m_window_height > kMaxWindowSide) {
         m_window_width = 800;
         m_window_height = 600;
     }

@@ -22,6 +22,9 @@ foreach(dir ${test_dirs})
             if(TARGET game_data)
                 add_dependencies(test_${area} game_data)
             endif()
+            # Some tests run the game itself or a tool (the driver, the simulator): building
+            # one test target builds what it runs.
+            add_dependencies(test_${area} quarrik ${QUARRIK_TOOL_TARGETS})
             # Windows on one shared X server take the focus from each other: the display tests
             # run one at a time.
             set(serial FALSE)

@@ -37,6 +37,19 @@ bool GlWindow::create(const std::string& title, int left, int top, int width, in
     return true;
 }
 
+void GlWindow::set_icon(const unsigned char* rgba, int width, int height) {
+    if (!m_window || !rgba || width <= 0 || height <= 0) {
+        return;
+    }
+    // SDL only reads the pixels while setting the icon, so they are borrowed, not copied.
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(
+        const_cast<unsigned char*>(rgba), width, height, 32, width * 4, SDL_PIXELFORMAT_RGBA32);
+    if (surface) {
+        SDL_SetWindowIcon(m_window, surface);
+        SDL_FreeSurface(surface);
+    }
+}
+
 void GlWindow::destroy() {
     if (m_context) {
         SDL_GL_MakeCurrent(m_window, nullptr);

@@ -30,6 +30,8 @@ class GlWindow {
     void raise_and_focus();
     void position(int& left, int& top) const;
     void move_to(int left, int top);
+    // The window's icon from RGBA pixels, top row first. Does nothing without a window.
+    void set_icon(const unsigned char* rgba, int width, int height);
 
     // The driver's strings, empty without a context.
     std::string gl_vendor() const;

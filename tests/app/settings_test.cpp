@@ -133,6 +133,12 @@ TEST_F(Settings, OutOfRangeValuesAreBroughtBackIntoRange) {
     ASSERT_TRUE(again.load_settings());
     EXPECT_EQ(again.m_music_volume, 0);
     EXPECT_EQ(again.m_window_width, 640);
+
+    write_settings("m_window_width 1000000\nm_window_height 480\n");
+    GameApp huge;
+    ASSERT_TRUE(huge.load_settings());
+    EXPECT_EQ(huge.m_window_width, 800);
+    EXPECT_EQ(huge.m_window_height, 600);
 }
 
 }  // namespace
