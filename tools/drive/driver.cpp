@@ -165,8 +165,11 @@ std::string Driver::state_line() const {
         screen = "play";
     }
     char line[256];
-    std::snprintf(line, sizeof line, "screen=%s dialogs=%zu game=%d", screen.c_str(),
-                  m_window->dialog_count(), play ? 1 : 0);
+    int left = 0, top = 0;
+    m_window->window_position(left, top);
+    std::snprintf(line, sizeof line, "screen=%s dialogs=%zu game=%d window=%d,%d,%dx%d full=%d",
+                  screen.c_str(), m_window->dialog_count(), play ? 1 : 0, left, top,
+                  m_window->width(), m_window->height(), m_window->is_fullscreen() ? 1 : 0);
     std::string out = line;
     if (play) {
         GameField& field = play->field();
@@ -184,10 +187,10 @@ std::string Driver::state_line() const {
         }
         std::snprintf(line, sizeof line,
                       " level=%d score=%d lives=%d revealing=%d game_over=%d runner=%.1f,%.1f"
-                      " gold=%d solid=%d",
+                      " gold=%d solid=%d set=%d",
                       field.level(), field.score(), field.lives(), field.reveal() ? 1 : 0,
                       field.is_game_over() ? 1 : 0, runner ? runner->pos().x : -1.0,
-                      runner ? runner->pos().y : -1.0, gold, solid);
+                      runner ? runner->pos().y : -1.0, gold, solid, m_app.config.m_game_kind + 1);
         out += line;
     }
     return out;

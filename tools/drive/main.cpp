@@ -15,9 +15,10 @@
 //   shot FILE.png        draw a frame and save it (relative to the directory the driver was
 //                        started in)
 //   state                print a line about the screens and the game in progress:
-//                        screen=menu|play|other dialogs=N game=0|1, and with a game level=
-//                        score= lives= revealing= game_over= runner=X,Y gold= (left) solid=
-//                        (cells that block; a dug hole lowers it)
+//                        screen=menu|play|other dialogs=N game=0|1 window=LEFT,TOP,WxH
+//                        full=0|1, and with a game level= score= lives= revealing=
+//                        game_over= runner=X,Y gold= (left) solid= (cells that block; a dug
+//                        hole lowers it) set=1|2 (the level set)
 //   assert_file PATH     fail unless PATH exists (relative to the game directory)
 //   assert_pixel X Y R G B TOL   draw a frame and fail unless the pixel at X Y (800x600
 //                        coordinates) is within TOL of the colour in every channel
