@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 namespace {
 
 struct ScanPair {
@@ -190,6 +192,30 @@ constexpr KeyPair kKeyTable[] = {
     {SDLK_QUOTE, 222},
 };
 
+// Keycodes that stand for a character: where that character sits on a US keyboard.
+constexpr struct {
+    SDL_Keycode sdl;
+    SDL_Scancode scancode;
+} kCharacterKeys[] = {
+    {SDLK_RETURN, SDL_SCANCODE_RETURN},
+    {SDLK_ESCAPE, SDL_SCANCODE_ESCAPE},
+    {SDLK_BACKSPACE, SDL_SCANCODE_BACKSPACE},
+    {SDLK_TAB, SDL_SCANCODE_TAB},
+    {SDLK_SPACE, SDL_SCANCODE_SPACE},
+    {SDLK_MINUS, SDL_SCANCODE_MINUS},
+    {SDLK_EQUALS, SDL_SCANCODE_EQUALS},
+    {SDLK_LEFTBRACKET, SDL_SCANCODE_LEFTBRACKET},
+    {SDLK_RIGHTBRACKET, SDL_SCANCODE_RIGHTBRACKET},
+    {SDLK_BACKSLASH, SDL_SCANCODE_BACKSLASH},
+    {SDLK_SEMICOLON, SDL_SCANCODE_SEMICOLON},
+    {SDLK_QUOTE, SDL_SCANCODE_APOSTROPHE},
+    {SDLK_BACKQUOTE, SDL_SCANCODE_GRAVE},
+    {SDLK_COMMA, SDL_SCANCODE_COMMA},
+    {SDLK_PERIOD, SDL_SCANCODE_PERIOD},
+    {SDLK_SLASH, SDL_SCANCODE_SLASH},
+    {SDLK_DELETE, SDL_SCANCODE_DELETE},
+};
+
 }  // namespace
 
 int dik_from_sdl_scancode(int sdl_scancode) {
@@ -214,4 +240,63 @@ int vk_from_sdl_keycode(int sdl_keycode) {
         }
     }
     return 0;
+}
+
+int sdl_scancode_from_dik(int dik) {
+    for (const ScanPair& p : kScanTable) {
+        if (p.dik == dik) {
+            return p.sdl;
+        }
+    }
+    return SDL_SCANCODE_UNKNOWN;
+}
+
+int sdl_keycode_from_vk(int vk) {
+    if (vk >= 'A' && vk <= 'Z') {
+        return SDLK_a + (vk - 'A');
+    }
+    if (vk >= '0' && vk <= '9') {
+        return SDLK_0 + (vk - '0');
+    }
+    for (const KeyPair& p : kKeyTable) {
+        if (p.vk == vk) {
+            return p.sdl;
+        }
+    }
+    return 0;
+}
+
+int sdl_scancode_from_keycode(int sdl_keycode) {
+    // Keys without a character carry their scancode in the keycode.
+    if (sdl_keycode & SDLK_SCANCODE_MASK) {
+        const int scancode = sdl_keycode & ~SDLK_SCANCODE_MASK;
+        return scancode < SDL_NUM_SCANCODES ? scancode : SDL_SCANCODE_UNKNOWN;
+    }
+    if (sdl_keycode >= SDLK_a && sdl_keycode <= SDLK_z) {
+        return SDL_SCANCODE_A + (sdl_keycode - SDLK_a);
+    }
+    if (sdl_keycode >= SDLK_1 && sdl_keycode <= SDLK_9) {
+        return SDL_SCANCODE_1 + (sdl_keycode - SDLK_1);
+    }
+    if (sdl_keycode == SDLK_0) {
+        return SDL_SCANCODE_0;
+    }
+    for (const auto& p : kCharacterKeys) {
+        if (p.sdl == sdl_keycode) {
+            return p.scancode;
+        }
+    }
+    return SDL_SCANCODE_UNKNOWN;
+}
+
+void dik_state_from_sdl(const uint8_t* sdl_keys, int count, uint8_t* state256) {
+    std::memset(state256, 0, 256);
+    for (int sc = 0; sc < count; ++sc) {
+        if (sdl_keys[sc]) {
+            const int dik = dik_from_sdl_scancode(sc);
+            if (dik >= 0 && dik < 256) {
+                state256[dik] = 0x80;
+            }
+        }
+    }
 }

@@ -11,12 +11,16 @@
 #include "app/startup.h"
 #include "game/play_screen.h"
 #include "gfx/gl.h"
-#include "platform/event_translation.h"
+#include "platform/key_translation.h"
 #include "platform/platform.h"
+#include "platform/synthetic_input.h"
+#include "targets.h"
 #include "ui/button.h"
 #include "ui/menu_startup.h"
 #include "world/playfield.h"
 #include "world/runner.h"
+
+static_assert(HeldKeys::kCount == SDL_NUM_SCANCODES, "one byte per SDL scancode");
 
 namespace {
 
@@ -29,7 +33,11 @@ class DriverKeyboardDevice : public KeyboardDevice {
     int32_t acquire() override { return 0; }
     void unacquire() override {}
     int32_t read_state(uint8_t* state256) override {
-        std::memcpy(state256, m_keys->data(), m_keys->size());
+        std::array<uint8_t, HeldKeys::kCount> down{};
+        for (size_t i = 0; i < down.size(); ++i) {
+            down[i] = m_keys->held[i] | m_keys->pressed[i];
+        }
+        dik_state_from_sdl(down.data(), static_cast<int>(down.size()), state256);
         return 0;
     }
 
@@ -115,25 +123,33 @@ void Driver::to_window(long x, long y, int& wx, int& wy) const {
     wy = static_cast<int>(y * m_window->height() / kLogicalHeight);
 }
 
-void Driver::send_mouse(int kind, int x, int y) {
-    SDL_Event event{};
-    event.type = static_cast<Uint32>(kind);
-    if (kind == SDL_MOUSEMOTION) {
-        event.motion.x = x;
-        event.motion.y = y;
-    } else {
-        event.button.button = SDL_BUTTON_LEFT;
-        event.button.state = kind == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-        event.button.clicks = 1;
-        event.button.x = x;
-        event.button.y = y;
+void Driver::inject(const std::vector<SDL_Event>& events) {
+    for (SDL_Event e : events) {
+        if (m_finished) {
+            return;
+        }
+        // The library updates its key state as the event is queued; so does the driver.
+        if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
+            const size_t code = static_cast<size_t>(e.key.keysym.scancode);
+            if (code < m_keys->pressed.size()) {
+                m_keys->pressed[code] = e.type == SDL_KEYDOWN ? 1 : 0;
+            }
+        }
+        if (SDL_PushEvent(&e) < 0) {
+            std::fprintf(stderr, "quarrik-drive: an event was lost: %s\n", SDL_GetError());
+        }
+        pump();
     }
-    WindowEvents events;
-    translate_event(event, events);
-    for (const WindowEvent& e : events) {
-        m_window->handle_event(e);
+}
+
+bool Driver::press_key(long vk, std::string& error) {
+    std::vector<SDL_Event> events;
+    if (!synthetic_input::key_press(static_cast<int>(vk), events)) {
+        error = "no key sends window key " + std::to_string(vk);
+        return false;
     }
-    pump();
+    inject(events);
+    return true;
 }
 
 RgbImage Driver::capture() {
@@ -164,13 +180,27 @@ std::string Driver::state_line() const {
     } else if (play && m_window->top_screen() == play) {
         screen = "play";
     }
-    char line[256];
+    char line[320];
     int left = 0, top = 0;
     m_window->window_position(left, top);
-    std::snprintf(line, sizeof line, "screen=%s dialogs=%zu game=%d window=%d,%d,%dx%d full=%d",
-                  screen.c_str(), m_window->dialog_count(), play ? 1 : 0, left, top,
-                  m_window->width(), m_window->height(), m_window->is_fullscreen() ? 1 : 0);
+    std::snprintf(line, sizeof line,
+                  "screen=%s dialogs=%zu top=%s game=%d window=%d,%d,%dx%d full=%d",
+                  screen.c_str(), m_window->dialog_count(),
+                  m_menu ? top_dialog_name(*m_window, *m_menu).c_str() : "none", play ? 1 : 0,
+                  left, top, m_window->width(), m_window->height(),
+                  m_window->is_fullscreen() ? 1 : 0);
     std::string out = line;
+    // The settings as the game holds them now.
+    const GameParams& config = m_app.config;
+    std::snprintf(line, sizeof line,
+                  " skin=%d volume=%d sound=%d classic=%d autosave=%d"
+                  " keys=%d,%d,%d,%d,%d,%d top7=%zu,%zu",
+                  m_app.resources ? m_app.resources->current_skin() : -1, m_app.m_music_volume,
+                  m_app.m_sound ? 1 : 0, m_app.m_sound_classik ? 1 : 0, m_app.m_autosave ? 1 : 0,
+                  config.m_left_key, config.m_right_key, config.m_up_key, config.m_down_key,
+                  config.m_fire_key, config.m_die_key, config.m_scores[0].entries().size(),
+                  config.m_scores[1].entries().size());
+    out += line;
     if (play) {
         GameField& field = play->field();
         const Runner* runner = field.runner();
@@ -208,48 +238,43 @@ bool Driver::run(const Step& step, std::string& error) {
             run_ticks(n[0]);
             break;
         case StepKind::key:
-            m_window->key_down(static_cast<int>(n[0]));
-            pump();
-            break;
+            return press_key(n[0], error);
         case StepKind::hold:
-            (*m_keys)[static_cast<size_t>(n[0])] = 0x80;
-            break;
-        case StepKind::release:
-            (*m_keys)[static_cast<size_t>(n[0])] = 0;
-            break;
-        case StepKind::type:
-            for (unsigned char c : step.text) {
-                m_window->char_typed(c, 1);
-                pump();
-                if (m_finished) {
-                    break;
-                }
+        case StepKind::release: {
+            const int scancode = sdl_scancode_from_dik(static_cast<int>(n[0]));
+            if (scancode == SDL_SCANCODE_UNKNOWN) {
+                error = "no key has scan code " + std::to_string(n[0]);
+                return false;
             }
+            m_keys->held[static_cast<size_t>(scancode)] = step.kind == StepKind::hold ? 1 : 0;
             break;
+        }
+        case StepKind::type: {
+            std::vector<SDL_Event> events;
+            synthetic_input::typed_text(step.text, SDL_IsTextInputActive() == SDL_TRUE, events);
+            inject(events);
+            break;
+        }
         case StepKind::move:
         case StepKind::click: {
             long lx = 0, ly = 0;
             if (!step.text.empty()) {
-                const Button* button = m_menu ? m_menu->button_for(step.text) : nullptr;
-                if (!button) {
-                    error = "no main menu button '" + step.text + "'";
+                if (!m_menu || !find_target(*m_window, *m_menu, step.text, lx, ly)) {
+                    error = "no button or control '" + step.text + "' on the screen";
                     return false;
                 }
-                lx = static_cast<long>(button->position().x + button->width() / 2);
-                ly = static_cast<long>(button->position().y + button->height() / 2);
             } else {
                 lx = n[0];
                 ly = n[1];
             }
             int x = 0, y = 0;
             to_window(lx, ly, x, y);
-            send_mouse(SDL_MOUSEMOTION, x, y);
-            if (step.kind == StepKind::click && !m_finished) {
-                send_mouse(SDL_MOUSEBUTTONDOWN, x, y);
-                if (!m_finished) {
-                    send_mouse(SDL_MOUSEBUTTONUP, x, y);
-                }
+            std::vector<SDL_Event> events{synthetic_input::mouse_motion(x, y, 0)};
+            if (step.kind == StepKind::click) {
+                events.push_back(synthetic_input::left_button(true, x, y));
+                events.push_back(synthetic_input::left_button(false, x, y));
             }
+            inject(events);
             break;
         }
         case StepKind::seed:

@@ -9,12 +9,19 @@
 #include "png_writer.h"
 #include "script.h"
 
+union SDL_Event;
 class AppWindow;
 class GameApp;
 class MainMenu;
 
-// The held playing keys the driver sets; the game polls them through its keyboard device.
-using HeldKeys = std::array<uint8_t, 256>;
+// The keys down on the driver's keyboard, by SDL scancode, as the windowing library keeps its
+// own key state: those held by the script ("hold") and the one being pressed by a key or typed
+// character. The game polls them through its keyboard device.
+struct HeldKeys {
+    static constexpr int kCount = 512;  // SDL_NUM_SCANCODES
+    std::array<uint8_t, kCount> held{};
+    std::array<uint8_t, kCount> pressed{};
+};
 
 // Runs the program's start-up, then advances it step by step from a script: ticks are run
 // when the script says, never by the timer, and input is injected as the program would
@@ -41,7 +48,10 @@ class Driver {
     // left out: the script decides when ticks happen).
     void pump();
     void run_ticks(long count);
-    void send_mouse(int kind, int x, int y);
+    // Puts real window-system events on the queue one at a time and handles each as the
+    // message loop does; a key is down on the driver's keyboard between its down and up.
+    void inject(const std::vector<SDL_Event>& events);
+    bool press_key(long vk, std::string& error);
     void to_window(long x, long y, int& wx, int& wy) const;
     // Draws a frame into the back buffer and reads it.
     RgbImage capture();

@@ -5,20 +5,28 @@
 // The program starts as it always does (settings, window, intro, main menu) in the game
 // directory DIR (default: the current one), then each script line runs in order:
 //   ticks N              run N ticks (30 ms of game time each; draws and swaps as usual)
-//   key VK               press and release a window key (Windows virtual-key number, 27 = Esc)
-//   hold DIK / release DIK   a playing key (scan code) goes down / up; the game polls it
-//   type TEXT            type the characters of TEXT
+//   key VK               press and release the key that sends window key VK (Windows
+//                        virtual-key number, 27 = Esc, 65 = A); the key is down on the
+//                        keyboard while the press is handled, so a key reader reads it
+//   hold DIK / release DIK   the key with that scan code goes down / up; the game polls it
+//   type TEXT            type the characters of TEXT on a US keyboard (each its key down,
+//                        the text, its key up; Shift for capitals and symbols)
 //   move X Y / click X Y move the mouse / press and release the left button, at 800x600
-//                        coordinates scaled to the window; "click NAME" aims at a main menu
-//                        button by its layout name (e.g. m_zelm1_game_btn)
+//                        coordinates scaled to the window; "click NAME" aims at a control of
+//                        the dialog on top by its layout name (m_od_close_btn, m_end_edit,
+//                        m_od_volume0..6 ...) or a main menu button (m_zelm1_game_btn)
+//                        Every key, text and mouse step is made of real window-system events
+//                        put on the queue and handled as the program's message loop does.
 //   seed N               seed the random generator (srand)
 //   shot FILE.png        draw a frame and save it (relative to the directory the driver was
 //                        started in)
 //   state                print a line about the screens and the game in progress:
-//                        screen=menu|play|other dialogs=N game=0|1 window=LEFT,TOP,WxH
-//                        full=0|1, and with a game level= score= lives= revealing=
-//                        game_over= runner=X,Y gold= (left) solid= (cells that block; a dug
-//                        hole lowers it) set=1|2 (the level set)
+//                        screen=menu|play|other dialogs=N top=none|options|game_over|top7|
+//                        help|new_game|custom_game game=0|1 window=LEFT,TOP,WxH full=0|1
+//                        skin= volume= sound= classic= autosave= keys=L,R,U,D,FIRE,DIE
+//                        top7=N1,N2 (entries of each table), and with a game level= score=
+//                        lives= revealing= game_over= runner=X,Y gold= (left) solid= (cells
+//                        that block; a dug hole lowers it) set=1|2 (the level set)
 //   assert_file PATH     fail unless PATH exists (relative to the game directory)
 //   assert_pixel X Y R G B TOL   draw a frame and fail unless the pixel at X Y (800x600
 //                        coordinates) is within TOL of the colour in every channel

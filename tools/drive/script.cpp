@@ -48,6 +48,7 @@ bool in_range(const Step& step) {
         return true;
     };
     switch (step.kind) {
+        case StepKind::key:
         case StepKind::hold:
         case StepKind::release:
             return all_within(0, 255);
