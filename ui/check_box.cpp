@@ -30,7 +30,13 @@ bool CheckBox::left_button_down(int x, int y, int) {
     return inside(x, y);
 }
 
-bool CheckBox::left_button_up(int, int, int) {
+bool CheckBox::left_button_up(int x, int y, int) {
+    // The screen stops passing moves at the control that takes them, so a box the pointer
+    // jumped away from may still look hovered: a release elsewhere only ends that look.
+    if (!inside(x, y)) {
+        toggle_hover(*this, m_state, x, y);
+        return false;
+    }
     if (m_state == kOffHover) {
         m_state = kOnHover;
     } else if (m_state == kOnHover) {

@@ -16,8 +16,13 @@ bool RadioButton::left_button_down(int x, int y, int) {
     return m_visible && inside(x, y);
 }
 
-bool RadioButton::left_button_up(int, int, int) {
-    // Only an unchecked radio under the pointer reacts.
+bool RadioButton::left_button_up(int x, int y, int) {
+    // Only an unchecked radio under the pointer reacts (a release elsewhere ends a hover look
+    // left from a move the screen gave to another control).
+    if (m_visible && !inside(x, y)) {
+        toggle_hover(*this, m_state, x, y);
+        return false;
+    }
     if (!m_visible || m_state != CheckBox::kOffHover) {
         return false;
     }

@@ -123,6 +123,44 @@ TEST(CheckBoxTest, TogglesOnReleaseOnlyWhileHovered) {
     EXPECT_EQ(box.state(), CheckBox::kOn);
 }
 
+// The pointer jumps from one box straight onto a control that comes earlier in the screen's
+// list: that control takes the move, so the box it left still looks hovered. Clicking the
+// other control must not flip the box (nor a radio) as well.
+TEST(CheckBoxTest, AClickElsewhereDoesNotFlipTheBoxThePointerLeft) {
+    RecordingScreen screen;
+    CheckBox first(&screen, nullptr), left_behind(&screen, nullptr);
+    RadioButton radio(&screen, nullptr);
+    first.set_position(0, 0);
+    left_behind.set_position(0, 100);
+    radio.set_position(0, 200);
+    screen.add_control(&first);
+    screen.add_control(&left_behind);
+    screen.add_control(&radio);
+
+    screen.mouse_move(10, 110, 0);
+    screen.left_button_down(10, 110, 0);
+    screen.left_button_up(10, 110, 0);
+    EXPECT_TRUE(left_behind.is_checked());
+    screen.clicks.clear();
+    screen.mouse_move(10, 10, 0);  // one jump onto the first box
+    screen.left_button_down(10, 10, 0);
+    screen.left_button_up(10, 10, 0);
+    EXPECT_TRUE(first.is_checked());
+    EXPECT_TRUE(left_behind.is_checked()) << "flipped by a click on another box";
+    EXPECT_EQ(left_behind.state(), CheckBox::kOn);
+    ASSERT_EQ(screen.clicks.size(), 1u);
+    EXPECT_EQ(screen.clicks[0], &first);
+
+    screen.mouse_move(10, 210, 0);
+    EXPECT_EQ(radio.state(), CheckBox::kOffHover);
+    screen.mouse_move(10, 10, 0);
+    screen.left_button_down(10, 10, 0);
+    screen.left_button_up(10, 10, 0);
+    EXPECT_FALSE(first.is_checked());
+    EXPECT_FALSE(radio.is_checked()) << "checked by a click on another box";
+    EXPECT_EQ(radio.state(), CheckBox::kOff);
+}
+
 TEST(RadioTest, OnlyAVisibleUncheckedRadioReactsAndTheGroupFollows) {
     RecordingScreen screen;
     RadioButton a(&screen, nullptr), b(&screen, nullptr);
