@@ -1,6 +1,7 @@
 // A whole game to its end through the real program and real window-system events: play, lose
 // every life, enter a name, find it in the Top 7, quit; then start again and find the
-// settings, the score table and the saved game as they were left.
+// settings and the score table as they were left (and the finished game not offered again);
+// a game left waiting is saved and continued at the start after that.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -109,18 +110,11 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
         "shot top7_named.png\n"
         "key 27\n"
         "ticks 2\n"
-        // A new game in set 2, left for the menu: it waits there and is saved at exit.
-        "click m_zelm2_game_btn\n"
-        "ticks 20\n"
         "key 27\n"
-        "ticks 2\n"
-        "state\n"  // 7
-        "key 27\n"
-        "assert_file data/save.sav\n"
         "assert_file data/scores1.tab\n";
     const e2e::DriveResult first = e2e::drive(dir, script);
     ASSERT_EQ(first.status, 0) << first.errors;
-    ASSERT_EQ(first.states.size(), 8u) << first.errors;
+    ASSERT_EQ(first.states.size(), 7u) << first.errors;
 
     auto top7 = fields(first.states[0]);
     EXPECT_EQ(top7["top"], "top7");
@@ -148,10 +142,6 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
     EXPECT_EQ(named["top"], "none");
     EXPECT_EQ(named["top7"], "1,0");
     EXPECT_EQ(fields(first.states[6])["top"], "top7");
-    auto waiting = fields(first.states[7]);
-    EXPECT_EQ(waiting["screen"], "menu");
-    EXPECT_EQ(waiting["game"], "1");
-    EXPECT_EQ(waiting["set"], "2");
 
     // The pictures: the name box shows the typed name; the Top 7 shows a row it did not
     // have (the name at x 100, the score at x 560, first row on baseline 150).
@@ -178,11 +168,8 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
     ASSERT_EQ(table.entries().size(), 1u);
     EXPECT_EQ(table.entries()[0].name, "Ada Lovelace");
     EXPECT_EQ(table.entries()[0].score, score);
-    ParamFile saved;
-    ASSERT_TRUE(saved.load_file(game_file("data/save.sav"), true, kSavedGameKey));
-    EXPECT_EQ(saved.get("m_game_kind", "?"), "1");
-    EXPECT_EQ(saved.get("gf_m_level_current", "?"), "1");
-    EXPECT_EQ(saved.get("gf_m_is_game_over", "?"), "0");
+    // The finished game was saved at each restart of its level, but must not come back.
+    EXPECT_FALSE(e2e::fs::exists(game_file("data/save.sav")));
     const LoadedSettings settings = load_settings_in(game_file(""));
     EXPECT_TRUE(settings.read);
     EXPECT_EQ(settings.volume, 1);
@@ -191,7 +178,8 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
     EXPECT_EQ(settings.scores[0].entries()[0].name, "Ada Lovelace");
     EXPECT_TRUE(settings.scores[1].entries().empty());
 
-    // The next start: the same settings, the same table, the game of set 2 to continue.
+    // The next start: the same settings and table, no game to continue. A new game in set 2
+    // is left for the menu: it waits there and is saved at exit.
     const e2e::DriveResult second = e2e::drive(dir,
                                                "ticks 3\n"
                                                "state\n"
@@ -200,21 +188,46 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
                                                "shot top7_again.png\n"
                                                "key 27\n"
                                                "ticks 2\n"
-                                               "click m_continue_single_game_btn\n"
-                                               "ticks 5\n"
-                                               "state\n"
+                                               "click m_zelm2_game_btn\n"
+                                               "ticks 20\n"
                                                "key 27\n"
                                                "ticks 2\n"
-                                               "key 27\n");
+                                               "state\n"
+                                               "key 27\n"
+                                               "assert_file data/save.sav\n");
     ASSERT_EQ(second.status, 0) << second.errors;
     ASSERT_EQ(second.states.size(), 2u) << second.errors;
     auto again = fields(second.states[0]);
     EXPECT_EQ(again["screen"], "menu");
-    EXPECT_EQ(again["game"], "1") << "the saved game was not picked up";
+    EXPECT_EQ(again["game"], "0") << "the finished game came back";
     EXPECT_EQ(again["volume"], "1");
     EXPECT_EQ(again["classic"], "0");
     EXPECT_EQ(again["top7"], "1,0");
-    auto resumed = fields(second.states[1]);
+    auto waiting = fields(second.states[1]);
+    EXPECT_EQ(waiting["screen"], "menu");
+    EXPECT_EQ(waiting["game"], "1");
+    EXPECT_EQ(waiting["set"], "2");
+    ParamFile saved;
+    ASSERT_TRUE(saved.load_file(game_file("data/save.sav"), true, kSavedGameKey));
+    EXPECT_EQ(saved.get("m_game_kind", "?"), "1");
+    EXPECT_EQ(saved.get("gf_m_level_current", "?"), "1");
+    EXPECT_EQ(saved.get("gf_m_is_game_over", "?"), "0");
+
+    // And the start after it continues that game.
+    const e2e::DriveResult third = e2e::drive(dir,
+                                              "ticks 3\n"
+                                              "state\n"
+                                              "click m_continue_single_game_btn\n"
+                                              "ticks 5\n"
+                                              "state\n"
+                                              "key 27\n"
+                                              "ticks 2\n"
+                                              "key 27\n");
+    ASSERT_EQ(third.status, 0) << third.errors;
+    ASSERT_EQ(third.states.size(), 2u) << third.errors;
+    EXPECT_EQ(fields(third.states[0])["game"], "1") << "the saved game was not picked up";
+    EXPECT_EQ(fields(third.states[0])["top7"], "1,0");
+    auto resumed = fields(third.states[1]);
     EXPECT_EQ(resumed["screen"], "play");
     EXPECT_EQ(resumed["set"], "2");
     EXPECT_EQ(resumed["level"], "1");
