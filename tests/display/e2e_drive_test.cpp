@@ -206,7 +206,8 @@ TEST_F(Drive, FailedStepsStopTheScriptAndNameTheLine) {
 
     // Malformed lines are refused before the program starts.
     fs::remove(game_file("game.log"));
-    for (const char* bad : {"ticks\n", "hold 300\n", "jump 3\n", "move 1 two\n", "shot\n"}) {
+    for (const char* bad :
+         {"ticks\n", "hold 300\n", "jump 3\n", "move 1 two\n", "shot\n", "key 255\n", "hold 0\n"}) {
         r = drive(dir, bad);
         EXPECT_EQ(r.status, 2) << bad;
         EXPECT_NE(r.errors.find("line 1"), std::string::npos) << bad << r.errors;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/key_translation.h"
+
 namespace {
 
 struct Form {
@@ -105,6 +107,17 @@ bool parse_line(const std::string& line, Step& step, std::string& why) {
         }
         if (!in_range(step)) {
             why = "a number of '" + word + "' is out of range";
+            return false;
+        }
+        // Keys are pressed as a keyboard would: a code that no key sends cannot be.
+        const int code = step.numbers.empty() ? 0 : static_cast<int>(step.numbers[0]);
+        if (step.kind == StepKind::key && sdl_keycode_from_vk(code) == 0) {
+            why = "no key sends window key " + std::to_string(code);
+            return false;
+        }
+        if ((step.kind == StepKind::hold || step.kind == StepKind::release) &&
+            sdl_scancode_from_dik(code) == 0) {
+            why = "no key has scan code " + std::to_string(code);
             return false;
         }
         return true;
