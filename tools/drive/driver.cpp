@@ -184,11 +184,10 @@ std::string Driver::state_line() const {
     int left = 0, top = 0;
     m_window->window_position(left, top);
     std::snprintf(line, sizeof line,
-                  "screen=%s dialogs=%zu top=%s game=%d window=%d,%d,%dx%d full=%d",
-                  screen.c_str(), m_window->dialog_count(),
-                  m_menu ? top_dialog_name(*m_window, *m_menu).c_str() : "none", play ? 1 : 0,
-                  left, top, m_window->width(), m_window->height(),
-                  m_window->is_fullscreen() ? 1 : 0);
+                  "screen=%s dialogs=%zu top=%s game=%d window=%d,%d,%dx%d full=%d", screen.c_str(),
+                  m_window->dialog_count(),
+                  m_menu ? top_dialog_name(*m_window, *m_menu).c_str() : "none", play ? 1 : 0, left,
+                  top, m_window->width(), m_window->height(), m_window->is_fullscreen() ? 1 : 0);
     std::string out = line;
     // The settings as the game holds them now.
     const GameParams& config = m_app.config;
