@@ -1,7 +1,5 @@
 #include "ui/main_menu.h"
 
-#include <cstdio>
-
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/game_log.h"
@@ -140,12 +138,6 @@ void MainMenu::activate() {
         const int score = m_play_screen->current_score();
         // The game is gone before the dialog opens: opening it activates the menu again.
         m_play_screen.reset();
-        // The saved game holds this game's last level start: a finished game must not be
-        // offered again at the next start (its score is already in the table). Without
-        // autosave the file is an earlier game's and stays.
-        if (m_app.m_autosave) {
-            std::remove(m_plugins.save_path.c_str());
-        }
         std::unique_ptr<Dialog> dialog;
         if (m_plugins.game_over_dialog) {
             dialog = m_plugins.game_over_dialog(score, m_level_set);

@@ -294,38 +294,6 @@ TEST_F(MainMenuTest, SavedGameIsWrittenOnlyWithAGameAndAutosave) {
     EXPECT_EQ(window.top_screen(), menu.get());
 }
 
-// The file written at the finished game's level starts would bring it back, with its score
-// already in the table, at the next start of the program.
-TEST_F(MainMenuTest, AFinishedGameIsNotSavedForTheNextStart) {
-    const std::string path = plugins.save_path;
-    auto menu = show_menu();
-    click(*menu, 310, 180);
-    menu->save_game();
-    ASSERT_TRUE(ParamFile().load_file(path, true, kSavedGameKey));
-    last_game->over = true;
-    last_game->score = 100;
-    window.close_top(false);
-    window.tick(30);
-    EXPECT_FALSE(ParamFile().load_file(path, true, kSavedGameKey));
-    close_dialog(0);
-    menu->save_game();  // at exit: no game, nothing written
-    EXPECT_FALSE(ParamFile().load_file(path, true, kSavedGameKey));
-
-    // Without autosave the file is an earlier game's: it stays.
-    app.m_autosave = false;
-    ParamFile earlier;
-    earlier.set("gf_m_level_current", "12");
-    ASSERT_TRUE(earlier.save(path, kSavedGameKey));
-    click(*menu, 310, 180);
-    last_game->over = true;
-    last_game->score = 100;
-    window.close_top(false);
-    window.tick(30);
-    ParamFile kept;
-    ASSERT_TRUE(kept.load_file(path, true, kSavedGameKey));
-    EXPECT_EQ(kept.get("gf_m_level_current", ""), "12");
-}
-
 TEST_F(MainMenuTest, NoSavedGameMeansNothingToContinue) {
     auto menu = show_menu();
     menu->restore_game();
