@@ -1,7 +1,7 @@
 // A whole game to its end through the real program and real window-system events: play, lose
 // every life, enter a name, find it in the Top 7, quit; then start again and find the
-// settings and the score table as they were left (and the finished game not offered again);
-// a game left waiting is saved and continued at the start after that.
+// settings and the score table as they were left (and the finished game's last level offered
+// again); a game left waiting is saved and continued at the start after that.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -168,8 +168,12 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
     ASSERT_EQ(table.entries().size(), 1u);
     EXPECT_EQ(table.entries()[0].name, "Ada Lovelace");
     EXPECT_EQ(table.entries()[0].score, score);
-    // The finished game was saved at each restart of its level, but must not come back.
-    EXPECT_FALSE(e2e::fs::exists(game_file("data/save.sav")));
+    // The saved game keeps the start of the finished game's last level: the next start
+    // offers that level again.
+    ParamFile last_level;
+    ASSERT_TRUE(last_level.load_file(game_file("data/save.sav"), true, kSavedGameKey));
+    EXPECT_EQ(last_level.get("m_game_kind", "?"), "0");
+    EXPECT_EQ(last_level.get("gf_m_level_current", "?"), "1");
     const LoadedSettings settings = load_settings_in(game_file(""));
     EXPECT_TRUE(settings.read);
     EXPECT_EQ(settings.volume, 1);
@@ -178,8 +182,9 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
     EXPECT_EQ(settings.scores[0].entries()[0].name, "Ada Lovelace");
     EXPECT_TRUE(settings.scores[1].entries().empty());
 
-    // The next start: the same settings and table, no game to continue. A new game in set 2
-    // is left for the menu: it waits there and is saved at exit.
+    // The next start: the same settings and table, and the finished game's last level to
+    // continue. A new game in set 2 replaces it and is left for the menu: it waits there and
+    // is saved at exit.
     const e2e::DriveResult second = e2e::drive(dir,
                                                "ticks 3\n"
                                                "state\n"
@@ -189,6 +194,8 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
                                                "key 27\n"
                                                "ticks 2\n"
                                                "click m_zelm2_game_btn\n"
+                                               "ticks 2\n"
+                                               "click m_ngd_ok_btn\n"  // replace the old game
                                                "ticks 20\n"
                                                "key 27\n"
                                                "ticks 2\n"
@@ -199,7 +206,8 @@ TEST_F(GameOverE2E, LostGameEntersTheNameAndEverythingIsBackAtTheNextStart) {
     ASSERT_EQ(second.states.size(), 2u) << second.errors;
     auto again = fields(second.states[0]);
     EXPECT_EQ(again["screen"], "menu");
-    EXPECT_EQ(again["game"], "0") << "the finished game came back";
+    EXPECT_EQ(again["game"], "1") << "the last level is not offered again";
+    EXPECT_EQ(again["set"], "1");
     EXPECT_EQ(again["volume"], "1");
     EXPECT_EQ(again["classic"], "0");
     EXPECT_EQ(again["top7"], "1,0");
