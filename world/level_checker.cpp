@@ -78,6 +78,16 @@ char LevelGrid::at(int column, int row) const {
     return m_cells[column * kRows + row];
 }
 
+void LevelGrid::clear() {
+    *this = LevelGrid();
+    std::fill(std::begin(m_cells), std::end(m_cells), kEmpty);
+}
+
+void LevelGrid::set_cell(int column, int row, char c) {
+    if (column >= 1 && column <= kFileColumns && row >= 0 && row < kFileRows)
+        m_cells[column * kRows + row] = c;
+}
+
 int LevelGrid::count(char kind) const {
     int n = 0;
     for (int column = 1; column <= kFileColumns; ++column)

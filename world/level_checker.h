@@ -33,6 +33,11 @@ class LevelGrid {
     int guard_count() const { return m_guard_count; }
     int count(char kind) const;
 
+    // Builds a grid cell by cell instead of from a file (a picture of a level in play): every
+    // cell of the file area starts empty; the border stays solid.
+    void clear();
+    void set_cell(int column, int row, char c);
+
   private:
     char m_cells[kColumns * kRows] = {};
     int m_runner_count = 0;

@@ -2,6 +2,8 @@
 //   quarrik-levels check [--dir DIR] [FILES]   exit 1 when any level cannot be finished
 //   quarrik-levels stats [--dir DIR] [FILES]   a table per level (Markdown)
 //   quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]
+//   quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] [--lives L] [FILES]
+//                  plays the levels with the guards active (exit 1 when one is not finished)
 // Without FILES the two level sets under DIR (default "assets/dat") are used.
 
 #include <algorithm>
@@ -13,6 +15,9 @@
 #include <vector>
 
 #include "png_image.h"
+#include "storage/param_file.h"
+#include "world/game_params.h"
+#include "world/level_bot.h"
 #include "world/level_checker.h"
 
 namespace {
@@ -20,6 +25,10 @@ namespace {
 struct Options {
     std::string dir = "assets/dat";
     int cell = 4;
+    int set = 0;    // 0: both sets
+    int level = 0;  // 0: every level
+    int seeds = 3;
+    int lives = 4;
     std::vector<std::string> files;
     std::vector<std::string> rest;
 };
@@ -32,6 +41,20 @@ bool parse_options(int argc, char** argv, Options& options) {
                 options.dir = argv[++i];
             else
                 options.cell = std::max(1, std::atoi(argv[++i]));
+        } else if ((arg == "--set" || arg == "--level" || arg == "--seeds" || arg == "--lives") &&
+                   i + 1 < argc) {
+            const int value = std::atoi(argv[++i]);
+            const bool ok = arg == "--set"     ? value >= 1 && value <= 2
+                            : arg == "--level" ? value >= 1 && value <= 75
+                                               : value >= 1 && value <= 1000;
+            if (!ok) {
+                std::fprintf(stderr, "bad value for %s\n", arg.c_str());
+                return false;
+            }
+            (arg == "--set"     ? options.set
+             : arg == "--level" ? options.level
+             : arg == "--seeds" ? options.seeds
+                                : options.lives) = value;
         } else if (arg.rfind("--", 0) == 0) {
             std::fprintf(stderr, "unknown option %s\n", arg.c_str());
             return false;
@@ -54,7 +77,9 @@ std::vector<std::string> level_files(const Options& options) {
     std::vector<std::string> files;
     for (int set = 1; set <= 2; ++set)
         for (int level = 1; level <= 75; ++level)
-            files.push_back(level_path(options.dir, set, level));
+            if ((options.set == 0 || options.set == set) &&
+                (options.level == 0 || options.level == level))
+                files.push_back(level_path(options.dir, set, level));
     return files;
 }
 
@@ -223,6 +248,68 @@ int run_render(const Options& options) {
     return 0;
 }
 
+// Plays each level with the guards active for seeds 1..K and prints one line per level: the
+// first seed that finished it (ticks, lives lost) and how many seeds did, or else the most gold
+// one life took and how the lives of that seed ended.
+int run_bot(const Options& options) {
+    ParamFile file;
+    const std::string rules_path = options.dir + "/zelm.txt";
+    if (!file.load_file(rules_path, true)) {
+        std::fprintf(stderr, "cannot read %s\n", rules_path.c_str());
+        return 2;
+    }
+    GameParams rules;
+    rules.load_rules(file);
+    BotLimits limits;
+    limits.lives = options.lives;
+    limits.trace = std::getenv("BOT_TRACE") != nullptr;
+    const std::vector<std::string> files = level_files(options);
+    std::vector<std::string> missed;
+    int all_seeds = 0;
+    for (const std::string& path : files) {
+        const std::string name = short_name(path);
+        std::string text;
+        if (!read_file(path, text)) {
+            std::printf("%s: cannot read the file\n", name.c_str());
+            missed.push_back(name);
+            continue;
+        }
+        BotResult first, best;
+        int wins = 0;
+        for (int seed = 1; seed <= options.seeds; ++seed) {
+            const BotResult r = play_level_bot(rules, text, static_cast<unsigned>(seed), limits);
+            if (r.finished && wins++ == 0)
+                first = r;
+            if (!r.finished && (best.seed == 0 || r.best_gold > best.best_gold))
+                best = r;
+        }
+        if (wins > 0) {
+            std::printf(
+                "%s: finished with seed %u in %ld ticks (%.0f s), %d lives lost; %d of %d "
+                "seeds\n",
+                name.c_str(), first.seed, first.ticks, first.ticks * 0.03, first.lives_lost, wins,
+                options.seeds);
+            all_seeds += wins == options.seeds;
+        } else {
+            std::printf("%s: NOT finished: at best %d of %d gold; seed %u: %s\n", name.c_str(),
+                        best.best_gold, best.gold_total, best.seed, best.cause.c_str());
+            missed.push_back(name);
+        }
+        std::fflush(stdout);
+    }
+    std::printf(
+        "finished %zu of %zu levels (seeds 1..%d, %d lives each), %d of them with every "
+        "seed",
+        files.size() - missed.size(), files.size(), options.seeds, options.lives, all_seeds);
+    if (!missed.empty()) {
+        std::printf("; not finished:");
+        for (const std::string& name : missed)
+            std::printf(" %s", name.c_str());
+    }
+    std::printf("\n");
+    return missed.empty() ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -230,7 +317,9 @@ int main(int argc, char** argv) {
     if (argc < 2 || !parse_options(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
-                     "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n");
+                     "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n"
+                     "       quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] "
+                     "[--lives L] [FILES]\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -240,6 +329,8 @@ int main(int argc, char** argv) {
         return run_stats(options);
     if (command == "render")
         return run_render(options);
+    if (command == "bot")
+        return run_bot(options);
     std::fprintf(stderr, "unknown command %s\n", command.c_str());
     return 2;
 }

@@ -1,0 +1,128 @@
+// The level bot plays levels in the real world rules with the guards moving: it must get past
+// a guard by trapping it when that is the only way, and say so plainly when it cannot finish.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "storage/param_file.h"
+#include "support/temp_dir.h"
+#include "world/game_params.h"
+#include "world/level_bot.h"
+#include "world/level_checker.h"
+
+namespace {
+
+GameParams rules() {
+    GameParams params;
+    ParamFile file;
+    if (file.load_file(std::string(QUARRIK_SOURCE_DIR) + "/assets/dat/zelm.txt", true))
+        params.load_rules(file);
+    return params;
+}
+
+// A level from its top rows; the rows below are solid.
+std::string level(const std::vector<std::string>& rows) {
+    std::string text;
+    for (int r = 0; r < LevelGrid::kFileRows; ++r) {
+        std::string line = r < static_cast<int>(rows.size()) ? rows[r] : std::string(32, 'M');
+        line.resize(32, ' ');
+        text += line + "\n";
+    }
+    return text;
+}
+
+// One corridor in the top row: the runner on the left, the gold on the right and a guard in
+// between that comes for the runner. On bricks the guard must be caught in a hole and crossed
+// on its head; on solid blocks there is no way past it.
+std::string corridor(char floor) {
+    return level({"    !            $        *     ", std::string(32, floor)});
+}
+
+TEST(LevelBot, DigsAGuardIntoAHoleToGetPastIt) {
+    const std::string text = corridor('T');
+    LevelGrid grid;
+    std::string error;
+    ASSERT_TRUE(grid.parse(text, error)) << error;
+    ASSERT_TRUE(check_level(grid).finishable);
+    const GameParams params = rules();
+    int finished = 0;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        const BotResult r = play_level_bot(params, text, seed);
+        EXPECT_EQ(r.seed, seed);
+        EXPECT_EQ(r.gold_total, 1);
+        if (r.finished) {
+            ++finished;
+            EXPECT_EQ(r.best_gold, 1);
+            EXPECT_GT(r.ticks, 0);
+            EXPECT_TRUE(r.cause.empty()) << r.cause;
+        }
+    }
+    EXPECT_GE(finished, 1);
+}
+
+TEST(LevelBot, ReportsALevelItCannotFinish) {
+    const std::string text = corridor('M');
+    LevelGrid grid;
+    std::string error;
+    ASSERT_TRUE(grid.parse(text, error)) << error;
+    // Without its guard the level is easy: only the guard makes it impossible.
+    ASSERT_TRUE(check_level(grid).finishable);
+    BotLimits limits;
+    limits.lives = 2;
+    limits.ticks_per_life = 2000;
+    const BotResult r = play_level_bot(rules(), text, 1, limits);
+    EXPECT_FALSE(r.finished);
+    EXPECT_EQ(r.lives_lost, 2);
+    EXPECT_EQ(r.best_gold, 0);
+    EXPECT_EQ(r.gold_total, 1);
+    // Two lives, each ended by the guard, each named with the place.
+    EXPECT_NE(r.cause.find("caught at column"), std::string::npos) << r.cause;
+    EXPECT_NE(r.cause.find("; "), std::string::npos) << r.cause;
+    // The time of both lives and of the pause after each death is counted.
+    EXPECT_GT(r.ticks, 2 * (rules().m_player_dead_time / 30));
+}
+
+// A level with no guards is played like the checker's replay, and the same seed plays the
+// same game twice.
+TEST(LevelBot, FinishesAShippedDiggingLevelTheSameWayEachTime) {
+    const std::string path = std::string(QUARRIK_SOURCE_DIR) + "/assets/dat/levels1_full/04.txt";
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    ASSERT_NE(f, nullptr);
+    std::string text(4096, '\0');
+    text.resize(std::fread(&text[0], 1, text.size(), f));
+    std::fclose(f);
+    const BotResult a = play_level_bot(rules(), text, 7);
+    const BotResult b = play_level_bot(rules(), text, 7);
+    EXPECT_TRUE(a.finished) << a.cause;
+    EXPECT_EQ(a.lives_lost, 0);
+    EXPECT_EQ(a.ticks, b.ticks);
+}
+
+// The tool prints a line per level and a summary, and fails when a level was not finished.
+TEST(LevelBot, ToolReportsEachLevelAndFailsOnAnUnfinishedOne) {
+    TempDir dir;
+    const std::string good = dir.write("good.txt", corridor('T'));
+    const std::string bad = dir.write("bad.txt", corridor('M'));
+    const std::string tool = std::string(QUARRIK_TOOLS_DIR) +
+                             "/quarrik-levels bot --seeds 1 --lives 1 --dir " +
+                             std::string(QUARRIK_SOURCE_DIR) + "/assets/dat ";
+    std::string out;
+    FILE* pipe = popen((tool + good + " " + bad).c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, n);
+    const int status = pclose(pipe);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << out;
+    EXPECT_NE(out.find(bad + ": NOT finished: at best 0 of 1 gold; seed 1: caught"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("not finished: " + bad), std::string::npos) << out;
+    EXPECT_NE(out.find("of 2 levels (seeds 1..1, 1 lives each)"), std::string::npos) << out;
+}
+
+}  // namespace

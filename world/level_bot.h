@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "world/game_params.h"
+
+// A player for testing levels: it plays a level in the world's own rules, guards and all,
+// pressing the game keys tick by tick. It heads for the gold in an order that strands none
+// (the level checker's move graph, rebuilt from the level as it is at that moment), keeps away
+// from cells a guard can reach before it, digs a hole in front of a guard that comes along its
+// floor, retreats, and gives up a life with the die key when it is stuck. After a death the
+// level starts again, as in the game.
+
+struct BotLimits {
+    int lives = 4;                // a new game's lives: three spare and the one in play
+    long ticks_per_life = 20000;  // ten minutes of play
+    bool trace = false;           // every decision to stderr
+};
+
+// How one seed went.
+struct BotResult {
+    bool finished = false;
+    unsigned seed = 0;
+    long ticks = 0;  // game ticks, the pause after each death included
+    int lives_lost = 0;
+    int gold_total = 0;
+    int best_gold = 0;  // the most gold taken in one life
+    // When not finished: how each life ended, e.g. "caught by a guard at column 5, row 9".
+    std::string cause;
+};
+
+// Seeds the random generator with `seed` and plays the level text (a level file's bytes) with
+// the rules in `rules` (the key bindings in it are the keys pressed).
+BotResult play_level_bot(const GameParams& rules, const std::string& level_text, unsigned seed,
+                         const BotLimits& limits = BotLimits());
