@@ -14,9 +14,9 @@ cmake --build "$build" --parallel 2 --target quarrik-drive game_data
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 mkdir -p "$scratch/game/data"
-# The shipped data only: no settings or saved game from earlier runs.
+# The shipped data only: no settings, saved game or scores from earlier runs.
 (cd "$build/game/data" && find . -mindepth 1 -maxdepth 1 ! -name dx.cfg ! -name save.sav \
-    -exec cp -r {} "$scratch/game/data/" \;)
+    ! -name "scores?.tab" -exec cp -r {} "$scratch/game/data/" \;)
 
 out="$root/docs/screenshots"
 mkdir -p "$out"
