@@ -3,6 +3,7 @@
 // files the program leaves in its directory. It runs on an X server of its own, so no other
 // test's window can take the pointer or the keyboard focus.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -37,9 +38,14 @@ std::string xdotool(const std::string& display, const std::string& args) {
 // The game started by the test, killed if it outlives the test.
 class GameProcess {
   public:
-    GameProcess(const std::string& executable, const std::string& display) {
+    // The program's own output goes to `output`, for the failure messages.
+    GameProcess(const std::string& executable, const std::string& display,
+                const std::string& output) {
         m_pid = fork();
         if (m_pid == 0) {
+            const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            dup2(out, 1);
+            dup2(out, 2);
             setenv("DISPLAY", display.c_str(), 1);
             setenv("SDL_AUDIODRIVER", "dummy", 1);
             setenv("QUARRIK_TICK_STATS", "1", 1);
@@ -66,9 +72,20 @@ class GameProcess {
         return -1;
     }
     bool started() const { return m_pid > 0; }
+    // What became of the program, for failure messages.
+    std::string status() {
+        int status = 0;
+        if (m_pid > 0 && waitpid(m_pid, &status, WNOHANG) == m_pid) {
+            m_pid = -1;
+            m_ended = WIFEXITED(status) ? "exited with " + std::to_string(WEXITSTATUS(status))
+                                        : "killed by signal " + std::to_string(WTERMSIG(status));
+        }
+        return m_pid > 0 ? "still running" : m_ended;
+    }
 
   private:
     pid_t m_pid = -1;
+    std::string m_ended = "not started";
 };
 
 bool load(ParamFile& file, const std::string& path, const char* key) {
@@ -107,16 +124,23 @@ TEST(XdotoolPlay, RealInputPlaysALevelAndTheProgramLeavesItsFiles) {
     const std::string save_path = game + "/data/save.sav";
     ASSERT_FALSE(fs::exists(save_path));
 
-    GameProcess process(game + "/quarrik", display.name());
+    const std::string log_path = game + "/game.log";
+    const std::string output_path = dir.path() + "/output.txt";
+    GameProcess process(game + "/quarrik", display.name(), output_path);
     ASSERT_TRUE(process.started());
+    const auto report = [&] {
+        return "the program " + process.status() + "\ngame.log:\n" + e2e::read_file(log_path) +
+               "output:\n" + e2e::read_file(output_path);
+    };
+    // Start-up on a busy machine can be slow: the waits are generous, and bounded.
     std::string window;
     ASSERT_TRUE(wait_for(
         [&] {
             window = xdotool(display.name(), "search --name '^Quarrik$'");
             return !window.empty();
         },
-        20s))
-        << "no window";
+        60s))
+        << "no window; " << report();
     window = window.substr(0, window.find('\n'));
     const std::string geometry = xdotool(display.name(), "getwindowgeometry " + window);
     EXPECT_NE(geometry.find("Position: 112,84"), std::string::npos) << geometry;
@@ -128,14 +152,13 @@ TEST(XdotoolPlay, RealInputPlaysALevelAndTheProgramLeavesItsFiles) {
                               std::to_string(static_cast<int>(button.x) + 20) + " " +
                               std::to_string(static_cast<int>(button.y) + 20) + " click 1";
     // The first frame of the main menu is logged (with the tick statistics asked for).
-    const std::string log_path = game + "/game.log";
     ASSERT_TRUE(wait_for(
         [&] {
             return e2e::read_file(log_path).find("main menu first frame shown") !=
                    std::string::npos;
         },
-        20s))
-        << "the main menu did not show";
+        60s))
+        << "the main menu did not show; " << report();
     // Without a window manager nothing gives the window the keyboard focus, and the game
     // only runs while it has it: set it, and make sure it took.
     ASSERT_TRUE(wait_for(
@@ -166,7 +189,7 @@ TEST(XdotoolPlay, RealInputPlaysALevelAndTheProgramLeavesItsFiles) {
             },
             20s);
         xdotool(display.name(), "keyup k");
-        ASSERT_TRUE(died) << "the die key did not cost a life";
+        ASSERT_TRUE(died) << "the die key did not cost a life; " << report();
         --lives;
         if (number(saved, "gf_m_score_at_level_begin") > 0) {
             break;
@@ -176,7 +199,7 @@ TEST(XdotoolPlay, RealInputPlaysALevelAndTheProgramLeavesItsFiles) {
     xdotool(display.name(), "key Escape");
     std::this_thread::sleep_for(500ms);
     xdotool(display.name(), "key Escape");
-    EXPECT_EQ(process.wait_exit(20s), 0) << "the program did not quit with Escape";
+    EXPECT_EQ(process.wait_exit(30s), 0) << "the program did not quit with Escape; " << report();
 
     // The log: the graphics lines between two lines of dashes, and the closing line last.
     const std::string log = e2e::read_file(log_path);
