@@ -262,10 +262,12 @@ void MainMenu::toggle_fullscreen() {
         return;
     }
     if (!window->is_fullscreen()) {
-        // A failed switch leaves the window as it was, drag included.
-        // The window may also come back as a plain window when the display refuses the mode.
-        if (window->set_fullscreen(m_screen_width, m_screen_height) && window->is_fullscreen()) {
-            m_window_drag = false;
+        // A refused switch leaves the window as it was, drag included. Otherwise the window and
+        // its context are new, even when the display refused the mode and the game came back in
+        // a centred window: the projection is set up again either way, and that window can
+        // still be dragged.
+        if (window->set_fullscreen(m_screen_width, m_screen_height)) {
+            m_window_drag = !window->is_fullscreen();
             setup_ortho();
         }
     } else {

@@ -96,3 +96,41 @@ TEST(FullScreenE2E, FullScreenAndBackRestoresTheWindowAndKeepsDrawing) {
 }
 
 }  // namespace
+
+// A display that cannot take 800x600 (its one mode is 1024x768): the button leaves the game in
+// an 800x600 window centred on the desktop, not in full screen, and the game goes on drawing
+// there; asked again, it stays a window.
+TEST(FullScreenE2E, ADisplayWithoutTheModeLeavesACentredWindowThatKeepsDrawing) {
+    e2e::PrivateDisplay display(1024, 768);
+    ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
+    TempDir dir;
+    e2e::copy_game(dir.path() + "/game");
+    const e2e::DriveResult r = e2e::drive(dir,
+                                          "ticks 3\n"
+                                          "state\n"
+                                          "click m_mm_fullscreen_btn\n"
+                                          "ticks 3\n"
+                                          "state\n"
+                                          "shot fallback.png\n"
+                                          "click m_mm_fullscreen_btn\n"
+                                          "ticks 3\n"
+                                          "state\n",
+                                          display.name());
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.states.size(), 3u) << r.errors;
+    EXPECT_EQ(fields(r.states[0])["window"], "112,84,800x600");
+    for (size_t i = 1; i < 3; ++i) {
+        auto after = fields(r.states[i]);
+        EXPECT_EQ(after["full"], "0") << r.states[i];
+        EXPECT_EQ(after["window"], "112,84,800x600") << r.states[i];
+        EXPECT_EQ(after["screen"], "menu");
+    }
+    e2e::Picture p;
+    ASSERT_TRUE(e2e::read_picture(dir.path() + "/fallback.png", p));
+    EXPECT_EQ(p.width, 800);
+    // The new window's projection is set up: the menu fills it, not one corner of it.
+    for (int q = 0; q < 4; ++q) {
+        const int x0 = (q % 2) * 400, y0 = (q / 2) * 300;
+        EXPECT_GT(p.lit(x0, y0, x0 + 400, y0 + 300), 400 * 300 / 3) << "quarter " << q;
+    }
+}
