@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs the whole test suite.
 # Tests that need a display run on a virtual X server.
+#
+#   scripts/test.sh [CTEST ARGS]              plain build in build/test
+#   scripts/test.sh --sanitize [CTEST ARGS]   the same suite built with AddressSanitizer,
+#       UndefinedBehaviorSanitizer and LeakSanitizer in build/asan (cmake/sanitize.cmake); any
+#       report fails the test, and the soak test plays 200,000 ticks (QUARRIK_SOAK_TICKS). This
+#       is the suite CI runs.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/deps.sh"
 
 build="$root/build/test"
+extra=()
+if [ "${1:-}" = "--sanitize" ]; then
+    shift
+    build="$root/build/asan"
+    extra=(-DCMAKE_PROJECT_INCLUDE="$root/cmake/sanitize.cmake")
+    export QUARRIK_SOAK_TICKS="${QUARRIK_SOAK_TICKS:-200000}"
+fi
 generator=()
 if [ ! -f "$build/CMakeCache.txt" ] && command -v ninja >/dev/null; then generator=(-G Ninja); fi
-cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Debug \
+cmake -S "$root" -B "$build" "${generator[@]}" "${extra[@]}" -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_C_FLAGS_DEBUG="-g -O1" \
     -DQUARRIK_WERROR=ON -DQUARRIK_TESTS=ON -DQUARRIK_BENCH=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)"

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 #include <malloc.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -146,7 +148,10 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
         const long ticks = soak_ticks();
         const long settle = ticks / 10;
         std::size_t heap_after_settling = 0;
+        std::size_t heap_peak = 0;
         long play_ticks = 0;
+        long dialog_ticks = 0;
+        long menu_ticks = 0;
         for (long tick = 0; tick < ticks; ++tick) {
             const unsigned roll = rng() % 1000;
             const int x = static_cast<int>(rng() % static_cast<unsigned>(window.width()));
@@ -199,8 +204,12 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
             } else {
                 window.tick(30);
             }
-            if (menu->play_screen() && window.top_screen() == menu->play_screen()) {
+            if (window.dialog_count() > 0) {
+                ++dialog_ticks;
+            } else if (menu->play_screen() && window.top_screen() == menu->play_screen()) {
                 ++play_ticks;
+            } else if (window.top_screen() == menu.get()) {
+                ++menu_ticks;
             }
             if (window.is_minimized()) {
                 window.restore_from_minimized();
@@ -209,8 +218,16 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
                 malloc_trim(0);
                 heap_after_settling = heap_in_use();
             }
+            if (tick % 64 == 0) {
+                heap_peak = std::max(heap_peak, heap_in_use());
+            }
         }
         const std::size_t heap_at_end = heap_in_use();
+        std::printf(
+            "soak: %ld ticks (%ld menu, %ld dialog, %ld play), %d games; heap %zu KB after "
+            "settling, %zu KB at the end, %zu KB at most\n",
+            ticks, menu_ticks, dialog_ticks, play_ticks, games, heap_after_settling >> 10,
+            heap_at_end >> 10, heap_peak >> 10);
         // Caches and the log fill in the first stretch; after that the heap must stay level.
         EXPECT_LT(heap_at_end, heap_after_settling + (std::size_t(4) << 20))
             << "heap grew from " << heap_after_settling << " to " << heap_at_end << " bytes";
@@ -221,6 +238,8 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
         RecordProperty("play_ticks", std::to_string(play_ticks));
         EXPECT_GT(games, 0) << "random clicks never started a game";
         EXPECT_GT(play_ticks, ticks / 20) << "the soak hardly played";
+        EXPECT_GT(menu_ticks, 0) << "the soak never came back to the menu";
+        EXPECT_GT(dialog_ticks, 0) << "the soak never opened a dialog";
 
         close_menu(window, menu);
         EXPECT_TRUE(app.save_settings());
