@@ -25,6 +25,8 @@ cmake -S "$root" -B "$build" "${generator[@]}" "${extra[@]}" -DCMAKE_BUILD_TYPE=
     -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" -DCMAKE_C_FLAGS_DEBUG="-g -O1" \
     -DQUARRIK_WERROR=ON -DQUARRIK_TESTS=ON -DQUARRIK_BENCH=ON >/dev/null
 cmake --build "$build" --parallel "$(nproc)"
+echo "test.sh: built in $SECONDS s (CPU time of the shell, then of the build:)"
+times
 
 # No sound card on build machines: the game must run silently there.
 export SDL_AUDIODRIVER="${SDL_AUDIODRIVER:-dummy}"
