@@ -44,11 +44,15 @@ constexpr int kTurnBack = 15;
 // Room to get away at a goal: this many cells within this many ticks, ahead of the guards.
 constexpr int kRoomCells = 6;
 constexpr int kRoomTicks = 70;
+constexpr int kRetreatRoom = 25;  // enough room: more is no better
 constexpr size_t kGoalsTried = 4;
 constexpr int kPlanSteps = 6;  // steps taken on a plan before it is searched afresh
 // Without a gold piece taken for this long the bot gives up the life and starts again.
 constexpr long kNoProgressTicks = 3000;
-constexpr int kTrapReach = 7;  // how far along its floor a guard is worth a hole
+// How far along the runner's floor a guard is worth a hole: any guard when there is no safe way
+// on, a guard running at the runner always.
+constexpr int kTrapReach = 7;
+constexpr int kChaseReach = 6;
 
 bool in_file_area(int c, int r) {
     return c >= 1 && c <= LevelGrid::kFileColumns && r >= 0 && r < LevelGrid::kFileRows;
@@ -107,11 +111,12 @@ class Bot {
     bool diggable_now(int side_c, int side_r) const;
     int runner_node() const;
     bool arrived(int node) const;
-    int trap_dig_direction() const;
+    int trap_dig_direction(bool coming_only) const;
     std::vector<int> new_plan(int start, int target, bool retreat);
     std::vector<int> follow_plan(int start);
     bool plan_holds(int start, const std::vector<bool>& goal);
     bool has_room(int from, int t0) const;
+    int room(int from, int t0, int cap, int ticks) const;
     bool falling_cell(int n) const;
     std::vector<bool> leads_to(const std::vector<bool>& goal, int start) const;
 
@@ -174,8 +179,9 @@ BotResult Bot::play(unsigned seed) {
         ++result.lives_lost;
         result.ticks += dead_ticks;
         const CellCoord at = m_run->runner().cell();
-        const std::string where =
-            " at column " + std::to_string(at.c) + ", row " + std::to_string(at.r);
+        const std::string where = " at column " + std::to_string(at.c) + ", row " +
+                                  std::to_string(at.r) + " after " +
+                                  std::to_string(m_life_ticks * kTickMs / 1000) + " s";
         std::string cause;
         switch (end) {
             case End::kCaught:
@@ -429,6 +435,12 @@ bool Bot::falling_cell(int n) const {
 // guards there: enough cells it reaches before any guard can. A dead end with a guard at its
 // mouth has none.
 bool Bot::has_room(int from, int t0) const {
+    return room(from, t0, kRoomCells, kRoomTicks) >= kRoomCells;
+}
+
+// How many cells (up to `cap`) the runner, in `from` after `t0` ticks, reaches within `ticks`
+// more ticks before any guard can.
+int Bot::room(int from, int t0, int cap, int ticks) const {
     std::vector<int> time(MoveGraph::kNodes, -1);
     using Item = std::pair<int, int>;
     std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
@@ -440,11 +452,11 @@ bool Bot::has_room(int from, int t0) const {
         queue.pop();
         if (t != time[n])
             continue;
-        if (++count >= kRoomCells)
-            return true;
+        if (++count >= cap)
+            return count;
         for (const MoveGraph::Edge& e : m_graph->edges(n)) {
             const int next = t + edge_ticks(n, e);
-            if (e.digs > 0 || next > t0 + kRoomTicks || time[e.to] >= 0)
+            if (e.digs > 0 || next > t0 + ticks || time[e.to] >= 0)
                 continue;
             const int c = MoveGraph::column_of(e.to), r = MoveGraph::row_of(e.to);
             if ((e.to < MoveGraph::kCells && open_hole_below(c, r)) ||
@@ -454,7 +466,7 @@ bool Bot::has_room(int from, int t0) const {
             queue.push({next, e.to});
         }
     }
-    return false;
+    return count;
 }
 
 // Where to go: the gold that strands no other gold (the one first in the order of the move
@@ -563,8 +575,9 @@ bool Bot::plan_holds(int start, const std::vector<bool>& goal) {
 
 // A guard coming along the runner's floor from one side, with a brick to dig in its way: the
 // side (-1 or +1), or 0.
-int Bot::trap_dig_direction() const {
+int Bot::trap_dig_direction(bool coming_only) const {
     const CellCoord me = m_run->runner().cell();
+    const int reach = coming_only ? kChaseReach : kTrapReach;
     for (int d : {-1, 1}) {
         if (!diggable_now(me.c + d, me.r))
             continue;
@@ -574,7 +587,9 @@ int Bot::trap_dig_direction() const {
                 continue;
             const CellCoord g = guard->cell();
             const int distance = (g.c - me.c) * d;
-            if (g.r != me.r || distance < 2 || distance > kTrapReach)
+            if (g.r != me.r || distance < 2 || distance > reach)
+                continue;
+            if (coming_only && move != (d > 0 ? kMoveLeft : kMoveRight))
                 continue;
             bool open = true;
             for (int c = me.c + d; c != g.c && open; c += d)
@@ -614,6 +629,14 @@ std::vector<int> Bot::choose() {
     const int start = runner_node();
     bool carried_only = false;
     const std::vector<bool> goal = targets(start, carried_only);
+    // A guard running at the runner along a brick floor gets a hole in its way, whatever the
+    // plan: it costs two ticks, and the guard is out of the game for a while.
+    if (m_run->runner().dig_cooldown() == 0 && m_run->runner().state() != kFalling) {
+        if (const int d = trap_dig_direction(true)) {
+            m_plan.clear();
+            return start_dig(d, m_run->runner().cell().c + d, m_run->runner().cell().r + 1, false);
+        }
+    }
     if (!m_plan_retreat && plan_holds(start, goal))
         return follow_plan(start);
     search(start);
@@ -637,7 +660,7 @@ std::vector<int> Bot::choose() {
         return follow_plan(start);
 
     // No safe way to the goal. Trap a guard coming along the floor, or make room.
-    if (const int d = trap_dig_direction())
+    if (const int d = trap_dig_direction(false))
         return start_dig(d, m_run->runner().cell().c + d, m_run->runner().cell().r + 1, false);
     const std::vector<bool> reach = m_graph->reachable_from(start);
     bool reachable = false;
@@ -651,22 +674,29 @@ std::vector<int> Bot::choose() {
     // Retreat to the cell where the guards are furthest behind, among those from which the goal
     // (or, while the guards hold the gold, this cell) can still be reached.
     const std::vector<bool> way_on = leads_to(carried_only ? std::vector<bool>() : goal, start);
-    int safest = start;
     auto slack = [&](int n) {
         return std::min(m_guard_time[n % MoveGraph::kCells] - m_time[n], 400);
     };
     // Cells with room to move on beat dead ends, however far they are from the guards.
-    std::vector<bool> room(MoveGraph::kNodes, false);
+    std::vector<int> room(MoveGraph::kNodes, 0);
     for (int n = 0; n < MoveGraph::kNodes; ++n)
-        room[n] = m_cost[n] >= 0 && way_on[n] && has_room(n, m_time[n]);
-    room[start] = has_room(start, 0);
+        if (m_cost[n] >= 0 && way_on[n])
+            room[n] = this->room(n, m_time[n], kRetreatRoom, 2 * kRoomTicks);
+    room[start] = this->room(start, 0, kRetreatRoom, 2 * kRoomTicks);
+    auto better = [&](int a, int b) {
+        if (room[a] != room[b])
+            return room[a] > room[b];
+        if (slack(a) != slack(b))
+            return slack(a) > slack(b);
+        return m_time[a] < m_time[b];
+    };
+    // The guards wait for the runner's first move: standing still would wait for ever.
+    const bool frozen = !m_run->runner().moved();
+    int safest = frozen ? -1 : start;
     for (int n = 0; n < MoveGraph::kNodes; ++n)
-        if (m_cost[n] >= 0 && way_on[n] &&
-            (room[n] > room[safest] || (room[n] == room[safest] && (slack(n) > slack(safest) ||
-                                                                    (slack(n) == slack(safest) &&
-                                                                     m_time[n] < m_time[safest])))))
+        if (m_cost[n] >= 0 && way_on[n] && n != start && (safest < 0 || better(n, safest)))
             safest = n;
-    if (safest == start)
+    if (safest < 0 || safest == start)
         return {};
     return new_plan(start, safest, true);
 }

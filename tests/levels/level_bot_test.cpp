@@ -85,6 +85,18 @@ TEST(LevelBot, ReportsALevelItCannotFinish) {
     EXPECT_GT(r.ticks, 2 * (rules().m_player_dead_time / 30));
 }
 
+// Walled in with no way to the gold, the bot gives the life up at once rather than wait out the
+// time limit, and names the reason.
+TEST(LevelBot, GivesUpALifeWhenThereIsNoWayOn) {
+    const std::string text = level({"!M         *                    "});
+    const BotResult r = play_level_bot(rules(), text, 1);
+    EXPECT_FALSE(r.finished);
+    EXPECT_EQ(r.lives_lost, BotLimits().lives);
+    EXPECT_EQ(r.cause.find("no way on at column 1, row 0"), 0u) << r.cause;
+    // Each life ends on its first tick; the rest is the pause after each death.
+    EXPECT_EQ(r.ticks, BotLimits().lives * (1 + rules().m_player_dead_time / 30));
+}
+
 // A level with no guards is played like the checker's replay, and the same seed plays the
 // same game twice.
 TEST(LevelBot, FinishesAShippedDiggingLevelTheSameWayEachTime) {

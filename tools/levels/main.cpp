@@ -2,8 +2,9 @@
 //   quarrik-levels check [--dir DIR] [FILES]   exit 1 when any level cannot be finished
 //   quarrik-levels stats [--dir DIR] [FILES]   a table per level (Markdown)
 //   quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]
-//   quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] [--lives L] [FILES]
-//                  plays the levels with the guards active (exit 1 when one is not finished)
+//   quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] [--lives L] [--markdown]
+//                  [FILES]   plays the levels with the guards active (exit 1 when one is not
+//                  finished); --markdown prints table rows
 // Without FILES the two level sets under DIR (default "assets/dat") are used.
 
 #include <algorithm>
@@ -29,6 +30,7 @@ struct Options {
     int level = 0;  // 0: every level
     int seeds = 3;
     int lives = 4;
+    bool markdown = false;  // bot: table rows instead of lines
     std::vector<std::string> files;
     std::vector<std::string> rest;
 };
@@ -36,7 +38,9 @@ struct Options {
 bool parse_options(int argc, char** argv, Options& options) {
     for (int i = 2; i < argc; ++i) {
         const std::string arg = argv[i];
-        if ((arg == "--dir" || arg == "--cell") && i + 1 < argc) {
+        if (arg == "--markdown") {
+            options.markdown = true;
+        } else if ((arg == "--dir" || arg == "--cell") && i + 1 < argc) {
             if (arg == "--dir")
                 options.dir = argv[++i];
             else
@@ -283,7 +287,19 @@ int run_bot(const Options& options) {
             if (!r.finished && (best.seed == 0 || r.best_gold > best.best_gold))
                 best = r;
         }
-        if (wins > 0) {
+        if (options.markdown) {
+            if (wins > 0)
+                std::printf("| %s | yes | %u | %ld (%.0f s) | %d | %d of %d | |\n", name.c_str(),
+                            first.seed, first.ticks, first.ticks * 0.03, first.lives_lost, wins,
+                            options.seeds);
+            else
+                std::printf("| %s | **no** | | | | 0 of %d | %d of %d gold; seed %u: %s |\n",
+                            name.c_str(), options.seeds, best.best_gold, best.gold_total, best.seed,
+                            best.cause.c_str());
+            all_seeds += wins == options.seeds;
+            if (wins == 0)
+                missed.push_back(name);
+        } else if (wins > 0) {
             std::printf(
                 "%s: finished with seed %u in %ld ticks (%.0f s), %d lives lost; %d of %d "
                 "seeds\n",
@@ -297,6 +313,8 @@ int run_bot(const Options& options) {
         }
         std::fflush(stdout);
     }
+    if (options.markdown)
+        std::printf("\n");
     std::printf(
         "finished %zu of %zu levels (seeds 1..%d, %d lives each), %d of them with every "
         "seed",
@@ -319,7 +337,7 @@ int main(int argc, char** argv) {
                      "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
                      "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n"
                      "       quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] "
-                     "[--lives L] [FILES]\n");
+                     "[--lives L] [--markdown] [FILES]\n");
         return 2;
     }
     const std::string command = argv[1];
