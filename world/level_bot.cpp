@@ -6,160 +6,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
-#include <memory>
 #include <queue>
 #include <utility>
 #include <vector>
 
-#include "app/keyboard_state.h"
 #include "world/cell.h"
 #include "world/guard.h"
-#include "world/level_checker.h"
+#include "world/level_bot_player.h"
 #include "world/playfield.h"
-#include "world/sim_support.h"
-#include "world/world_context.h"
-#include "world/world_run.h"
 
-namespace {
+using namespace level_bot;
 
-// Ticks the runner needs per cell: it runs 4 units a tick and climbs 2; a dig takes a turn, the
-// fire key and the walk into the hole.
-constexpr int kRunTicks = 7;
-constexpr int kClimbTicks = 13;
-constexpr int kDigTicks = 20;
-// A guard runs 2.16 units a tick and climbs half as fast.
-constexpr double kGuardRunTicks = 25.0 / 2.16;
-constexpr double kGuardClimbTicks = 25.0 / 1.08;
-// A trapped guard needs about this long to rise out of its hole once its time is up.
-constexpr double kGuardRiseTicks = 12.0;
-constexpr int kNever = 1 << 29;
-// The runner enters a cell only when every guard needs this many ticks more to get there.
-constexpr int kMargin = 8;
-// Beyond this many ticks ahead the guards will have gone elsewhere: no more hard limits.
-constexpr int kHorizon = 90;
-// Cells a guard can reach less than this many ticks after the runner cost extra.
-constexpr int kComfort = 60;
-constexpr int kStepBudget = 80;
-constexpr int kTurnBack = 15;
-// Room to get away at a goal: this many cells within this many ticks, ahead of the guards.
-constexpr int kRoomCells = 6;
-constexpr int kRoomTicks = 70;
-constexpr int kRetreatRoom = 25;  // enough room: more is no better
-constexpr size_t kGoalsTried = 4;
-constexpr int kPlanSteps = 6;  // steps taken on a plan before it is searched afresh
-// Without a gold piece taken for this long the bot gives up the life and starts again.
-constexpr long kNoProgressTicks = 3000;
-// How far along the runner's floor a guard is worth a hole: any guard when there is no safe way
-// on, a guard running at the runner always.
-constexpr int kTrapReach = 7;
-constexpr int kChaseReach = 6;
-
-bool in_file_area(int c, int r) {
-    return c >= 1 && c <= LevelGrid::kFileColumns && r >= 0 && r < LevelGrid::kFileRows;
-}
-
-char cell_char(int kind) {
-    switch (kind) {
-        case kBrick:
-            return 'T';
-        case kSolid:
-            return 'M';
-        case kFalseBrick:
-            return 'U';
-        case kLadder:
-            return 'H';
-        case kHiddenLadder:
-            return '#';
-        case kGold:
-            return '*';
-        case kRope:
-            return '-';
-        default:
-            return ' ';
-    }
-}
-
-class Bot {
-  public:
-    Bot(const GameParams& rules, const std::string& level, const BotLimits& limits)
-        : m_params(rules), m_level(level), m_limits(limits) {
-        auto device = std::make_unique<ScriptedKeyboard>();
-        m_keys = device.get();
-        m_keyboard.create(std::move(device));
-    }
-
-    BotResult play(unsigned seed);
-
-  private:
-    enum class End { kFinished, kCaught, kBuried, kGaveUp, kOutOfTime };
-    enum class DigPhase { kNone, kFace, kCool, kCheck };
-
-    End play_life(long& ticks, int& gold_taken);
-    std::vector<int> control();
-    std::vector<int> decide();
-    std::vector<int> choose();
-    std::vector<int> start_step(int from, int to);
-    std::vector<int> start_dig(int dir, int c, int r, bool enter);
-    std::vector<int> dig_tick();
-
-    void snapshot();
-    void guard_times();
-    void search(int start);
-    std::vector<bool> targets(int start, bool& carried_only) const;
-    int edge_ticks(int from, const MoveGraph::Edge& e) const;
-    bool open_hole_below(int c, int r) const;
-    bool diggable_now(int side_c, int side_r) const;
-    int runner_node() const;
-    bool arrived(int node) const;
-    int trap_dig_direction(bool coming_only) const;
-    std::vector<int> new_plan(int start, int target, bool retreat);
-    std::vector<int> follow_plan(int start);
-    bool plan_holds(int start, const std::vector<bool>& goal);
-    bool has_room(int from, int t0) const;
-    int room(int from, int t0, int cap, int ticks) const;
-    bool falling_cell(int n) const;
-    std::vector<bool> leads_to(const std::vector<bool>& goal, int start) const;
-
-    GameParams m_params;
-    std::string m_level;
-    BotLimits m_limits;
-    ScriptedKeyboard* m_keys = nullptr;
-    KeyboardState m_keyboard;
-    std::unique_ptr<WorldContext> m_ctx;
-    std::unique_ptr<WorldRun> m_run;
-
-    LevelGrid m_grid;
-    std::unique_ptr<MoveGraph> m_graph;
-    std::vector<int> m_guard_time = std::vector<int>(MoveGraph::kCells, kNever);
-    std::vector<int> m_cost = std::vector<int>(MoveGraph::kNodes, -1);
-    std::vector<int> m_time = std::vector<int>(MoveGraph::kNodes, 0);
-    std::vector<int> m_prev = std::vector<int>(MoveGraph::kNodes, -1);
-    std::vector<int> m_chosen = std::vector<int>(MoveGraph::kNodes, 0);  // the last free choice
-
-    // The action under way.
-    bool m_moving = false;
-    int m_move_key = 0;
-    int m_move_node = -1;
-    int m_move_budget = 0;
-    int m_last_node = -1;  // where the last step started
-    // The way chosen at the last search: to the goal, or away from the guards.
-    std::vector<int> m_plan;
-    size_t m_plan_pos = 0;
-    int m_plan_age = 0;
-    bool m_plan_retreat = false;
-    DigPhase m_dig = DigPhase::kNone;
-    int m_dig_dir = 0;
-    int m_dig_c = 0;
-    int m_dig_r = 0;
-    bool m_dig_enter = false;
-    bool m_pressed_die = false;
-    bool m_idle_out = false;  // given up for want of progress, not for want of a way
-    long m_life_ticks = 0;
-    long m_progress_tick = 0;
-    int m_gold_left = 0;
-};
-
-BotResult Bot::play(unsigned seed) {
+BotResult LevelBotPlayer::play(unsigned seed) {
     BotResult result;
     result.seed = seed;
     std::srand(seed);
@@ -203,7 +61,7 @@ BotResult Bot::play(unsigned seed) {
     return result;
 }
 
-Bot::End Bot::play_life(long& ticks, int& gold_taken) {
+LevelBotPlayer::End LevelBotPlayer::play_life(long& ticks, int& gold_taken) {
     m_run->start(reinterpret_cast<const uint8_t*>(m_level.data()), m_level.size());
     m_moving = false;
     m_dig = DigPhase::kNone;
@@ -233,7 +91,7 @@ Bot::End Bot::play_life(long& ticks, int& gold_taken) {
 }
 
 // The keys for this tick: go on with the action under way, or choose the next one.
-std::vector<int> Bot::control() {
+std::vector<int> LevelBotPlayer::control() {
     const Runner& runner = m_run->runner();
     if (m_run->field().gold_left() != m_gold_left || m_run->field().complete()) {
         m_gold_left = m_run->field().gold_left();
@@ -258,274 +116,7 @@ std::vector<int> Bot::control() {
     return decide();
 }
 
-int Bot::runner_node() const {
-    const CellCoord c = m_run->runner().cell();
-    if (!in_file_area(c.c, c.r))
-        return MoveGraph::node(std::clamp(c.c, 1, 32), std::clamp(c.r, 0, 21));
-    const int n = MoveGraph::node(c.c, c.r);
-    return m_run->field().kind_at(c.c, c.r) == kBrick ? MoveGraph::kHoleBase + n : n;
-}
-
-bool Bot::arrived(int node) const {
-    const Runner& runner = m_run->runner();
-    const CellCoord c = runner.cell();
-    if (c.c != MoveGraph::column_of(node) || c.r != MoveGraph::row_of(node))
-        return false;
-    return dist2(runner.pos(), grid_cell_center(c.c, c.r)) < 49.0f - 2.0f * 2.0f ||
-           runner.state() == kFalling;
-}
-
-// The level as it is now, every brick intact: holes close again, and the bot does not plan
-// with holes it happens to find open.
-void Bot::snapshot() {
-    m_grid.clear();
-    const Playfield& field = m_run->field();
-    for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
-        for (int r = 0; r < LevelGrid::kFileRows; ++r)
-            m_grid.set_cell(c, r, cell_char(field.kind_at(c, r)));
-    m_graph = std::make_unique<MoveGraph>(m_grid, false);
-}
-
-// The runner would drop into an open hole that no guard is sitting in.
-bool Bot::open_hole_below(int c, int r) const {
-    const Cell* below = m_run->field().cell_at(c, r + 1);
-    return below != nullptr && below->kind() == kBrick && below->is_passable() &&
-           m_run->runner().is_cell_free(c, r + 1, &m_run->runner());
-}
-
-// The dig rule's side cell: air, a hidden ladder not shown yet, or an open brick.
-bool Bot::diggable_now(int side_c, int side_r) const {
-    const Cell* side = m_run->field().cell_at(side_c, side_r);
-    const Cell* below = m_run->field().cell_at(side_c, side_r + 1);
-    const bool side_ok = side == nullptr || side->kind() == kHiddenLadder ||
-                         (side->kind() == kBrick && side->is_passable());
-    return side_ok && below != nullptr && below->kind() == kBrick && !below->is_passable();
-}
-
-int Bot::edge_ticks(int from, const MoveGraph::Edge& e) const {
-    if (e.digs > 0)
-        return kDigTicks;
-    const int dr = MoveGraph::row_of(e.to) - MoveGraph::row_of(from);
-    if (dr == 0)
-        return kRunTicks;
-    const bool ladder = m_grid.at(MoveGraph::column_of(from), MoveGraph::row_of(from)) == 'H' ||
-                        m_grid.at(MoveGraph::column_of(e.to), MoveGraph::row_of(e.to)) == 'H';
-    return ladder ? kClimbTicks : kRunTicks;
-}
-
-// For every cell, the soonest tick at which some guard could be in it, running the runner's
-// move graph at guard speed. A trapped guard counts from the cell above its hole once its time
-// in the hole is up.
-void Bot::guard_times() {
-    std::vector<double> best(MoveGraph::kCells, 1e18);
-    using Item = std::pair<double, int>;
-    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
-    auto seed = [&](int c, int r, double t) {
-        if (!grid_in_range(c, r))
-            return;
-        const int n = MoveGraph::node(c, r);
-        if (t < best[n]) {
-            best[n] = t;
-            queue.push({t, n});
-        }
-    };
-    for (const auto& guard : m_run->guards()) {
-        const CellCoord at = guard->cell();
-        const int move = guard->guard_move();
-        if (move == kMoveTrapped) {
-            seed(at.c, at.r - 1,
-                 guard->trap_left() / static_cast<double>(kTickMs) + kGuardRiseTicks);
-            continue;
-        }
-        if (move == kMoveLeaving) {
-            seed(at.c, at.r, 0.0);
-            seed(at.c, at.r - 1, 0.0);
-            continue;
-        }
-        seed(at.c, at.r, 0.0);
-        const CellCoord target = guard->target_cell();
-        if (target.valid) {
-            const Pos centre = grid_cell_center(target.c, target.r);
-            const double dx = guard->pos().x - centre.x, dy = guard->pos().y - centre.y;
-            seed(target.c, target.r, std::sqrt(dx * dx + dy * dy) / 2.16);
-        }
-    }
-    while (!queue.empty()) {
-        const auto [t, n] = queue.top();
-        queue.pop();
-        if (t != best[n])
-            continue;
-        for (const MoveGraph::Edge& e : m_graph->edges(n)) {
-            if (e.digs > 0 || e.to >= MoveGraph::kCells)
-                continue;
-            const int ticks = edge_ticks(n, e);
-            const double step = ticks == kClimbTicks ? kGuardClimbTicks : kGuardRunTicks;
-            if (t + step < best[e.to]) {
-                best[e.to] = t + step;
-                queue.push({t + step, e.to});
-            }
-        }
-    }
-    for (int n = 0; n < MoveGraph::kCells; ++n)
-        m_guard_time[n] = best[n] > kNever ? kNever : static_cast<int>(best[n]);
-}
-
-// Cheapest ways from the start in ticks, never into a cell a guard may reach first, never onto
-// an open hole, and dearer near the guards.
-void Bot::search(int start) {
-    std::fill(m_cost.begin(), m_cost.end(), -1);
-    std::fill(m_prev.begin(), m_prev.end(), -1);
-    using Item = std::pair<int, int>;
-    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
-    m_cost[start] = 0;
-    m_time[start] = 0;
-    m_chosen[start] = 0;
-    queue.push({0, start});
-    auto guard_time = [&](int n) { return m_guard_time[n % MoveGraph::kCells]; };
-    while (!queue.empty()) {
-        const auto [cost, n] = queue.top();
-        queue.pop();
-        if (cost != m_cost[n])
-            continue;
-        for (const MoveGraph::Edge& e : m_graph->edges(n)) {
-            const int to = e.to;
-            const int c = MoveGraph::column_of(to), r = MoveGraph::row_of(to);
-            const int t = m_time[n] + edge_ticks(n, e);
-            if (e.digs > 0) {
-                // A first dig must be possible now; later ones need an intact brick.
-                if (n == start ? !diggable_now(c, r - 1) : !m_run->field().is_blocking(c, r))
-                    continue;
-                if (guard_time(MoveGraph::node(c, r - 1)) < t + kMargin)
-                    continue;
-            } else if (to < MoveGraph::kCells && open_hole_below(c, r)) {
-                continue;
-            }
-            // A fall cannot be stopped: it is safe only if it is safe all the way down.
-            const int chosen = falling_cell(n) ? m_chosen[n] : m_time[n];
-            const int slack = guard_time(to) - t;
-            if (chosen <= kHorizon && slack < kMargin)
-                continue;
-            int next = cost + (t - m_time[n]);
-            if (slack < kComfort)
-                next += (t <= kHorizon ? 2 : 1) * (kComfort - slack);
-            // Turning straight back costs a little: no dithering between two cells.
-            if (n == start && to == m_last_node)
-                next += kTurnBack;
-            if (m_cost[to] < 0 || next < m_cost[to]) {
-                m_cost[to] = next;
-                m_time[to] = t;
-                m_chosen[to] = chosen;
-                m_prev[to] = n;
-                queue.push({next, to});
-            }
-        }
-    }
-}
-
-// Nothing holds the runner in this cell: it falls on to the next.
-bool Bot::falling_cell(int n) const {
-    if (n >= MoveGraph::kCells)
-        return false;
-    const int c = MoveGraph::column_of(n), r = MoveGraph::row_of(n);
-    const char here = m_grid.at(c, r), below = m_grid.at(c, r + 1);
-    return here != 'H' && here != '-' && below != 'T' && below != 'M' && below != 'H';
-}
-
-// Whether the runner, arriving at `from` after `t0` ticks, still has room to get away from the
-// guards there: enough cells it reaches before any guard can. A dead end with a guard at its
-// mouth has none.
-bool Bot::has_room(int from, int t0) const {
-    return room(from, t0, kRoomCells, kRoomTicks) >= kRoomCells;
-}
-
-// How many cells (up to `cap`) the runner, in `from` after `t0` ticks, reaches within `ticks`
-// more ticks before any guard can.
-int Bot::room(int from, int t0, int cap, int ticks) const {
-    std::vector<int> time(MoveGraph::kNodes, -1);
-    using Item = std::pair<int, int>;
-    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
-    time[from] = t0;
-    queue.push({t0, from});
-    int count = 0;
-    while (!queue.empty()) {
-        const auto [t, n] = queue.top();
-        queue.pop();
-        if (t != time[n])
-            continue;
-        if (++count >= cap)
-            return count;
-        for (const MoveGraph::Edge& e : m_graph->edges(n)) {
-            const int next = t + edge_ticks(n, e);
-            if (e.digs > 0 || next > t0 + ticks || time[e.to] >= 0)
-                continue;
-            const int c = MoveGraph::column_of(e.to), r = MoveGraph::row_of(e.to);
-            if ((e.to < MoveGraph::kCells && open_hole_below(c, r)) ||
-                m_guard_time[e.to % MoveGraph::kCells] < next + kMargin)
-                continue;
-            time[e.to] = next;
-            queue.push({next, e.to});
-        }
-    }
-    return count;
-}
-
-// Where to go: the gold that strands no other gold (the one first in the order of the move
-// graph's components), or the top row once it is the exit. `carried_only` tells that the gold
-// still missing is all in the guards' hands.
-std::vector<bool> Bot::targets(int start, bool& carried_only) const {
-    std::vector<bool> out(MoveGraph::kNodes, false);
-    carried_only = false;
-    const Playfield& field = m_run->field();
-    if (field.exit_row() >= 0) {
-        for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
-            out[MoveGraph::node(c, 0)] = true;
-        return out;
-    }
-    int count = 0;
-    const std::vector<int> comp = m_graph->components(count);
-    const std::vector<bool> reach = m_graph->reachable_from(start);
-    int first = -1;
-    bool any = false;
-    for (int n = 0; n < MoveGraph::kCells; ++n) {
-        if (!m_graph->exists(n) || !m_graph->has_gold(n))
-            continue;
-        any = true;
-        if (reach[n] && comp[n] > first)
-            first = comp[n];
-    }
-    carried_only = !any;
-    for (int n = 0; n < MoveGraph::kCells; ++n)
-        if (m_graph->exists(n) && m_graph->has_gold(n) && reach[n] && comp[n] == first)
-            out[n] = true;
-    return out;
-}
-
-// The nodes from which one of the goal nodes (or, with no goal, `start`) can be reached.
-std::vector<bool> Bot::leads_to(const std::vector<bool>& goal, int start) const {
-    std::vector<std::vector<int>> back(MoveGraph::kNodes);
-    for (int n = 0; n < MoveGraph::kNodes; ++n)
-        for (const MoveGraph::Edge& e : m_graph->edges(n))
-            back[e.to].push_back(n);
-    std::vector<bool> seen(MoveGraph::kNodes, false);
-    std::vector<int> stack;
-    for (int n = 0; n < MoveGraph::kNodes; ++n)
-        if ((goal.empty() && n == start) || (!goal.empty() && goal[n])) {
-            seen[n] = true;
-            stack.push_back(n);
-        }
-    while (!stack.empty()) {
-        const int n = stack.back();
-        stack.pop_back();
-        for (int from : back[n])
-            if (!seen[from]) {
-                seen[from] = true;
-                stack.push_back(from);
-            }
-    }
-    return seen;
-}
-
-std::vector<int> Bot::new_plan(int start, int target, bool retreat) {
+std::vector<int> LevelBotPlayer::new_plan(int start, int target, bool retreat) {
     m_plan.clear();
     for (int n = target; n >= 0; n = m_prev[n])
         m_plan.push_back(n);
@@ -536,7 +127,7 @@ std::vector<int> Bot::new_plan(int start, int target, bool retreat) {
     return follow_plan(start);
 }
 
-std::vector<int> Bot::follow_plan(int start) {
+std::vector<int> LevelBotPlayer::follow_plan(int start) {
     ++m_plan_age;
     ++m_plan_pos;
     return start_step(start, m_plan[m_plan_pos]);
@@ -545,7 +136,7 @@ std::vector<int> Bot::follow_plan(int start) {
 // Whether to go on with the plan: the runner is on it (a fall may have carried it several
 // nodes on), its end is still a goal, it is not too old, and the next few steps still keep
 // ahead of the guards.
-bool Bot::plan_holds(int start, const std::vector<bool>& goal) {
+bool LevelBotPlayer::plan_holds(int start, const std::vector<bool>& goal) {
     if (m_plan_age >= kPlanSteps || m_plan.empty())
         return false;
     size_t at = m_plan_pos;
@@ -575,7 +166,7 @@ bool Bot::plan_holds(int start, const std::vector<bool>& goal) {
 
 // A guard coming along the runner's floor from one side, with a brick to dig in its way: the
 // side (-1 or +1), or 0.
-int Bot::trap_dig_direction(bool coming_only) const {
+int LevelBotPlayer::trap_dig_direction(bool coming_only) const {
     const CellCoord me = m_run->runner().cell();
     const int reach = coming_only ? kChaseReach : kTrapReach;
     for (int d : {-1, 1}) {
@@ -601,7 +192,7 @@ int Bot::trap_dig_direction(bool coming_only) const {
     return 0;
 }
 
-std::vector<int> Bot::decide() {
+std::vector<int> LevelBotPlayer::decide() {
     std::vector<int> keys = choose();
     if (m_limits.trace) {
         const Runner& runner = m_run->runner();
@@ -623,7 +214,7 @@ std::vector<int> Bot::decide() {
     return keys;
 }
 
-std::vector<int> Bot::choose() {
+std::vector<int> LevelBotPlayer::choose() {
     snapshot();
     guard_times();
     const int start = runner_node();
@@ -701,7 +292,7 @@ std::vector<int> Bot::choose() {
     return new_plan(start, safest, true);
 }
 
-std::vector<int> Bot::start_step(int from, int to) {
+std::vector<int> LevelBotPlayer::start_step(int from, int to) {
     const bool dig = to >= MoveGraph::kHoleBase && to - MoveGraph::kHoleBase != from;
     const int dc = MoveGraph::column_of(to) - MoveGraph::column_of(from);
     const int dr = MoveGraph::row_of(to) - MoveGraph::row_of(from);
@@ -718,7 +309,7 @@ std::vector<int> Bot::start_step(int from, int to) {
     return {m_move_key};
 }
 
-std::vector<int> Bot::start_dig(int dir, int c, int r, bool enter) {
+std::vector<int> LevelBotPlayer::start_dig(int dir, int c, int r, bool enter) {
     m_dig_dir = dir;
     m_dig_c = c;
     m_dig_r = r;
@@ -729,7 +320,7 @@ std::vector<int> Bot::start_dig(int dir, int c, int r, bool enter) {
 
 // Turn to the brick's side (one tick's step), wait out the dig cooldown, fire, and when the
 // hole is for the route walk on over it to drop in.
-std::vector<int> Bot::dig_tick() {
+std::vector<int> LevelBotPlayer::dig_tick() {
     const int side_key = m_dig_dir < 0 ? m_params.m_left_key : m_params.m_right_key;
     switch (m_dig) {
         case DigPhase::kFace:
@@ -755,10 +346,8 @@ std::vector<int> Bot::dig_tick() {
     return decide();
 }
 
-}  // namespace
-
 BotResult play_level_bot(const GameParams& rules, const std::string& level_text, unsigned seed,
                          const BotLimits& limits) {
-    Bot bot(rules, level_text, limits);
+    LevelBotPlayer bot(rules, level_text, limits);
     return bot.play(seed);
 }

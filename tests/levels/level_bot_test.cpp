@@ -85,6 +85,22 @@ TEST(LevelBot, ReportsALevelItCannotFinish) {
     EXPECT_GT(r.ticks, 2 * (rules().m_player_dead_time / 30));
 }
 
+// A guard that picks the gold up (here almost at once) leaves nothing on the grid to head for:
+// the bot must keep away and wait for the gold to come back (the guard puts it down, or drops it
+// into the cell above a hole), not give the life up.
+TEST(LevelBot, WaitsForGoldAGuardCarriesOff) {
+    const std::string text = level({"    !              *       $    ", std::string(32, 'T')});
+    GameParams params = rules();
+    params.m_prob_take_gold = 2;
+    int finished = 0;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        const BotResult r = play_level_bot(params, text, seed);
+        finished += r.finished;
+        EXPECT_EQ(r.cause.find("no way on"), std::string::npos) << r.cause;
+    }
+    EXPECT_GE(finished, 1);
+}
+
 // Walled in with no way to the gold, the bot gives the life up at once rather than wait out the
 // time limit, and names the reason.
 TEST(LevelBot, GivesUpALifeWhenThereIsNoWayOn) {

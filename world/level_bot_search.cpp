@@ -1,0 +1,313 @@
+#include "world/level_bot_player.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <queue>
+#include <utility>
+#include <vector>
+
+#include "world/cell.h"
+#include "world/guard.h"
+#include "world/playfield.h"
+
+using namespace level_bot;
+
+namespace {
+
+bool in_file_area(int c, int r) {
+    return c >= 1 && c <= LevelGrid::kFileColumns && r >= 0 && r < LevelGrid::kFileRows;
+}
+
+char cell_char(int kind) {
+    switch (kind) {
+        case kBrick:
+            return 'T';
+        case kSolid:
+            return 'M';
+        case kFalseBrick:
+            return 'U';
+        case kLadder:
+            return 'H';
+        case kHiddenLadder:
+            return '#';
+        case kGold:
+            return '*';
+        case kRope:
+            return '-';
+        default:
+            return ' ';
+    }
+}
+
+}  // namespace
+
+int LevelBotPlayer::runner_node() const {
+    const CellCoord c = m_run->runner().cell();
+    if (!in_file_area(c.c, c.r))
+        return MoveGraph::node(std::clamp(c.c, 1, 32), std::clamp(c.r, 0, 21));
+    const int n = MoveGraph::node(c.c, c.r);
+    return m_run->field().kind_at(c.c, c.r) == kBrick ? MoveGraph::kHoleBase + n : n;
+}
+
+bool LevelBotPlayer::arrived(int node) const {
+    const Runner& runner = m_run->runner();
+    const CellCoord c = runner.cell();
+    if (c.c != MoveGraph::column_of(node) || c.r != MoveGraph::row_of(node))
+        return false;
+    return dist2(runner.pos(), grid_cell_center(c.c, c.r)) < 49.0f - 2.0f * 2.0f ||
+           runner.state() == kFalling;
+}
+
+// The level as it is now, every brick intact: holes close again, and the bot does not plan
+// with holes it happens to find open.
+void LevelBotPlayer::snapshot() {
+    m_grid.clear();
+    const Playfield& field = m_run->field();
+    for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
+        for (int r = 0; r < LevelGrid::kFileRows; ++r)
+            m_grid.set_cell(c, r, cell_char(field.kind_at(c, r)));
+    m_graph = std::make_unique<MoveGraph>(m_grid, false);
+}
+
+// The runner would drop into an open hole that no guard is sitting in.
+bool LevelBotPlayer::open_hole_below(int c, int r) const {
+    const Cell* below = m_run->field().cell_at(c, r + 1);
+    return below != nullptr && below->kind() == kBrick && below->is_passable() &&
+           m_run->runner().is_cell_free(c, r + 1, &m_run->runner());
+}
+
+// The dig rule's side cell: air, a hidden ladder not shown yet, or an open brick.
+bool LevelBotPlayer::diggable_now(int side_c, int side_r) const {
+    const Cell* side = m_run->field().cell_at(side_c, side_r);
+    const Cell* below = m_run->field().cell_at(side_c, side_r + 1);
+    const bool side_ok = side == nullptr || side->kind() == kHiddenLadder ||
+                         (side->kind() == kBrick && side->is_passable());
+    return side_ok && below != nullptr && below->kind() == kBrick && !below->is_passable();
+}
+
+int LevelBotPlayer::edge_ticks(int from, const MoveGraph::Edge& e) const {
+    if (e.digs > 0)
+        return kDigTicks;
+    const int dr = MoveGraph::row_of(e.to) - MoveGraph::row_of(from);
+    if (dr == 0)
+        return kRunTicks;
+    const bool ladder = m_grid.at(MoveGraph::column_of(from), MoveGraph::row_of(from)) == 'H' ||
+                        m_grid.at(MoveGraph::column_of(e.to), MoveGraph::row_of(e.to)) == 'H';
+    return ladder ? kClimbTicks : kRunTicks;
+}
+
+// For every cell, the soonest tick at which some guard could be in it, running the runner's
+// move graph at guard speed. A trapped guard counts from the cell above its hole once its time
+// in the hole is up.
+void LevelBotPlayer::guard_times() {
+    std::vector<double> best(MoveGraph::kCells, 1e18);
+    using Item = std::pair<double, int>;
+    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
+    auto seed = [&](int c, int r, double t) {
+        if (!grid_in_range(c, r))
+            return;
+        const int n = MoveGraph::node(c, r);
+        if (t < best[n]) {
+            best[n] = t;
+            queue.push({t, n});
+        }
+    };
+    for (const auto& guard : m_run->guards()) {
+        const CellCoord at = guard->cell();
+        const int move = guard->guard_move();
+        if (move == kMoveTrapped) {
+            seed(at.c, at.r - 1,
+                 guard->trap_left() / static_cast<double>(kTickMs) + kGuardRiseTicks);
+            continue;
+        }
+        if (move == kMoveLeaving) {
+            seed(at.c, at.r, 0.0);
+            seed(at.c, at.r - 1, 0.0);
+            continue;
+        }
+        seed(at.c, at.r, 0.0);
+        const CellCoord target = guard->target_cell();
+        if (target.valid) {
+            const Pos centre = grid_cell_center(target.c, target.r);
+            const double dx = guard->pos().x - centre.x, dy = guard->pos().y - centre.y;
+            seed(target.c, target.r, std::sqrt(dx * dx + dy * dy) / 2.16);
+        }
+    }
+    while (!queue.empty()) {
+        const auto [t, n] = queue.top();
+        queue.pop();
+        if (t != best[n])
+            continue;
+        for (const MoveGraph::Edge& e : m_graph->edges(n)) {
+            if (e.digs > 0 || e.to >= MoveGraph::kCells)
+                continue;
+            const int ticks = edge_ticks(n, e);
+            const double step = ticks == kClimbTicks ? kGuardClimbTicks : kGuardRunTicks;
+            if (t + step < best[e.to]) {
+                best[e.to] = t + step;
+                queue.push({t + step, e.to});
+            }
+        }
+    }
+    for (int n = 0; n < MoveGraph::kCells; ++n)
+        m_guard_time[n] = best[n] > kNever ? kNever : static_cast<int>(best[n]);
+}
+
+// Cheapest ways from the start in ticks, never into a cell a guard may reach first, never onto
+// an open hole, and dearer near the guards.
+void LevelBotPlayer::search(int start) {
+    std::fill(m_cost.begin(), m_cost.end(), -1);
+    std::fill(m_prev.begin(), m_prev.end(), -1);
+    using Item = std::pair<int, int>;
+    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
+    m_cost[start] = 0;
+    m_time[start] = 0;
+    m_chosen[start] = 0;
+    queue.push({0, start});
+    auto guard_time = [&](int n) { return m_guard_time[n % MoveGraph::kCells]; };
+    while (!queue.empty()) {
+        const auto [cost, n] = queue.top();
+        queue.pop();
+        if (cost != m_cost[n])
+            continue;
+        for (const MoveGraph::Edge& e : m_graph->edges(n)) {
+            const int to = e.to;
+            const int c = MoveGraph::column_of(to), r = MoveGraph::row_of(to);
+            const int t = m_time[n] + edge_ticks(n, e);
+            if (e.digs > 0) {
+                // A first dig must be possible now; later ones need an intact brick.
+                if (n == start ? !diggable_now(c, r - 1) : !m_run->field().is_blocking(c, r))
+                    continue;
+                if (guard_time(MoveGraph::node(c, r - 1)) < t + kMargin)
+                    continue;
+            } else if (to < MoveGraph::kCells && open_hole_below(c, r)) {
+                continue;
+            }
+            // A fall cannot be stopped: it is safe only if it is safe all the way down.
+            const int chosen = falling_cell(n) ? m_chosen[n] : m_time[n];
+            const int slack = guard_time(to) - t;
+            if (chosen <= kHorizon && slack < kMargin)
+                continue;
+            int next = cost + (t - m_time[n]);
+            if (slack < kComfort)
+                next += (t <= kHorizon ? 2 : 1) * (kComfort - slack);
+            // Turning straight back costs a little: no dithering between two cells.
+            if (n == start && to == m_last_node)
+                next += kTurnBack;
+            if (m_cost[to] < 0 || next < m_cost[to]) {
+                m_cost[to] = next;
+                m_time[to] = t;
+                m_chosen[to] = chosen;
+                m_prev[to] = n;
+                queue.push({next, to});
+            }
+        }
+    }
+}
+
+// Nothing holds the runner in this cell: it falls on to the next.
+bool LevelBotPlayer::falling_cell(int n) const {
+    if (n >= MoveGraph::kCells)
+        return false;
+    const int c = MoveGraph::column_of(n), r = MoveGraph::row_of(n);
+    const char here = m_grid.at(c, r), below = m_grid.at(c, r + 1);
+    return here != 'H' && here != '-' && below != 'T' && below != 'M' && below != 'H';
+}
+
+// Whether the runner, arriving at `from` after `t0` ticks, still has room to get away from the
+// guards there: enough cells it reaches before any guard can. A dead end with a guard at its
+// mouth has none.
+bool LevelBotPlayer::has_room(int from, int t0) const {
+    return room(from, t0, kRoomCells, kRoomTicks) >= kRoomCells;
+}
+
+// How many cells (up to `cap`) the runner, in `from` after `t0` ticks, reaches within `ticks`
+// more ticks before any guard can.
+int LevelBotPlayer::room(int from, int t0, int cap, int ticks) const {
+    std::vector<int> time(MoveGraph::kNodes, -1);
+    using Item = std::pair<int, int>;
+    std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
+    time[from] = t0;
+    queue.push({t0, from});
+    int count = 0;
+    while (!queue.empty()) {
+        const auto [t, n] = queue.top();
+        queue.pop();
+        if (t != time[n])
+            continue;
+        if (++count >= cap)
+            return count;
+        for (const MoveGraph::Edge& e : m_graph->edges(n)) {
+            const int next = t + edge_ticks(n, e);
+            if (e.digs > 0 || next > t0 + ticks || time[e.to] >= 0)
+                continue;
+            const int c = MoveGraph::column_of(e.to), r = MoveGraph::row_of(e.to);
+            if ((e.to < MoveGraph::kCells && open_hole_below(c, r)) ||
+                m_guard_time[e.to % MoveGraph::kCells] < next + kMargin)
+                continue;
+            time[e.to] = next;
+            queue.push({next, e.to});
+        }
+    }
+    return count;
+}
+
+// Where to go: the gold that strands no other gold (the one first in the order of the move
+// graph's components), or the top row once it is the exit. `carried_only` tells that the gold
+// still missing is all in the guards' hands.
+std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) const {
+    std::vector<bool> out(MoveGraph::kNodes, false);
+    carried_only = false;
+    const Playfield& field = m_run->field();
+    if (field.exit_row() >= 0) {
+        for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
+            out[MoveGraph::node(c, 0)] = true;
+        return out;
+    }
+    int count = 0;
+    const std::vector<int> comp = m_graph->components(count);
+    const std::vector<bool> reach = m_graph->reachable_from(start);
+    int first = -1;
+    bool any = false;
+    for (int n = 0; n < MoveGraph::kCells; ++n) {
+        if (!m_graph->exists(n) || !m_graph->has_gold(n))
+            continue;
+        any = true;
+        if (reach[n] && comp[n] > first)
+            first = comp[n];
+    }
+    carried_only = !any;
+    for (int n = 0; n < MoveGraph::kCells; ++n)
+        if (m_graph->exists(n) && m_graph->has_gold(n) && reach[n] && comp[n] == first)
+            out[n] = true;
+    return out;
+}
+
+// The nodes from which one of the goal nodes (or, with no goal, `start`) can be reached.
+std::vector<bool> LevelBotPlayer::leads_to(const std::vector<bool>& goal, int start) const {
+    std::vector<std::vector<int>> back(MoveGraph::kNodes);
+    for (int n = 0; n < MoveGraph::kNodes; ++n)
+        for (const MoveGraph::Edge& e : m_graph->edges(n))
+            back[e.to].push_back(n);
+    std::vector<bool> seen(MoveGraph::kNodes, false);
+    std::vector<int> stack;
+    for (int n = 0; n < MoveGraph::kNodes; ++n)
+        if ((goal.empty() && n == start) || (!goal.empty() && goal[n])) {
+            seen[n] = true;
+            stack.push_back(n);
+        }
+    while (!stack.empty()) {
+        const int n = stack.back();
+        stack.pop_back();
+        for (int from : back[n])
+            if (!seen[from]) {
+                seen[from] = true;
+                stack.push_back(from);
+            }
+    }
+    return seen;
+}
