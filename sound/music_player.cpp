@@ -12,6 +12,25 @@ namespace {
 constexpr int mix_rate = 44100;
 constexpr int max_voices = 64;
 
+// A position jump (effect B) may name any position up to 255 and the player takes it as it is;
+// a pattern break later in the same row then reads the order list at that position, past its
+// end, and a damaged song crashed the mixing there. The list is widened so that every position
+// a jump can name reads as the end of the song (the player's end marker, 0xFFFF).
+bool widen_order_list(MODULE* module) {
+    constexpr UWORD end_of_song = 0xFFFF;
+    constexpr std::size_t count = 257;
+    if (module->numpos >= count) {
+        return true;
+    }
+    void* wider = MikMod_realloc(module->positions, count * sizeof(UWORD));
+    if (!wider) {
+        return false;
+    }
+    module->positions = static_cast<UWORD*>(wider);
+    std::fill(module->positions + module->numpos, module->positions + count, end_of_song);
+    return true;
+}
+
 // libmikmod keeps its drivers and loaders in global lists for the life of the process.
 void register_once() {
     static bool done = false;
@@ -99,6 +118,10 @@ void MusicPlayer::start_next(bool cut) {
     if (m_library) {
         const std::string& path = m_tracks[m_current];
         m_module = Player_Load(path.c_str(), max_voices, 0);
+        if (m_module && !widen_order_list(m_module)) {
+            Player_Free(m_module);
+            m_module = nullptr;
+        }
         if (m_module) {
             // Play through once: a backward position jump must not restart the song.
             m_module->loop = 0;
