@@ -2,93 +2,26 @@
 // directory: what a player does from the first start to the next one.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "support/temp_dir.h"
-
-namespace fs = std::filesystem;
+#include "e2e_support.h"
 
 namespace {
 
-struct DriveResult {
-    int status = -1;
-    std::vector<std::string> states;  // the lines printed by "state"
-    std::string errors;
-};
-
-// A copy of the built game directory without the files a run leaves behind.
-void copy_game(const std::string& to) {
-    const fs::path from = fs::path(QUARRIK_GAME_DIR) / "data";
-    fs::create_directories(fs::path(to) / "data");
-    for (const auto& entry : fs::directory_iterator(from)) {
-        const std::string name = entry.path().filename().string();
-        if (name == "dx.cfg" || name == "save.sav") {
-            continue;
-        }
-        fs::copy(entry.path(), fs::path(to) / "data" / name, fs::copy_options::recursive);
-    }
-}
-
-std::string read_file(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-DriveResult drive(const TempDir& dir, const std::string& script) {
-    const std::string script_path = dir.write("script.txt", script);
-    const std::string out = dir.path() + "/out.txt";
-    const std::string err = dir.path() + "/err.txt";
-    const std::string command = "cd '" + dir.path() +
-                                "' && '" QUARRIK_TOOLS_DIR "/quarrik-drive' --game-dir game '" +
-                                script_path + "' >'" + out + "' 2>'" + err + "'";
-    DriveResult result;
-    const int raw = std::system(command.c_str());
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::istringstream lines(read_file(out));
-    for (std::string line; std::getline(lines, line);) {
-        result.states.push_back(line);
-    }
-    result.errors = read_file(err);
-    return result;
-}
-
-// "screen=play level=1 ..." as a map.
-std::map<std::string, std::string> fields(const std::string& line) {
-    std::map<std::string, std::string> out;
-    std::istringstream words(line);
-    for (std::string w; words >> w;) {
-        const size_t eq = w.find('=');
-        if (eq != std::string::npos) {
-            out[w.substr(0, eq)] = w.substr(eq + 1);
-        }
-    }
-    return out;
-}
+using e2e::drive;
+using e2e::DriveResult;
+using e2e::fields;
+using e2e::read_file;
+namespace fs = std::filesystem;
 
 float runner_x(const std::string& line) {
     return std::stof(fields(line)["runner"]);
 }
 
-uint32_t be32(const std::string& s, size_t at) {
-    return (uint32_t(uint8_t(s[at])) << 24) | (uint32_t(uint8_t(s[at + 1])) << 16) |
-           (uint32_t(uint8_t(s[at + 2])) << 8) | uint32_t(uint8_t(s[at + 3]));
-}
-
-class Drive : public ::testing::Test {
-  protected:
-    void SetUp() override { copy_game(dir.path() + "/game"); }
-    std::string game_file(const std::string& name) const { return dir.path() + "/game/" + name; }
-    TempDir dir;
-};
+using Drive = e2e::GameCopyTest;
+using e2e::be32;
 
 // First start: menu, a level uncovered and played (run, gold, a hole), out to the menu and
 // back, quit; then a second start that continues the saved game.

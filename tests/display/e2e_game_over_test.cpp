@@ -10,7 +10,7 @@
 #include <string>
 
 #include "app/game_app.h"
-#include "e2e_more_support.h"
+#include "e2e_support.h"
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
 #include "storage/score_table.h"
@@ -20,21 +20,7 @@ namespace {
 using e2e::fields;
 using e2e::Picture;
 
-class GameOverE2E : public ::testing::Test {
-  protected:
-    void SetUp() override { e2e::copy_game(dir.path() + "/game"); }
-    std::string game_file(const std::string& name) const { return dir.path() + "/game/" + name; }
-    Picture shot(const std::string& name) const {
-        Picture p;
-        EXPECT_TRUE(e2e::read_picture(dir.path() + "/" + name, p)) << name;
-        if (p.width != 800 || p.height != 600) {
-            ADD_FAILURE() << name << " is " << p.width << "x" << p.height;
-            p.width = p.height = 0;
-        }
-        return p;
-    }
-    TempDir dir;
-};
+using GameOverE2E = e2e::GameCopyTest;
 
 // Reads the settings file and the score tables with the game's own loader, in the game
 // directory as the program does.

@@ -8,26 +8,15 @@
 #include <utility>
 #include <vector>
 
-#include "e2e_more_support.h"
+#include "e2e_support.h"
 
 namespace {
 
 using e2e::fields;
 using e2e::Picture;
 
-class DialogsE2E : public ::testing::Test {
+class DialogsE2E : public e2e::GameCopyTest {
   protected:
-    void SetUp() override { e2e::copy_game(dir.path() + "/game"); }
-    Picture shot(const std::string& name) const {
-        Picture p;
-        EXPECT_TRUE(e2e::read_picture(dir.path() + "/" + name, p)) << name;
-        if (p.width != 800 || p.height != 600) {
-            ADD_FAILURE() << name << " is " << p.width << "x" << p.height;
-            p.width = p.height = 0;
-        }
-        return p;
-    }
-    TempDir dir;
     ParamFile layout = e2e::game_layout();
 };
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "e2e_more_support.h"
+#include "e2e_support.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/game_app.h"
-#include "e2e_more_support.h"
+#include "e2e_support.h"
 #include "ui/layout.h"
 
 namespace {
@@ -17,20 +17,7 @@ namespace {
 using e2e::fields;
 using e2e::Picture;
 
-class OptionsE2E : public ::testing::Test {
-  protected:
-    void SetUp() override { e2e::copy_game(dir.path() + "/game"); }
-    Picture shot(const std::string& name) const {
-        Picture p;
-        EXPECT_TRUE(e2e::read_picture(dir.path() + "/" + name, p)) << name;
-        if (p.width != 800 || p.height != 600) {
-            ADD_FAILURE() << name << " is " << p.width << "x" << p.height;
-            p.width = p.height = 0;
-        }
-        return p;
-    }
-    TempDir dir;
-};
+using OptionsE2E = e2e::GameCopyTest;
 
 // A rectangle of the options dialog in 800x600 coordinates.
 struct Region {

@@ -14,7 +14,7 @@
 #include <string>
 #include <thread>
 
-#include "e2e_more_support.h"
+#include "e2e_support.h"
 
 namespace {
 

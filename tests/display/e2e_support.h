@@ -5,6 +5,7 @@
 // controls from the game's own layout file, and a private virtual display.
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <poll.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -259,6 +260,26 @@ class PrivateDisplay {
   private:
     pid_t m_pid = -1;
     std::string m_name;
+};
+
+// Each scenario plays in a fresh copy of the game directory, `dir`/game; the driver writes its
+// screenshots into `dir`.
+class GameCopyTest : public ::testing::Test {
+  protected:
+    void SetUp() override { copy_game(dir.path() + "/game"); }
+    std::string game_file(const std::string& name) const { return dir.path() + "/game/" + name; }
+    // A screenshot the driver wrote; an empty picture (and a failure) when it is missing or
+    // not the size of the virtual screen, so loose comparisons on it are skipped.
+    Picture shot(const std::string& name) const {
+        Picture p;
+        EXPECT_TRUE(read_picture(dir.path() + "/" + name, p)) << name;
+        if (p.width != 800 || p.height != 600) {
+            ADD_FAILURE() << name << " is " << p.width << "x" << p.height;
+            p.width = p.height = 0;
+        }
+        return p;
+    }
+    TempDir dir;
 };
 
 }  // namespace e2e
