@@ -11,8 +11,8 @@ foreach(dir ${test_dirs})
         file(GLOB_RECURSE area_tests CONFIGURE_DEPENDS ${dir}/*.cpp)
         if(area_tests)
             add_executable(test_${area} ${area_tests} ${test_support})
-            target_link_libraries(test_${area} PRIVATE quarrik_core GTest::gtest GTest::gtest_main
-                                                       GTest::gmock)
+            target_link_libraries(test_${area} PRIVATE quarrik_core quarrik_levels GTest::gtest
+                                                       GTest::gtest_main GTest::gmock)
             target_include_directories(test_${area} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
             target_compile_definitions(test_${area} PRIVATE
                 QUARRIK_SOURCE_DIR="${CMAKE_SOURCE_DIR}"

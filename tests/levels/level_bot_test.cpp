@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "levels/level_bot.h"
+#include "levels/level_checker.h"
 #include "storage/param_file.h"
 #include "support/temp_dir.h"
 #include "world/game_params.h"
-#include "world/level_bot.h"
-#include "world/level_checker.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "world/level_checker.h"
+#include "levels/level_checker.h"
 
 #include <gtest/gtest.h>
 

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "levels/level_checker.h"
 #include "support/temp_dir.h"
-#include "world/level_checker.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
+#include "levels/level_checker.h"
 #include "storage/param_file.h"
 #include "support/fake_keyboard.h"
 #include "world/cell.h"
 #include "world/game_params.h"
-#include "world/level_checker.h"
 #include "world/world_context.h"
 #include "world/world_run.h"
 

@@ -15,11 +15,11 @@
 #include <string>
 #include <vector>
 
+#include "levels/level_bot.h"
+#include "levels/level_checker.h"
 #include "png_image.h"
 #include "storage/param_file.h"
 #include "world/game_params.h"
-#include "world/level_bot.h"
-#include "world/level_checker.h"
 
 namespace {
 

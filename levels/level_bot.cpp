@@ -1,4 +1,4 @@
-#include "world/level_bot.h"
+#include "levels/level_bot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "levels/level_bot_player.h"
 #include "world/cell.h"
 #include "world/guard.h"
-#include "world/level_bot_player.h"
 #include "world/playfield.h"
 
 using namespace level_bot;

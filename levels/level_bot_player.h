@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/keyboard_state.h"
+#include "levels/level_bot.h"
+#include "levels/level_checker.h"
 #include "world/game_params.h"
-#include "world/level_bot.h"
-#include "world/level_checker.h"
 #include "world/sim_support.h"
 #include "world/world_context.h"
 #include "world/world_run.h"

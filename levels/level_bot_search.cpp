@@ -1,4 +1,4 @@
-#include "world/level_bot_player.h"
+#include "levels/level_bot_player.h"
 
 #include <algorithm>
 #include <cmath>
