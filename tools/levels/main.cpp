@@ -5,6 +5,9 @@
 //   quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] [--lives L] [--markdown]
 //                  [FILES]   plays the levels with the guards active (exit 1 when one is not
 //                  finished); --markdown prints table rows
+//   quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] [FILES]   the runner
+//                  lets the guards go and stands still for five seconds, seeds 1..K (default 5):
+//                  exit 1 when a guard catches him
 // Without FILES the two level sets under DIR (default "assets/dat") are used.
 
 #include <algorithm>
@@ -15,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "levels/fair_start.h"
 #include "levels/level_bot.h"
 #include "levels/level_checker.h"
 #include "png_image.h"
@@ -29,6 +33,7 @@ struct Options {
     int set = 0;    // 0: both sets
     int level = 0;  // 0: every level
     int seeds = 3;
+    bool seeds_given = false;
     int lives = 4;
     bool markdown = false;  // bot: table rows instead of lines
     std::vector<std::string> files;
@@ -55,6 +60,7 @@ bool parse_options(int argc, char** argv, Options& options) {
                 std::fprintf(stderr, "bad value for %s\n", arg.c_str());
                 return false;
             }
+            options.seeds_given |= arg == "--seeds";
             (arg == "--set"     ? options.set
              : arg == "--level" ? options.level
              : arg == "--seeds" ? options.seeds
@@ -252,18 +258,25 @@ int run_render(const Options& options) {
     return 0;
 }
 
-// Plays each level with the guards active for seeds 1..K and prints one line per level: the
-// first seed that finished it (ticks, lives lost) and how many seeds did, or else the most gold
-// one life took and how the lives of that seed ended.
-int run_bot(const Options& options) {
+// Loads the game's rules (speeds, probabilities, keys) from DIR/zelm.txt.
+bool load_rules(const Options& options, GameParams& rules) {
     ParamFile file;
     const std::string rules_path = options.dir + "/zelm.txt";
     if (!file.load_file(rules_path, true)) {
         std::fprintf(stderr, "cannot read %s\n", rules_path.c_str());
-        return 2;
+        return false;
     }
-    GameParams rules;
     rules.load_rules(file);
+    return true;
+}
+
+// Plays each level with the guards active for seeds 1..K and prints one line per level: the
+// first seed that finished it (ticks, lives lost) and how many seeds did, or else the most gold
+// one life took and how the lives of that seed ended.
+int run_bot(const Options& options) {
+    GameParams rules;
+    if (!load_rules(options, rules))
+        return 2;
     BotLimits limits;
     limits.lives = options.lives;
     limits.trace = std::getenv("BOT_TRACE") != nullptr;
@@ -328,6 +341,41 @@ int run_bot(const Options& options) {
     return missed.empty() ? 0 : 1;
 }
 
+int run_fair(const Options& options) {
+    GameParams rules;
+    if (!load_rules(options, rules))
+        return 2;
+    const int seeds = options.seeds_given ? options.seeds : 5;
+    const std::vector<std::string> files = level_files(options);
+    int unfair = 0;
+    for (const std::string& path : files) {
+        std::string text;
+        if (!read_file(path, text)) {
+            std::printf("%s: cannot read the file\n", path.c_str());
+            ++unfair;
+            continue;
+        }
+        std::string caught;
+        for (int seed = 1; seed <= seeds; ++seed) {
+            const FairStartResult r = check_fair_start(rules, text, static_cast<unsigned>(seed));
+            if (!r.fair)
+                caught += " seed " + std::to_string(seed) + " after " +
+                          std::to_string(r.caught_tick * 30) + " ms at column " +
+                          std::to_string(r.column) + ", row " + std::to_string(r.row) + ";";
+        }
+        if (caught.empty()) {
+            std::printf("%s: fair\n", path.c_str());
+        } else {
+            ++unfair;
+            caught.pop_back();
+            std::printf("%s: UNFAIR: caught standing still:%s\n", path.c_str(), caught.c_str());
+        }
+    }
+    std::printf("%zu of %zu levels give the runner five seconds (seeds 1..%d)\n",
+                files.size() - unfair, files.size(), seeds);
+    return unfair == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -337,7 +385,9 @@ int main(int argc, char** argv) {
                      "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
                      "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n"
                      "       quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] "
-                     "[--lives L] [--markdown] [FILES]\n");
+                     "[--lives L] [--markdown] [FILES]\n"
+                     "       quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] "
+                     "[FILES]\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -349,6 +399,8 @@ int main(int argc, char** argv) {
         return run_render(options);
     if (command == "bot")
         return run_bot(options);
+    if (command == "fair")
+        return run_fair(options);
     std::fprintf(stderr, "unknown command %s\n", command.c_str());
     return 2;
 }

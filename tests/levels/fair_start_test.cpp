@@ -1,0 +1,46 @@
+// A runner who lets the guards go and stands still must not be caught in the first five
+// seconds: a guard right beside him catches him at once, one across a long floor does not.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "levels/fair_start.h"
+#include "storage/param_file.h"
+#include "world/game_params.h"
+
+namespace {
+
+GameParams rules() {
+    GameParams params;
+    ParamFile file;
+    if (file.load_file(std::string(QUARRIK_SOURCE_DIR) + "/assets/dat/zelm.txt", true))
+        params.load_rules(file);
+    return params;
+}
+
+std::string level(const std::string& top) {
+    std::string text;
+    for (int r = 0; r < 22; ++r) {
+        std::string line = r == 0 ? top : std::string(32, r == 1 ? 'T' : 'M');
+        line.resize(32, ' ');
+        text += line + "\n";
+    }
+    return text;
+}
+
+TEST(FairStart, ANearGuardCatchesTheStandingRunnerAFarOneDoesNot) {
+    const GameParams params = rules();
+    const FairStartResult near = check_fair_start(params, level("!   $        *"), 1);
+    EXPECT_FALSE(near.fair);
+    EXPECT_GT(near.caught_tick, 1);
+    EXPECT_LT(near.caught_tick, 5000 / 30);
+    EXPECT_EQ(near.row, 0);
+    // 31 cells at a guard's pace take longer than five seconds.
+    EXPECT_TRUE(check_fair_start(params, level("!          *                  $"), 3).fair);
+    // The same near guard is only seen when the time allowed is long enough.
+    EXPECT_TRUE(check_fair_start(params, level("!   $        *"), 1, 30).fair);
+}
+
+}  // namespace
