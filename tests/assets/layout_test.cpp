@@ -334,6 +334,22 @@ TEST_F(LayoutTest, HelpFillsAtLeastThreePages) {
     }
 }
 
+// A help paragraph that promises the game is saved names the switch it depends on: with
+// automatic saving off nothing is written.
+TEST_F(LayoutTest, HelpPromisesSavingOnlyWithAutosave) {
+    PackEntry file = game_archive().read_file("mui/help.txt");
+    std::istringstream help{std::string(file.text())};
+    std::string paragraph;
+    int promises = 0;
+    while (std::getline(help, paragraph, '\r')) {
+        if (paragraph.find(" saved") != std::string::npos) {
+            ++promises;
+            EXPECT_NE(paragraph.find("automatically"), std::string::npos) << paragraph;
+        }
+    }
+    EXPECT_GT(promises, 0);
+}
+
 TEST(Generator, LeavesUnchangedFilesAlone) {
     namespace fs = std::filesystem;
     TempDir dir;

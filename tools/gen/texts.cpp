@@ -91,7 +91,7 @@ Custom game lets you practise: choose Custom, a level set and a level number fro
 
 == SAVING ==
 
-The game in progress is saved at the start of every level and when you quit, so nothing is lost. Starting a new game while one is running asks you first.
+With "Save the game automatically" on in Options, the game in progress is saved at the start of every level and when you quit, so nothing is lost. Starting a new game while one is running asks you first.
 
 .
 
