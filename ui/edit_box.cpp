@@ -4,6 +4,7 @@
 
 #include "gfx/draw.h"
 #include "gfx/font.h"
+#include "gfx/texture.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
 #include "storage/param_file.h"
@@ -125,17 +126,42 @@ void EditBox::char_typed(int code, int) {
 
 void EditBox::insert(const std::string& s) {
     const std::size_t at = std::min(static_cast<std::size_t>(m_caret), m_text.size());
-    std::string joined = m_text.substr(0, at) + s + m_text.substr(at);
-    if (joined.size() > kCapacity) {
-        joined.resize(kCapacity);
+    auto joined_with = [&](std::size_t taken) {
+        std::string joined = m_text.substr(0, at) + s.substr(0, taken) + m_text.substr(at);
+        if (joined.size() > kCapacity) {
+            joined.resize(kCapacity);
+        }
+        if (joined.size() > static_cast<std::size_t>(m_max_length)) {
+            joined.resize(static_cast<std::size_t>(m_max_length));
+        }
+        return joined;
+    };
+    // Wide letters reach the box's edge before the length limit: what would not fit is
+    // refused (a paste keeps as much of its start as fits).
+    std::size_t taken = s.size();
+    std::string joined = joined_with(taken);
+    while (taken > 0 && !fits(joined)) {
+        --taken;
+        joined = joined_with(taken);
     }
-    if (joined.size() > static_cast<std::size_t>(m_max_length)) {
-        joined.resize(static_cast<std::size_t>(m_max_length));
+    if (taken == 0) {
+        return;
     }
     m_text = std::move(joined);
-    const int moved = static_cast<int>(at + s.size());
+    const int moved = static_cast<int>(at + taken);
     m_caret = std::min({moved, m_max_length, static_cast<int>(m_text.size())});
     m_caret_on = true;
+}
+
+bool EditBox::fits(const std::string& text) const {
+    if (!m_font) {
+        return true;
+    }
+    // The box's width from its picture even before the first frame; the text keeps the same
+    // margin on the right as on the left.
+    const float box =
+        m_image && m_image->width() > 0 ? static_cast<float>(m_image->width()) : m_width;
+    return m_text_x + m_font->text_width(text.c_str(), m_font_height) <= box - m_text_x;
 }
 
 void EditBox::paste() {

@@ -50,9 +50,11 @@ class EditBox : public ImageControl {
     static constexpr int32_t kIdle = 1, kFocused = 2;
 
   private:
-    // Inserts at the caret, keeping at most max_length characters.
+    // Inserts at the caret, keeping at most max_length characters and what fits the box.
     void insert(const std::string& s);
     void paste();
+    // The text drawn in the box stays inside it.
+    bool fits(const std::string& text) const;
     bool accepts_digit(char digit) const;
 
     float m_text_x = 7.0f;

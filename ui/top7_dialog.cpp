@@ -4,10 +4,29 @@
 
 #include "app/game_app.h"
 #include "gfx/draw.h"
+#include "gfx/font.h"
 #include "platform/gl_current.h"
 #include "storage/score_table.h"
 #include "ui/layout.h"
 #include "ui/text_panel.h"
+
+namespace {
+
+constexpr float kRowHeight = 40.0f;
+constexpr float kNameX = 100.0f;
+constexpr float kScoreX = 560.0f;
+constexpr float kColumnGap = 20.0f;
+
+}  // namespace
+
+float top7_name_height(const Font* font, const char* name) {
+    if (!font) {
+        return kRowHeight;
+    }
+    const float width = font->text_width(name, kRowHeight);
+    const float room = kScoreX - kColumnGap - kNameX;
+    return width > room ? kRowHeight * room / width : kRowHeight;
+}
 
 Top7Dialog::Top7Dialog(GameApp& app, int table_index)
     : m_app(app),
@@ -38,8 +57,10 @@ void Top7Dialog::draw() {
     draw_shadowed_text(font, "Top 7", 50.0f, 20.0f, 70.0f);
     float baseline = 150.0f;
     for (const ScoreEntry& entry : m_table.entries()) {
-        draw_shadowed_text(font, entry.name.c_str(), 40.0f, 100.0f, baseline);
-        draw_shadowed_text(font, std::to_string(entry.score).c_str(), 40.0f, 560.0f, baseline);
+        const char* name = entry.name.c_str();
+        draw_shadowed_text(font, name, top7_name_height(font, name), kNameX, baseline);
+        draw_shadowed_text(font, std::to_string(entry.score).c_str(), kRowHeight, kScoreX,
+                           baseline);
         baseline += 60.0f;
     }
     end_dialog_drawing();

@@ -3,8 +3,13 @@
 #include "ui/button.h"
 #include "ui/dialog.h"
 
+class Font;
 class GameApp;
 class ScoreTable;
+
+// The height a Top 7 name is drawn at: 40, or smaller for a name that would otherwise reach
+// the score column.
+float top7_name_height(const Font* font, const char* name);
 
 // The best seven scores of one level set, read from the table at every frame. Enter and the
 // close button give 0, Escape 1.

@@ -47,9 +47,16 @@ void add_resource_files(PackArchive& archive, int skins, const std::uint8_t colo
 
     put(archive, "mui/font.tga", make_font_picture(94).tga);
     std::string layout = "// control images\n";
+    // The edit boxes keep the game's widths: text that fits them is measured against these.
+    const Bytes name_box = make_split_tga(300, 104, 32, rgba, rgba);
+    const Bytes level_box = make_split_tga(128, 96, 32, rgba, rgba);
     for (const char* key : kControlKeys) {
         layout += std::string(key) + " " + control_image_name(key) + "\n";
-        put(archive, control_image_name(key), tga);
+        const std::string k = key;
+        put(archive, control_image_name(key),
+            k == "m_enter_name_editbox"        ? name_box
+            : k == "m_enter_level_num_editbox" ? level_box
+                                               : tga);
     }
     layout += "m_nd_width 300\n";
     put_text(archive, "mui/menu.txt", layout);

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "gfx/font.h"
+#include "gfx/texture.h"
 #include "platform/key_codes.h"
 #include "storage/score_table.h"
 #include "support/dialog_test_app.h"
@@ -71,6 +73,31 @@ TEST_F(GameOverDialogTest, TheNameBoxTakesFifteenCharactersAfterAClick) {
     test.tick();
     ASSERT_EQ(table(0).entries().size(), 1u);
     EXPECT_EQ(table(0).entries()[0].name, "Ann Marie Bergl");
+}
+
+// Wide letters reach the box's edge before the length limit: the letter that would run past
+// it is refused. In the Top 7 such a name is drawn smaller so that it ends before the scores.
+TEST_F(GameOverDialogTest, LongNamesStayInsideTheNameBoxAndTheTop7Row) {
+    GameOverDialog dialog(test.app, 300, 0);
+    test.open(dialog);
+    click(dialog, kNameBox[0], kNameBox[1]);
+    const std::string wide(15, 'W');
+    type(dialog, wide);
+    const std::string& typed = dialog.name_box().text();
+    EXPECT_GT(typed.size(), 5u);
+    EXPECT_LT(typed.size(), 15u);
+    const Font* font = test.app.font();
+    ASSERT_NE(font, nullptr);
+    EXPECT_LE(10.0f + font->text_width(typed.c_str(), 35.0f) + 10.0f,
+              static_cast<float>(dialog.name_box().image()->width()));
+
+    // Names are drawn 40 high from x 100, the scores at x 560; a score file may hold a name
+    // wider than any the box lets through.
+    EXPECT_FLOAT_EQ(top7_name_height(font, "Bo"), 40.0f);
+    const std::string wider(25, 'W');
+    const float height = top7_name_height(font, wider.c_str());
+    EXPECT_LT(height, 40.0f);
+    EXPECT_LT(100.0f + font->text_width(wider.c_str(), height), 560.0f);
 }
 
 TEST_F(GameOverDialogTest, AScoreTooLowForAFullTableIsNotEntered) {
