@@ -46,3 +46,39 @@ def _(g):
     g.gold((14, 5), (14, 9), (14, 17), (14, 25), (14, 29), (20, 15), (2, 14))
     g.guards((20, 8), (20, 23))
     g.start(2, 16)
+
+
+@level(1, 68, "The stairway", "a staircase of brick landings climbs to the right; false bricks in some drop you into the cellar under it")
+def _(g):
+    for s in range(7):
+        r = 20 - 3 * s
+        g.h(r, 4 * s, 4 * s + 5)
+        g.put(r - 1, 4 * s + 2, "*")
+    for s in range(6):
+        r = 20 - 3 * s
+        g.v(4 * s + 5, r - 3, r - 1)
+    g.at("U", (17, 4), (11, 12), (5, 20))
+    g.h(21, 0, 31)
+    g.v(31, 0, 20)
+    g.v(30, 1, 20)
+    g.gold((20, 10), (20, 18), (20, 26), (16, 4), (10, 12), (4, 20))
+    g.guards((20, 13), (20, 22), (20, 28), (1, 25), (4, 18))
+    g.start(19, 1)
+
+
+@level(1, 70, "The spiral", "three stone boxes one inside the other: walk round into the middle, then dig down through the floors")
+def _(g):
+    g.box(2, 2, 20, 29, "M")
+    g.box(5, 6, 17, 25, "M")
+    g.box(8, 10, 14, 21, "M")
+    g.at(" ", (19, 2), (5, 8), (13, 21))
+    g.h(14, 12, 13)
+    g.h(17, 14, 15)
+    g.h(20, 16, 17)
+    g.v(1, 0, 21)
+    g.v(31, 0, 21)
+    g.v(26, 4, 19)
+    g.v(22, 13, 16)
+    g.gold((19, 10), (19, 22), (4, 15), (16, 10), (16, 19), (13, 15), (13, 17), (13, 19), (1, 20))
+    g.guards((21, 10), (21, 22), (19, 20), (16, 20))
+    g.start(1, 5)

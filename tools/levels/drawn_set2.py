@@ -258,3 +258,324 @@ def _(g):
     g.h(3, 18, 22, "-")
     g.guards((18, 5), (18, 27), (10, 28))
     g.start(6, 16)
+
+
+@level(2, 19, "Diamond", "a great brick diamond: gold on its floors inside, a ladder down its middle, guards outside its corners")
+def _(g):
+    for i in range(10):
+        g.put(1 + i, 15 - i, "T")
+        g.put(1 + i, 16 + i, "T")
+        if i > 0:
+            g.put(20 - i, 15 - i, "T")
+            g.put(20 - i, 16 + i, "T")
+    g.h(6, 11, 20)
+    g.h(11, 7, 24)
+    g.h(16, 11, 20)
+    g.v(15, 0, 20)
+    g.h(21, 0, 31)
+    g.v(1, 8, 20)
+    g.v(30, 8, 20)
+    g.h(8, 0, 3)
+    g.h(8, 28, 31)
+    g.h(2, 2, 12, "-")
+    g.h(2, 19, 29, "-")
+    g.v(2, 2, 7)
+    g.v(29, 2, 7)
+    g.gold((5, 13), (5, 18), (10, 9), (10, 22), (15, 12), (15, 19), (20, 11), (7, 1), (7, 30), (20, 3), (20, 28))
+    g.guards((20, 0), (20, 31), (1, 6), (1, 25))
+    g.start(10, 16)
+
+
+@level(2, 23, "The moat", "locked in a stone castle on stilts: dig out through its brick door into the moat, and back in through its roof")
+def _(g):
+    g.box(4, 9, 14, 22, "M")
+    g.h(4, 14, 17)
+    g.h(14, 14, 17)
+    g.h(9, 10, 21)
+    g.v(12, 5, 13)
+    g.v(19, 5, 13)
+    g.h(14, 0, 7)
+    g.h(14, 24, 31)
+    g.h(21, 0, 31)
+    g.v(7, 14, 20)
+    g.v(24, 14, 20)
+    g.v(3, 0, 13)
+    g.v(28, 0, 13)
+    g.h(2, 4, 27, "-")
+    g.gold((13, 11), (13, 20), (8, 14), (8, 17), (3, 15), (20, 10), (20, 21), (13, 1), (13, 30), (6, 5), (6, 26))
+    g.guards((20, 9), (20, 22), (13, 1 + 1), (13, 29), (20, 15))
+    g.start(8, 15)
+
+
+@level(2, 25, "Shelves", "a bookcase of stone shelves with gold on every shelf and ladders at their ends")
+def _(g):
+    for r in (4, 8, 12, 16):
+        g.h(r, 1, 9, "M")
+        g.h(r, 11, 20, "M")
+        g.h(r, 22, 30, "M")
+    g.v(0, 1, 20)
+    g.v(10, 4, 20)
+    g.v(21, 4, 20)
+    g.v(31, 1, 20)
+    g.h(21, 0, 31, "M")
+    g.gold((3, 5), (7, 3), (11, 7), (15, 4), (3, 15), (7, 17), (11, 14), (15, 16), (3, 26), (7, 28),
+           (11, 24), (15, 27), (20, 15))
+    g.guards((20, 3), (20, 28), (3, 28), (20, 13))
+    g.start(3, 2)
+
+
+@level(2, 26, "The brick pit", "a solid block of brick fills the bottom: the gold is buried in it at stepped depths")
+def _(g):
+    g.fill(12, 0, 21, 31)
+    g.h(21, 0, 31, "M")
+    for c, depth in ((4, 1), (9, 2), (14, 3), (19, 3), (24, 2), (28, 1)):
+        for d in range(1, depth + 1):
+            g.put(12 + d, c, " ")
+        g.v(c + 1, 12, 12 + depth)
+        g.put(12 + depth, c, "*")
+    g.v(0, 2, 11)
+    g.v(31, 2, 11)
+    g.h(3, 1, 30, "-")
+    g.h(7, 6, 25)
+    g.v(15, 0, 6)
+    g.gold((6, 8), (6, 23), (11, 12), (11, 18))
+    g.guards((11, 2), (11, 29), (11, 12 - 1), (11, 20), (11, 7))
+    g.start(6, 13)
+
+
+@level(2, 30, "Stilts", "a long brick deck on stone teeth over a rope: dig through the deck to fall between the teeth")
+def _(g):
+    g.h(8, 0, 31)
+    for c in (3, 7, 11, 15, 19, 23, 27):
+        g.v(c, 9, 12, "M")
+    g.h(14, 2, 29, "-")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31, "M")
+    g.gold((10, 5), (11, 9), (10, 13), (11, 17), (10, 21), (11, 25), (20, 8), (20, 23), (7, 29), (3, 2))
+    g.guards((20, 4), (20, 12), (20, 20), (20, 28))
+    g.start(7, 15)
+
+
+@level(2, 32, "The cross", "a cross of brick floors and ladders divides the screen into four rooms, one guard in each")
+def _(g):
+    g.h(10, 0, 31)
+    g.fill(0, 14, 21, 17, "T")
+    g.v(15, 0, 21, "H")
+    g.v(16, 0, 21, "H")
+    g.h(21, 0, 31)
+    for r in (5, 15):
+        g.h(r, 2, 11)
+        g.h(r, 20, 29)
+    g.v(1, 1, 9)
+    g.v(30, 1, 9)
+    g.v(1, 11, 20)
+    g.v(30, 11, 20)
+    g.at(" ", (9, 14), (9, 17), (20, 14), (20, 17))
+    g.gold((4, 6), (4, 25), (9, 8), (9, 23), (14, 5), (14, 26), (20, 8), (20, 23), (1, 1 + 1), (1, 29), (11, 11), (11, 20))
+    g.guards((20, 4), (20, 27), (4, 3), (4, 28), (14, 9))
+    g.start(0, 15)
+
+
+@level(2, 33, "Six chambers", "stone walls cut the screen into six chambers, each with its ladder, its shelf and its guard")
+def _(g):
+    g.h(11, 0, 31, "M")
+    g.h(21, 0, 31, "M")
+    g.v(10, 0, 20, "M")
+    g.v(21, 0, 20, "M")
+    g.at(" ", (10, 10), (10, 21), (20, 10), (20, 21))
+    for r in (6, 16):
+        g.h(r, 1, 9)
+        g.h(r, 11, 20)
+        g.h(r, 22, 30)
+    g.v(5, 1, 20)
+    g.v(15, 0, 20)
+    g.v(26, 1, 20)
+    g.gold((5, 2), (5, 8), (5, 12), (5, 19), (5, 23), (5, 30), (15, 2), (15, 8), (15, 12), (15, 19),
+           (15, 23), (15, 30), (10, 13), (20, 28))
+    g.guards((20, 2), (20, 29), (10, 2), (10, 29), (20, 18))
+    g.start(5, 16)
+
+
+@level(2, 36, "Hourglass", "stone walls narrow to a neck in the middle; floors across it and gold in the corners outside")
+def _(g):
+    for i in range(10):
+        g.put(1 + i, 1 + i, "M")
+        g.put(20 - i, 1 + i, "M")
+    g.h(4, 5, 15)
+    g.h(7, 8, 15)
+    g.h(14, 8, 15)
+    g.h(17, 5, 15)
+    g.v(13, 0, 20)
+    g.v(0, 0, 20)
+    g.h(10, 1, 7)
+    g.h(16, 1, 2)
+    g.h(0, 1, 12, "-")
+    g.gold((3, 7), (6, 10), (13, 10), (16, 7), (9, 3), (15, 1), (20, 9))
+    g.mirror()
+    g.h(21, 0, 31)
+    g.guards((3, 8), (3, 23), (9, 2), (9, 29), (6, 9), (6, 22))
+    g.start(20, 15)
+
+
+@level(2, 42, "The funnel", "brick steps slope in from both sides to a ladder in the middle and a false floor under it")
+def _(g):
+    for k in range(7):
+        g.h(3 + 2 * k, 2 * k, 2 * k + 1)
+        g.put(2 + 2 * k, 2 * k, "*") if k % 2 == 1 else None
+    g.v(0, 0, 20)
+    g.mirror()
+    g.v(15, 0, 16)
+    g.v(16, 0, 16)
+    g.h(17, 5, 26)
+    g.at("U", (17, 12), (17, 19))
+    g.h(21, 0, 31)
+    g.gold((20, 8), (20, 23), (20, 15), (16, 9), (16, 22), (1, 15 - 1))
+    g.guards((20, 2), (20, 29), (2, 1), (2, 30), (20, 11), (20, 20))
+    g.start(16, 15)
+
+
+@level(2, 46, "Checkerboard", "floors of brick squares with gaps between, each row shifted: fall from square to square")
+def _(g):
+    for i, r in enumerate((4, 8, 12, 16)):
+        off = 0 if i % 2 == 0 else 4
+        for c in range(2 + off, 30, 8):
+            g.h(r, c, min(c + 3, 29))
+            g.put(r - 1, c + 1, "*") if (c // 8 + i) % 2 == 0 else None
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(21, 0, 31)
+    g.at("-", *[(2, c) for c in range(1, 31)])
+    g.guards((20, 5), (20, 12), (20, 19), (20, 26), (15, 7), (15, 24))
+    g.start(1, 15)
+
+
+@level(2, 48, "Twin shafts", "two stone shafts plugged with brick at staggered depths: dig down each for its gold")
+def _(g):
+    for a, b, plugs in ((6, 11, (5, 9, 13, 17)), (20, 25, (7, 11, 15))):
+        g.v(a, 2, 19, "M")
+        g.v(b, 2, 19, "M")
+        for r in plugs:
+            g.h(r, a + 1, b - 1)
+            g.put(r - 1, a + 2 + (r % 3), "*")
+    g.h(21, 0, 31)
+    g.h(2, 0, 5)
+    g.h(2, 12, 19)
+    g.h(2, 26, 31)
+    g.v(2, 2, 20)
+    g.v(15, 2, 20)
+    g.v(29, 0, 20)
+    g.h(10, 12, 14)
+    g.h(14, 16, 19)
+    g.gold((9, 13), (13, 18), (20, 1), (20, 30))
+    g.guards((20, 4), (20, 13), (20, 17), (20, 27), (9, 12), (13, 19))
+    g.start(1, 8)
+
+
+@level(2, 61, "The arena", "an open arena under a rope, stands of ledges on both sides and a brick pedestal in the middle")
+def _(g):
+    for r in (5, 9, 13, 17):
+        g.h(r, 0, 5)
+    g.v(6, 1, 20)
+    g.h(2, 7, 15, "-")
+    g.gold((4, 2), (8, 4), (12, 1), (16, 3), (6, 10), (9, 12), (12, 14))
+    g.mirror()
+    g.h(21, 0, 31)
+    g.fill(17, 13, 20, 18)
+    g.h(16, 14, 17)
+    g.gold((15, 15), (15, 16), (20, 9), (20, 22))
+    g.guards((4, 1), (4, 30), (12, 3), (12, 28), (20, 1), (20, 30), (20, 11))
+    g.start(15, 14)
+
+
+@level(2, 62, "Hanging gardens", "ropes at every height with gold hanging under them like fruit: let go above each piece")
+def _(g):
+    g.h(3, 2, 13, "-")
+    g.h(3, 18, 29, "-")
+    g.h(7, 6, 25, "-")
+    g.h(11, 2, 11, "-")
+    g.h(11, 20, 29, "-")
+    g.h(15, 8, 23, "-")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.v(14, 3, 7)
+    g.v(17, 3, 7)
+    g.v(12, 11, 15)
+    g.v(19, 11, 15)
+    g.h(21, 0, 31, "M")
+    g.h(18, 3, 28)
+    g.gold((5, 4), (6, 11), (5, 21), (6, 27), (9, 8), (10, 16), (9, 24), (13, 4), (14, 9), (13, 22), (14, 27),
+           (17, 10), (17, 21), (20, 2), (20, 29), (1, 15))
+    g.guards((20, 4), (20, 8), (20, 12), (20, 19), (20, 23), (20, 27), (17, 15))
+    g.h(3, 15, 16)
+    g.at(" ", (1, 15))
+    g.gold((2, 16))
+    g.start(2, 15)
+
+
+@level(2, 70, "The fortress", "a stone fortress with brick gates: dig out at its gate, back in through the roof, and leave by a ladder that rises in it")
+def _(g):
+    g.box(4, 4, 19, 27, "M")
+    g.h(4, 8, 10)
+    g.h(4, 21, 23)
+    g.h(19, 14, 17)
+    g.box(10, 11, 16, 20, "M")
+    g.h(10, 14, 17)
+    g.v(6, 5, 18)
+    g.v(25, 5, 18)
+    g.h(9, 7, 10)
+    g.h(9, 21, 24)
+    g.h(15, 7, 10)
+    g.h(15, 21, 24)
+    g.v(15, 11, 15)
+    g.h(21, 0, 31, "M")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(1, 2, 29, "-")
+    g.v(15, 0, 10, "#")
+    g.gold((8, 8), (8, 23), (14, 8), (14, 23), (18, 9), (18, 22), (15, 13), (15, 18), (12, 17), (3, 13),
+           (20, 3), (20, 28))
+    g.guards((20, 2), (20, 29), (18, 12), (18, 19), (3, 5), (3, 26), (20, 15))
+    g.start(8, 9)
+
+@level(2, 72, "Labyrinth", "five bands of stone rooms joined by ladders in odd places: find the one path through")
+def _(g):
+    for r in (4, 8, 12, 16):
+        g.h(r, 0, 31, "M")
+    g.h(21, 0, 31)
+    bands = {(0, 3): (10, 21), (5, 7): (6, 16, 25), (9, 11): (11, 20), (13, 15): (5, 15, 26),
+             (17, 20): (9, 22)}
+    for (top, bottom), walls in bands.items():
+        for c in walls:
+            g.v(c, top, bottom, "M")
+    for floor, cols in ((4, (3, 18, 28)), (8, (1, 8, 23)), (12, (2, 13, 29)), (16, (4, 12, 17, 27))):
+        for c in cols:
+            g.v(c, floor - 1, floor + 3 if floor < 16 else floor + 4)
+    g.at(" ", (20, 9), (11, 20))
+    g.v(30, 7, 11)
+    g.v(26, 0, 3, "#")
+    g.gold((3, 5), (3, 14), (3, 27), (7, 4), (7, 11), (7, 20), (7, 30), (11, 6), (11, 16), (11, 25),
+           (15, 1), (15, 10), (15, 20), (15, 30), (20, 6), (20, 15), (20, 28))
+    g.guards((3, 8), (3, 12), (3, 24), (3, 30), (7, 13), (7, 19), (7, 27), (11, 17))
+    g.start(20, 2)
+
+
+@level(2, 73, "Ziggurat", "a stepped pyramid of stone with brick edges and a ladder up each face of every step")
+def _(g):
+    for i in range(5):
+        top = 6 + 3 * i
+        g.fill(top, max(0, 12 - 3 * i), 20, min(31, 19 + 3 * i), "M")
+        if i > 0:
+            g.h(top, max(0, 12 - 3 * i), 14 - 3 * i)
+            g.h(top, 17 + 3 * i, min(31, 19 + 3 * i))
+    for i in range(1, 5):
+        top = 6 + 3 * i
+        g.v(14 - 3 * i, top - 4, top - 1)
+        g.v(17 + 3 * i, top - 4, top - 1)
+        g.gold((top - 1, 13 - 3 * i), (top - 1, 18 + 3 * i))
+    g.h(21, 0, 31, "M")
+    g.h(6, 12, 19)
+    g.v(15, 0, 5, "#")
+    g.gold((5, 13), (5, 18))
+    g.guards((5, 12), (5, 14), (5, 16), (5, 19), (8, 9), (8, 10), (8, 22))
+    g.start(17, 31)
