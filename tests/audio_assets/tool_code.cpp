@@ -11,4 +11,6 @@
 #include "tools/music/tracks.cpp"
 #include "tools/music/xm_writer.cpp"
 #include "tools/sfx/effects.cpp"
+#include "tools/sfx/levels.cpp"
+#include "tools/sfx/loudness.cpp"
 #include "tools/sfx/synth.cpp"

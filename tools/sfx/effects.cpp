@@ -17,11 +17,25 @@ Signal render(double seconds, const std::function<float(double)>& at) {
     return s;
 }
 
-// Fixed length, gentle ends, full level.
-void finish(Signal& s, double seconds, double fade_in, double fade_out, float peak = kPeak) {
+// Fixed length, no offset or rumble, gentle ends, all at one loudness.
+void finish(Signal& s, double seconds, double fade_in, double fade_out) {
     s.resize(frames_for(seconds), 0.0f);
-    normalise(s, peak);
-    apply_fades(s, fade_in, fade_out);
+    high_pass(s, kLowCut);
+    apply_fades(s, std::max(fade_in, kShortestFade), std::max(fade_out, kShortestFade));
+    level_to(s, kLoudness);
+    // Never above the ceiling, even if a very peaky sound would need it for its loudness.
+    float top = 0.0f;
+    for (float v : s)
+        top = std::max(top, std::fabs(v));
+    if (top > kPeakCeiling)
+        normalise(s, kPeakCeiling);
+}
+
+// The classic set keeps its bare squares, heard as through a small old speaker: the edges
+// rounded off so the pulses buzz rather than rasp.
+void finish_classic(Signal& s, double seconds, double fade_in, double fade_out) {
+    low_pass(s, kClassicTop);
+    finish(s, seconds, fade_in, fade_out);
 }
 
 // ---- normal set: sine bells, filtered saws, a little room -------------------------------
@@ -78,8 +92,10 @@ Signal normal_dig() {
     size_t next_grain = 0;
     size_t i = 0;
     Signal s = render(0.2, [&](double t) {
-        const double hz = 55.0 + 120.0 * std::exp(-t / 0.03);
-        const float low = osc_sine(thump.next(hz)) * env_attack_decay(t, 0.002, 0.05);
+        const double hz = 150.0 + 150.0 * std::exp(-t / 0.02);
+        // Started a quarter cycle in: a decaying sine from zero phase leaves a net push to one
+        // side, heard as a thud of offset; from the crest its swings cancel.
+        const float low = osc_sine(thump.next(hz) + 0.25) * env_attack_decay(t, 0.002, 0.05);
         // Loose earth: band-passed noise broken into short random grains.
         if (i++ >= next_grain) {
             grain = 0.35f + 0.65f * std::fabs(noise.next());
@@ -88,9 +104,12 @@ Signal normal_dig() {
         crumble.set(650.0 + 2200.0 * std::exp(-t / 0.05), 1.4);
         crumble.process(noise.next());
         const float grit = crumble.band() * grain * env_attack_decay(t, 0.004, 0.06);
-        // Round off the grain edges so the crumble stays soft.
-        return 0.9f * low + 0.9f * smooth.process(grit);
+        // Round off the grain edges so the crumble stays soft. The knock stays light: any
+        // louder and its few slow swings tilt whole 20 ms stretches to one side.
+        return 0.2f * low + 0.9f * smooth.process(grit);
     });
+    // Felt more than heard below this; on small speakers it only shifts the centre.
+    high_pass(s, 100.0);
     finish(s, 0.2, 0.002, 0.03);
     return s;
 }
@@ -223,7 +242,7 @@ Signal chip_tune(const std::vector<std::pair<double, int>>& steps, double duty, 
 Signal classic_dig() {
     // A stepped-down thud under a burst of sample-and-hold noise.
     Signal s = chip(0.14, [](int f) {
-        return ChipVoice{150.0 - 9.0 * f, std::max(0.0f, 1.0f - 0.1f * f), 0.25};
+        return ChipVoice{220.0 - 12.0 * f, std::max(0.0f, 1.0f - 0.1f * f), 0.25};
     });
     Noise noise(0x5EED5u);
     float held = 0.0f;
@@ -238,13 +257,14 @@ Signal classic_dig() {
         return held * std::max(0.0f, 1.0f - 0.12f * f);
     });
     mix_into(s, hiss, 0, 0.6f);
-    finish(s, 0.14, 0.002, 0.015, kClassicPeak);
+    high_pass(s, 100.0);
+    finish_classic(s, 0.14, 0.002, 0.015);
     return s;
 }
 
 Signal classic_gold() {
     Signal s = chip_tune({{81, 2}, {88, 2}, {93, 5}}, 0.5, 0.05f);  // A5 E6 A6
-    finish(s, 0.16, 0.002, 0.03, kClassicPeak);
+    finish_classic(s, 0.16, 0.002, 0.03);
     return s;
 }
 
@@ -255,7 +275,7 @@ Signal classic_caught() {
         const float vol = f < 42 ? 1.0f : std::max(0.0f, 1.0f - 0.055f * (f - 42));
         return ChipVoice{midi_hz(note), vol, 0.25};
     });
-    finish(s, 1.0, 0.002, 0.05, kClassicPeak);
+    finish_classic(s, 1.0, 0.002, 0.05);
     return s;
 }
 
@@ -272,7 +292,7 @@ Signal classic_last_gold() {
         low.push_back({n - 12, 3});
     low.push_back({96, 13});
     mix_into(s, chip_tune(low, 0.5, 0.02f), 0, 0.5f);
-    finish(s, 0.75, 0.002, 0.08, kClassicPeak);
+    finish_classic(s, 0.75, 0.002, 0.08);
     return s;
 }
 
@@ -286,7 +306,7 @@ Signal classic_exit() {
     Signal harmony = chip_tune({{67, 6}, {72, 6}, {76, 6}, {79, 6}, {84, 6}, {88, 36}}, 0.25, 0.0f);
     ramp_down(harmony, frames_for(0.5), frames_for(0.6));
     mix_into(s, harmony, 0, 0.55f);
-    finish(s, 1.1, 0.002, 0.08, kClassicPeak);
+    finish_classic(s, 1.1, 0.002, 0.08);
     return s;
 }
 
@@ -301,7 +321,7 @@ Signal classic_extra_life() {
     steps.push_back({103, 18});
     Signal s = chip_tune(steps, 0.25, 0.0f);
     ramp_down(s, frames_for(26 * kFrame), frames_for(18 * kFrame));
-    finish(s, 0.75, 0.002, 0.06, kClassicPeak);
+    finish_classic(s, 0.75, 0.002, 0.06);
     return s;
 }
 

@@ -11,14 +11,20 @@
 namespace sfx {
 
 constexpr int kEffectCount = 6;
-constexpr float kPeak = 0.89f;  // about -1 dBFS
-// Square waves carry far more energy for their peak than the soft normal set; this keeps the
-// two sets about equally loud.
-constexpr float kClassicPeak = 0.5f;
+// Every effect of both sets is levelled to this loudness (tools/sfx/loudness.h), that of the
+// music at the default music volume, so neither drowns the other.
+constexpr double kLoudness = -23.0;
+constexpr float kPeakCeiling = 0.89f;  // about -1 dBFS
+// Below this the effects carry only rumble and offset.
+constexpr double kLowCut = 60.0;
+// The classic set's squares are rounded off above this.
+constexpr double kClassicTop = 4500.0;
+// Fades at both ends of every effect, at least this long (seconds).
+constexpr double kShortestFade = 0.003;
 
 struct Effect {
     std::string file;  // "s1.wav" ... "s6.wav", "s01.wav" ... "s06.wav"
-    Signal samples;    // mono at kRate, faded and normalised
+    Signal samples;    // mono at kRate, faded and levelled
 };
 
 // `index` 0..5 in the order above.

@@ -1,14 +1,35 @@
-// quarrik-sfx OUTDIR: synthesises the twelve effect files into OUTDIR.
+// quarrik-sfx OUTDIR          synthesises the twelve effect files into OUTDIR
+// quarrik-sfx levels GAMEDIR  prints offset, peak and loudness of the game's effects and music
+//                             (exit status 1 when an effect has an offset or the effect sets
+//                             and the music lie too far apart)
 
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "tools/sfx/effects.h"
+#include "tools/sfx/levels.h"
+
+namespace {
+
+int report_levels(const char* game_dir) {
+    levels::Report report;
+    std::string error;
+    if (!levels::measure_game_audio(game_dir, &report, &error)) {
+        std::fprintf(stderr, "quarrik-sfx: %s\n", error.c_str());
+        return 2;
+    }
+    std::fputs(levels::format_report(report).c_str(), stdout);
+    return report.ok() ? 0 : 1;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "levels")
+        return report_levels(argv[2]);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: quarrik-sfx OUTDIR\n");
+        std::fprintf(stderr, "usage: quarrik-sfx OUTDIR\n       quarrik-sfx levels GAMEDIR\n");
         return 2;
     }
     std::error_code ec;

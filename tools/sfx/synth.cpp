@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "tools/sfx/loudness.h"
+
 namespace sfx {
 
 namespace {
@@ -50,7 +52,7 @@ float osc_square(double phase, double step, double duty) {
     double v = phase < duty ? 1.0 : -1.0;
     v += blep(phase, step);
     v -= blep(std::fmod(phase + 1.0 - duty, 1.0), step);
-    return static_cast<float>(v);
+    return static_cast<float>(v - (2.0 * duty - 1.0));
 }
 
 double Phasor::next(double hz) {
@@ -162,6 +164,31 @@ void normalise(Signal& s, float peak) {
     if (top <= 0.0f)
         return;
     const float g = peak / top;
+    for (float& v : s)
+        v *= g;
+}
+
+void high_pass(Signal& s, double cutoff_hz) {
+    Svf f;
+    f.set(cutoff_hz, 0.70710678);
+    for (float& v : s) {
+        f.process(v);
+        v = f.high();
+    }
+}
+
+void low_pass(Signal& s, double cutoff_hz) {
+    Svf f;
+    f.set(cutoff_hz, 0.70710678);
+    for (float& v : s)
+        v = f.process(v);
+}
+
+void level_to(Signal& s, double loudness_db) {
+    const double now = loudness::k_weighted_loudness(s, 1, kRate);
+    if (now <= -119.0)
+        return;
+    const float g = static_cast<float>(std::pow(10.0, (loudness_db - now) / 20.0));
     for (float& v : s)
         v *= g;
 }

@@ -17,6 +17,8 @@ double midi_hz(double note);
 
 // Oscillators take a phase in cycles [0, 1) and the phase step per sample (frequency / rate).
 // The square and saw are corrected with polynomial steps so high notes do not alias harshly.
+// All are centred on zero: a narrow pulse is shifted down by its own mean, or every note
+// would start with a thump and sit off-centre for its whole length.
 float osc_sine(double phase);
 float osc_triangle(double phase);
 float osc_saw(double phase, double step);
@@ -73,6 +75,12 @@ void add_room(Signal& s, double tail_s, float mix);
 // Raised-cosine fades at both ends, so playback starts and stops without a click.
 void apply_fades(Signal& s, double in_s, double out_s);
 void normalise(Signal& s, float peak);
+// Second-order (Butterworth) filters over a whole sound. The high-pass also takes out any
+// offset.
+void high_pass(Signal& s, double cutoff_hz);
+void low_pass(Signal& s, double cutoff_hz);
+// Scales the sound to `loudness_db` by the measure of tools/sfx/loudness.h.
+void level_to(Signal& s, double loudness_db);
 // Drops near-silent samples from the end (keeping `keep_s` of the quiet tail) before fading.
 void trim_tail(Signal& s, float threshold, double keep_s);
 std::vector<int16_t> to_pcm16(const Signal& s);
