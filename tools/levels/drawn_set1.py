@@ -82,3 +82,185 @@ def _(g):
     g.gold((19, 10), (19, 22), (4, 15), (16, 10), (16, 19), (13, 15), (13, 17), (13, 19), (1, 20))
     g.guards((21, 10), (21, 22), (19, 20), (16, 20))
     g.start(1, 5)
+
+
+@level(1, 11, "Stepping stones", "short brick stones across a wide hall: step from stone to stone, or drop between them for the gold below")
+def _(g):
+    for c in range(3, 29, 4):
+        g.h(8, c, c + 1)
+    g.h(8, 0, 2)
+    g.h(8, 29, 31)
+    g.v(1, 0, 7)
+    g.v(30, 4, 20)
+    g.h(4, 2, 29, "-")
+    g.h(21, 0, 31)
+    g.h(14, 6, 25)
+    g.v(16, 14, 20)
+    g.gold((7, 3), (7, 12), (7, 24), (10, 9), (12, 21), (13, 8), (13, 23), (20, 3), (20, 27))
+    g.guards((20, 20))
+    g.start(7, 1 + 1)
+
+
+@level(1, 12, "Two holes", "two guards come along the brick floor one after the other: dig two holes side by side to hold them both")
+def _(g):
+    g.h(21, 0, 31)
+    g.h(13, 0, 31)
+    g.h(13, 27, 27, "H")
+    g.v(27, 13, 20)
+    g.v(3, 0, 12)
+    g.h(6, 4, 31)
+    g.v(29, 0, 5)
+    g.gold((20, 2), (20, 10), (20, 18), (12, 14), (12, 22), (5, 8), (5, 20))
+    g.guards((5, 30), (5, 26))
+    g.start(12, 5)
+
+
+@level(1, 13, "The chimney", "a narrow chimney of two ladders up the middle with gold in little rooms to both sides")
+def _(g):
+    g.v(14, 0, 20)
+    g.v(17, 0, 20)
+    g.v(13, 1, 20, "M")
+    g.v(18, 1, 20, "M")
+    for r in (4, 9, 14, 19):
+        g.put(r, 13, " ")
+        g.put(r, 18, " ")
+        g.h(r + 1, 8, 12)
+        g.h(r + 1, 19, 23)
+        g.put(r, 9, "*") if r % 2 == 0 else g.put(r, 22, "*")
+    g.h(21, 0, 31)
+    g.gold((14, 22), (9, 9), (20, 3), (20, 28))
+    g.v(1, 10, 20)
+    g.h(10, 2, 7)
+    g.v(30, 10, 20)
+    g.h(10, 24, 29)
+    g.at(" ", (10, 1))
+    g.v(1, 10, 20)
+    g.guards((20, 27))
+    g.start(0, 15)
+
+
+@level(1, 14, "Butterfly", "two mirrored wings of brick and rope around a ladder body in the middle")
+def _(g):
+    g.v(15, 0, 20)
+    for i in range(6):
+        g.put(3 + i, 14 - 2 * i, "T")
+        g.put(3 + i, 13 - 2 * i, "T")
+    for i in range(5):
+        g.put(17 - i, 14 - 2 * i, "T")
+        g.put(17 - i, 13 - 2 * i, "T")
+    g.h(10, 2, 14, "-")
+    g.gold((2, 13), (4, 9), (7, 3), (12, 5), (15, 11), (13, 7))
+    g.mirror()
+    g.v(15, 0, 20)
+    g.v(16, 0, 20)
+    g.h(21, 0, 31)
+    g.v(1, 11, 20)
+    g.v(30, 11, 20)
+    g.guards((20, 5), (20, 26))
+    g.start(2, 14)
+
+
+@level(1, 15, "Picnic", "a wide field with three small brick tables, each with its own ladder: a breather")
+def _(g):
+    g.h(21, 0, 31)
+    g.h(15, 3, 8)
+    g.v(9, 14, 20)
+    g.h(11, 13, 18)
+    g.v(15, 11, 20)
+    g.h(15, 23, 28)
+    g.v(22, 14, 20)
+    g.v(31, 0, 20)
+    g.h(6, 20, 30)
+    g.v(20, 6, 10)
+    g.gold((14, 4), (14, 7), (10, 13), (10, 18), (14, 25), (20, 12), (20, 26), (5, 25), (20, 4))
+    g.guards((14, 27))
+    g.start(20, 0)
+
+
+@level(1, 16, "The tunnel", "a brick ground over a long tunnel: dig down into it, run it past its guards and climb out")
+def _(g):
+    g.fill(8, 0, 10, 31)
+    g.fill(14, 0, 21, 31)
+    g.v(1, 0, 7)
+    g.v(30, 0, 7)
+    g.v(27, 8, 13)
+    g.gold((7, 8), (7, 22), (13, 5), (13, 12), (13, 18), (13, 24), (3, 15))
+    g.h(4, 10, 20)
+    g.v(9, 4, 7)
+    g.guards((13, 15), (13, 9))
+    g.start(7, 3)
+
+
+@level(1, 17, "Bookends", "two tall brick towers stand at the edges, ropes hung between them at three heights")
+def _(g):
+    g.fill(3, 0, 20, 3)
+    g.fill(3, 28, 20, 31)
+    g.v(4, 0, 20)
+    g.v(27, 0, 20)
+    for r in (5, 11, 17):
+        g.h(r, 5, 26, "-")
+    g.at(" ", (5, 15), (11, 10), (11, 21), (17, 15))
+    g.h(21, 0, 31)
+    g.gold((2, 1), (2, 30), (8, 15), (14, 10), (14, 21), (20, 15), (20, 6), (20, 25))
+    g.guards((20, 10), (20, 20))
+    g.start(2, 2)
+
+
+@level(1, 18, "Window panes", "a wall of nine stone panes with doors between them, a piece of gold in each")
+def _(g):
+    for r in (1, 7, 13, 19):
+        g.h(r, 1, 30, "M")
+    for c in (1, 11, 20, 30):
+        g.v(c, 1, 19, "M")
+    for r in (6, 12, 18):
+        g.at(" ", (r, 11), (r, 20))
+    for r in (7, 13):
+        g.at("T", (r, 5), (r, 6), (r, 25), (r, 26))
+    g.v(15, 1, 18)
+    g.v(16, 0, 0)
+    g.v(15, 0, 0)
+    for r in (6, 12, 18):
+        g.put(r, 4, "*")
+        g.put(r, 27, "*")
+        g.put(r, 17, "*")
+    g.h(21, 0, 31)
+    g.v(0, 0, 20)
+    g.at(" ", (18, 1))
+    g.gold((20, 15))
+    g.guards((20, 28), (12, 28))
+    g.start(6, 13)
+
+
+@level(1, 19, "Trapdoor corridor", "a corridor whose floor is half false bricks over a second corridor full of gold")
+def _(g):
+    g.h(6, 0, 31, "M")
+    g.h(11, 0, 31)
+    g.h(16, 0, 31, "M")
+    g.h(21, 0, 31)
+    for c in (6, 12, 19, 25):
+        g.put(11, c, "U")
+    g.v(1, 0, 10)
+    g.v(30, 7, 20)
+    g.v(1, 16, 20, "#")
+    g.v(1, 11, 15)
+    g.at(" ", (6, 1))
+    g.v(1, 0, 15)
+    g.gold((10, 3), (10, 28), (15, 6), (15, 12), (15, 19), (15, 25), (20, 10), (20, 22), (5, 15))
+    g.at("H", (16, 30))
+    g.guards((20, 20), (20, 12))
+    g.start(5, 5)
+
+
+@level(1, 20, "The hill", "one big round hill of brick with short ladders up its sides and gold on its slopes: a breather")
+def _(g):
+    shape = [(8, 13), (9, 11), (10, 9), (11, 8), (13, 6), (16, 4), (19, 2), (21, 0)]
+    for r, a in shape[:-1]:
+        g.fill(r, a, 20, 31 - a)
+    g.h(21, 0, 31)
+    for (r1, a1), (r2, _a2) in zip(shape, shape[1:]):
+        g.v(a1 - 1, r1 - 1, r2 - 1)
+        g.v(32 - a1, r1 - 1, r2 - 1)
+    g.v(15, 0, 7)
+    g.gold((7, 14), (7, 17), (8, 11), (9, 9), (9, 22), (12, 6), (12, 25), (15, 4), (18, 2), (18, 29), (20, 0))
+    g.guards((20, 31))
+    g.start(7, 16)

@@ -579,3 +579,145 @@ def _(g):
     g.gold((5, 13), (5, 18))
     g.guards((5, 12), (5, 14), (5, 16), (5, 19), (8, 9), (8, 10), (8, 22))
     g.start(17, 31)
+
+@level(2, 15, "Scaffold", "a scaffold of ladders every six columns with planks of brick between them at changing heights")
+def _(g):
+    for c in (1, 7, 13, 19, 25, 30):
+        g.v(c, 1, 20)
+    planks = {(2, 6): (5, 13), (8, 12): (9, 17), (14, 18): (4, 11), (20, 24): (7, 15), (26, 29): (10, 17)}
+    for (a, b), rows in planks.items():
+        for r in rows:
+            g.h(r, a, b)
+    g.h(21, 0, 31)
+    g.gold((4, 4), (12, 5), (8, 10), (16, 10), (3, 16), (10, 16), (6, 22), (14, 22), (9, 27), (16, 28), (20, 16))
+    g.guards((20, 4), (20, 22), (20, 27))
+    g.start(0, 13)
+
+
+@level(2, 16, "Sinkholes", "solid ground riddled with false bricks: the gold lies in the caves under the sinkholes")
+def _(g):
+    g.fill(6, 0, 8, 31, "M")
+    g.fill(13, 0, 15, 31, "M")
+    for c in (5, 12, 19, 26):
+        g.v(c, 6, 8, "U")
+    for c in (9, 22):
+        g.v(c, 13, 15, "U")
+    g.h(21, 0, 31)
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(2, 1, 30, "-")
+    g.gold((5, 3), (5, 28), (11, 5), (11, 12), (11, 19), (11, 26), (18, 9), (20, 22), (5, 16), (20, 4), (20, 27))
+    g.guards((20, 12), (20, 16), (5, 20), (11, 16))
+    g.start(5, 8)
+
+
+@level(2, 17, "The tree", "a ladder trunk with brick branches spreading out at every height, gold at the branch tips and roots to dig for")
+def _(g):
+    g.v(15, 0, 17)
+    g.v(16, 0, 17)
+    for r, a in ((4, 9), (8, 4), (12, 1), (16, 6)):
+        g.h(r, a, 14)
+        g.h(r, 17, 31 - a)
+        g.put(r - 1, a, "*")
+        g.put(r - 1, 31 - a, "*")
+    g.fill(18, 0, 21, 31)
+    g.h(18, 15, 16, "H")
+    g.at(" ", (19, 12), (19, 13), (19, 18), (19, 19), (20, 8), (20, 9), (20, 22), (20, 23))
+    g.gold((19, 12), (19, 19), (20, 8), (20, 23))
+    g.v(14, 19, 19)
+    g.v(17, 19, 19)
+    g.v(10, 19, 20)
+    g.v(21, 19, 20)
+    g.h(19, 14, 17, "H")
+    g.h(19, 10, 11, "H")
+    g.h(19, 20, 21, "H")
+    g.guards((3, 10), (3, 21), (11, 2), (11, 29))
+    g.start(17, 13)
+
+
+@level(2, 18, "Gold train", "a long floor strewn with gold and guards walking it: take it before they carry it away")
+def _(g):
+    g.h(11, 0, 31)
+    g.h(21, 0, 31)
+    g.h(4, 5, 26, "M")
+    g.v(3, 0, 20)
+    g.v(28, 0, 20)
+    for c in range(6, 27, 2):
+        g.put(10, c, "*")
+    g.gold((3, 10), (3, 21), (20, 15))
+    g.guards((10, 1), (10, 30), (20, 8), (20, 23))
+    g.start(3, 15)
+
+
+@level(2, 20, "Balconies", "a tall symmetric front of stone with balconies and ladders: an easy climb round it")
+def _(g):
+    g.v(2, 0, 20)
+    for r in (5, 10, 15):
+        g.h(r, 3, 7)
+        g.h(r, 11, 15, "M")
+        g.put(r - 1, 5, "*")
+    g.v(9, 4, 20)
+    g.v(13, 1, 4)
+    g.gold((3, 14))
+    g.mirror()
+    g.h(21, 0, 31)
+    g.h(0, 3, 28, "-")
+    g.guards((20, 5), (20, 26), (20, 15))
+    g.start(14, 13)
+
+
+@level(2, 21, "The basement", "the ground floor is stone with one brick patch: the gold is down in the basement")
+def _(g):
+    g.h(12, 0, 31, "M")
+    g.h(12, 14, 17)
+    g.v(1, 0, 11)
+    g.v(30, 0, 11)
+    g.h(6, 2, 12)
+    g.h(6, 19, 29)
+    g.h(21, 0, 31)
+    g.h(16, 3, 10)
+    g.h(16, 21, 28)
+    g.v(2, 13, 20)
+    g.v(29, 13, 20)
+    g.v(30, 12, 20, "#")
+    g.gold((5, 5), (5, 26), (11, 8), (15, 5), (15, 26), (20, 9), (20, 15), (20, 22), (15, 8))
+    g.guards((20, 4), (20, 27), (20, 12), (5, 24))
+    g.start(11, 10)
+
+
+@level(2, 22, "Waterfall", "a column of gold pours down the middle through gaps in five floors; the guards wait at the sides")
+def _(g):
+    for r in (4, 8, 12, 16):
+        g.h(r, 0, 31)
+        g.at(" ", (r, 15), (r, 16))
+    g.h(21, 0, 31)
+    for r in (3, 6, 10, 14, 18):
+        g.put(r, 15, "*")
+    g.gold((19, 16), (3, 3), (7, 28), (11, 3), (15, 28), (20, 3))
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.v(8, 4, 7)
+    g.v(23, 12, 15)
+    g.guards((20, 28), (15, 2), (11, 29), (7, 2), (3, 29))
+    g.start(3, 10)
+
+
+@level(2, 24, "Islands", "brick islands float in open air, joined by ropes; fall between them and climb back by the side ladders")
+def _(g):
+    for r, a, b in ((4, 3, 8), (4, 23, 28), (8, 12, 19), (11, 2, 7), (11, 24, 29), (15, 9, 14),
+                    (15, 17, 22), (18, 3, 6), (18, 25, 28)):
+        g.h(r, a, b)
+        g.put(r - 1, (a + b) // 2, "*")
+    g.h(3, 9, 22, "-")
+    g.h(10, 8, 23, "-")
+    g.h(14, 1, 8, "-")
+    g.h(14, 23, 30, "-")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(2, 1, 2, "-")
+    g.h(2, 29, 30, "-")
+    g.v(2, 2, 3)
+    g.v(29, 2, 3)
+    g.h(21, 0, 31, "M")
+    g.guards((20, 8), (20, 15), (20, 23), (20, 2), (20, 29))
+    g.start(7, 15)
