@@ -20,16 +20,19 @@ using namespace level_bot;
 BotResult LevelBotPlayer::play(unsigned seed) {
     BotResult result;
     result.seed = seed;
-    std::srand(seed);
-    m_ctx = std::make_unique<WorldContext>(m_params, m_keyboard);
-    m_run = std::make_unique<WorldRun>(*m_ctx);
+    m_seed = seed;
+    m_random.seed(seed * 7919u + 17u);
+    m_lost_lives.clear();
+    new_world();
     const long dead_ticks = std::max<long>(0, m_params.m_player_dead_time / kTickMs);
     std::string causes;
     for (int life = 0; life < m_limits.lives; ++life) {
         int taken = 0;
-        const End end = play_life(result.ticks, taken);
+        const End end = play_life(taken);
+        result.ticks += static_cast<long>(m_life_keys.size());
         result.gold_total = static_cast<int>(std::count(m_level.begin(), m_level.end(), '*'));
         result.best_gold = std::max(result.best_gold, taken);
+        result.retries += m_retries;
         if (end == End::kFinished) {
             result.finished = true;
             return result;
@@ -56,38 +59,110 @@ BotResult LevelBotPlayer::play(unsigned seed) {
                 break;
         }
         causes += (causes.empty() ? "" : "; ") + cause;
+        m_lost_lives.push_back(std::move(m_life_keys));
     }
     result.cause = causes;
     return result;
 }
 
-LevelBotPlayer::End LevelBotPlayer::play_life(long& ticks, int& gold_taken) {
-    m_run->start(reinterpret_cast<const uint8_t*>(m_level.data()), m_level.size());
+// A fresh game of this seed: the random generator seeded as the game does, a new keyboard and
+// world, and the lives lost so far played again key for key.
+void LevelBotPlayer::new_world() {
+    m_run.reset();
+    m_ctx.reset();
+    std::srand(m_seed);
+    auto device = std::make_unique<ScriptedKeyboard>();
+    m_keys = device.get();
+    m_keyboard = std::make_unique<KeyboardState>();
+    m_keyboard->create(std::move(device));
+    m_ctx = std::make_unique<WorldContext>(m_params, *m_keyboard);
+    m_run = std::make_unique<WorldRun>(*m_ctx);
+    for (const auto& life : m_lost_lives) {
+        m_run->start(reinterpret_cast<const uint8_t*>(m_level.data()), m_level.size());
+        for (const auto& keys : life)
+            advance(keys);
+    }
+}
+
+void LevelBotPlayer::advance(const std::vector<int>& keys) {
+    m_keys->hold(keys);
+    m_keyboard->poll();
+    m_run->tick();
+}
+
+void LevelBotPlayer::reset_actions() {
     m_moving = false;
     m_dig = DigPhase::kNone;
     m_plan.clear();
+    m_plan_retreat = false;
     m_pressed_die = false;
     m_idle_out = false;
+    m_last_node = -1;
+    m_wait = 0;
+    m_plan_forced = false;
+}
+
+LevelBotPlayer::End LevelBotPlayer::play_life(int& gold_taken) {
+    m_run->start(reinterpret_cast<const uint8_t*>(m_level.data()), m_level.size());
+    reset_actions();
+    m_life_keys.clear();
     m_life_ticks = 0;
     m_progress_tick = 0;
+    m_vary_until = -1;
+    m_margin = kMargin;
+    m_retries = 0;
     const int total = m_run->field().gold_left();
     m_gold_left = total;
-    for (; m_life_ticks < m_limits.ticks_per_life; ++m_life_ticks) {
-        m_keys->hold(control());
-        m_keyboard.poll();
-        m_run->tick();
-        ++ticks;
-        gold_taken = total - m_run->field().gold_left();
-        if (m_run->level_finished())
-            return End::kFinished;
-        const Runner& runner = m_run->runner();
-        if (runner.dead()) {
-            if (m_pressed_die)
-                return End::kGaveUp;
-            return runner.sprite().m_visible ? End::kCaught : End::kBuried;
+    while (true) {
+        End end = End::kOutOfTime;
+        for (; m_life_ticks < m_limits.ticks_per_life; ++m_life_ticks) {
+            const std::vector<int> keys = control();
+            m_life_keys.push_back(keys);
+            advance(keys);
+            gold_taken = std::max(gold_taken, total - m_run->field().gold_left());
+            if (m_run->level_finished())
+                return End::kFinished;
+            const Runner& runner = m_run->runner();
+            if (runner.dead()) {
+                ++m_life_ticks;
+                end = m_pressed_die               ? End::kGaveUp
+                      : runner.sprite().m_visible ? End::kCaught
+                                                  : End::kBuried;
+                break;
+            }
+        }
+        if (m_retries >= m_limits.retries)
+            return end;
+        ++m_retries;
+        go_back(end);
+    }
+}
+
+// Back to a tick a few seconds before the life was lost (before the last piece of gold was
+// taken, when it was lost for want of progress), with the decisions from there on varied.
+void LevelBotPlayer::go_back(End end) {
+    const long lost_at = m_life_ticks;
+    long back = 30 + static_cast<long>(m_random() % 150) + 5L * m_retries;
+    if (end == End::kOutOfTime || (end == End::kGaveUp && m_idle_out))
+        back = lost_at - m_progress_tick + static_cast<long>(m_random() % 300);
+    const long to = std::max(0L, lost_at - back);
+    m_life_keys.resize(static_cast<size_t>(to));
+    new_world();
+    m_run->start(reinterpret_cast<const uint8_t*>(m_level.data()), m_level.size());
+    m_gold_left = m_run->field().gold_left();
+    m_progress_tick = 0;
+    for (long t = 0; t < to; ++t) {
+        advance(m_life_keys[static_cast<size_t>(t)]);
+        if (m_run->field().gold_left() != m_gold_left || m_run->field().complete()) {
+            m_gold_left = m_run->field().gold_left();
+            m_progress_tick = t + 1;
         }
     }
-    return End::kOutOfTime;
+    m_life_ticks = to;
+    reset_actions();
+    m_vary_until = to + kExploreTicks;
+    static constexpr int kMargins[] = {2, 4, 8, 8, 14, 20};
+    m_margin = kMargins[m_random() % 6];
 }
 
 // The keys for this tick: go on with the action under way, or choose the next one.
@@ -106,6 +181,10 @@ std::vector<int> LevelBotPlayer::control() {
         return dig_tick();
     if (runner.state() == kFalling) {
         m_moving = false;
+        return {};
+    }
+    if (m_wait > 0) {
+        --m_wait;
         return {};
     }
     if (m_moving) {
@@ -158,7 +237,7 @@ bool LevelBotPlayer::plan_holds(int start, const std::vector<bool>& goal) {
         if (e->digs > 0 ? (i == at && !diggable_now(c, r - 1))
                         : to < MoveGraph::kCells && open_hole_below(c, r))
             return false;
-        if (m_guard_time[to % MoveGraph::kCells] < t + kMargin)
+        if (m_guard_time[to % MoveGraph::kCells] < t + m_margin)
             return false;
     }
     return true;
@@ -228,10 +307,24 @@ std::vector<int> LevelBotPlayer::choose() {
             return start_dig(d, m_run->runner().cell().c + d, m_run->runner().cell().r + 1, false);
         }
     }
+    if (m_plan_forced && plan_holds(start, std::vector<bool>()))
+        return follow_plan(start);
+    m_plan_forced = false;
+    bool any_goal = false;
+    if (m_life_ticks < m_vary_until) {
+        search(start);
+        const Variation v = vary(start);
+        if (v == Variation::kTaken)
+            return m_keys_chosen;
+        any_goal = v == Variation::kAnyGoal;
+    } else {
+        m_margin = kMargin;
+    }
     if (!m_plan_retreat && plan_holds(start, goal))
         return follow_plan(start);
     search(start);
-    // The nearest goal that does not leave the runner cornered (the exit row needs no room).
+    // The nearest goal that does not leave the runner cornered (the exit row needs no room);
+    // when varying, any of the nearest few.
     std::vector<int> reached;
     for (int n = 0; n < MoveGraph::kNodes; ++n)
         if (goal[n] && m_cost[n] >= 0)
@@ -239,9 +332,13 @@ std::vector<int> LevelBotPlayer::choose() {
     std::sort(reached.begin(), reached.end(),
               [this](int a, int b) { return m_cost[a] < m_cost[b]; });
     const bool exit_open = m_run->field().exit_row() >= 0;
+    if (any_goal && !reached.empty()) {
+        const size_t pick = m_random() % std::min(reached.size(), kGoalsTried);
+        std::swap(reached[0], reached[pick]);
+    }
     for (size_t i = 0; i < reached.size() && i < kGoalsTried; ++i) {
         const int best = reached[i];
-        if (!exit_open && !has_room(best, m_time[best]))
+        if (!exit_open && !(any_goal && i == 0) && !has_room(best, m_time[best]))
             continue;
         if (best == start)
             return {};
@@ -253,7 +350,7 @@ std::vector<int> LevelBotPlayer::choose() {
     // No safe way to the goal. Trap a guard coming along the floor, or make room.
     if (const int d = trap_dig_direction(false))
         return start_dig(d, m_run->runner().cell().c + d, m_run->runner().cell().r + 1, false);
-    const std::vector<bool> reach = m_graph->reachable_from(start);
+    const std::vector<bool>& reach = reachable(start);
     bool reachable = false;
     for (int n = 0; n < MoveGraph::kNodes && !reachable; ++n)
         reachable = goal[n] && reach[n];
@@ -290,6 +387,49 @@ std::vector<int> LevelBotPlayer::choose() {
     if (safest < 0 || safest == start)
         return {};
     return new_plan(start, safest, true);
+}
+
+// Something else than last time, after going back: stand still a moment (a guard may pass or
+// come closer to be led away), dig a hole at one side (a trap, or the first of a row), run off
+// to some cell the guards cannot cut off (leading them away from the gold), or take another of
+// the nearest goals.
+LevelBotPlayer::Variation LevelBotPlayer::vary(int start) {
+    const Runner& runner = m_run->runner();
+    const CellCoord me = runner.cell();
+    switch (m_random() % 10) {
+        case 0:
+        case 1:
+            if (!runner.moved())
+                break;
+            m_wait = 4 + static_cast<int>(m_random() % 40);
+            m_keys_chosen = {};
+            return Variation::kTaken;
+        case 2:
+        case 3: {
+            const int d = m_random() % 2 ? 1 : -1;
+            if (runner.dig_cooldown() > 0 || !diggable_now(me.c + d, me.r))
+                break;
+            m_keys_chosen = start_dig(d, me.c + d, me.r + 1, false);
+            return Variation::kTaken;
+        }
+        case 4: {
+            std::vector<int> safe;
+            for (int n = 0; n < MoveGraph::kNodes; ++n)
+                if (m_cost[n] >= 0 && n != start && m_time[n] <= 120)
+                    safe.push_back(n);
+            if (safe.empty())
+                break;
+            m_keys_chosen = new_plan(start, safe[m_random() % safe.size()], true);
+            m_plan_forced = true;
+            return Variation::kTaken;
+        }
+        case 5:
+        case 6:
+            return Variation::kAnyGoal;
+        default:
+            break;
+    }
+    return Variation::kNone;
 }
 
 std::vector<int> LevelBotPlayer::start_step(int from, int to) {

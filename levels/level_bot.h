@@ -10,11 +10,19 @@
 // from cells a guard can reach before it, digs a hole in front of a guard that comes along its
 // floor, retreats, and gives up a life with the die key when it is stuck. After a death the
 // level starts again, as in the game.
+//
+// Like a player who knows the level, it learns from a lost life: before it counts one it goes
+// back a few seconds (the game replayed from the start with the keys pressed so far, so the
+// guards' random choices come out the same) and tries something else there: waiting for a
+// guard to pass, another piece of gold first, a hole dug on the way, a bolder or a more careful
+// crossing. Only when these retries run out is the life lost. Everything it does is still keys
+// pressed per tick: the keys of a finished game, replayed, finish it again.
 
 struct BotLimits {
     int lives = 4;                // a new game's lives: three spare and the one in play
     long ticks_per_life = 20000;  // ten minutes of play
     bool trace = false;           // every decision to stderr
+    int retries = 40;             // goings back per life before the life is given up
 };
 
 // How one seed went.
@@ -25,6 +33,7 @@ struct BotResult {
     int lives_lost = 0;
     int gold_total = 0;
     int best_gold = 0;  // the most gold taken in one life
+    int retries = 0;    // goings back, over all lives
     // When not finished: how each life ended, e.g. "caught by a guard at column 5, row 9".
     std::string cause;
 };

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ constexpr double kGuardRiseTicks = 12.0;
 constexpr int kNever = 1 << 29;
 // The runner enters a cell only when every guard needs this many ticks more to get there.
 constexpr int kMargin = 8;
+// After going back, decisions are varied for this long.
+constexpr long kExploreTicks = 150;
 // Beyond this many ticks ahead the guards will have gone elsewhere: no more hard limits.
 constexpr int kHorizon = 90;
 // Cells a guard can reach less than this many ticks after the runner cost extra.
@@ -55,19 +58,21 @@ constexpr int kChaseReach = 6;
 class LevelBotPlayer {
   public:
     LevelBotPlayer(const GameParams& rules, const std::string& level, const BotLimits& limits)
-        : m_params(rules), m_level(level), m_limits(limits) {
-        auto device = std::make_unique<ScriptedKeyboard>();
-        m_keys = device.get();
-        m_keyboard.create(std::move(device));
-    }
+        : m_params(rules), m_level(level), m_limits(limits) {}
 
     BotResult play(unsigned seed);
 
   private:
     enum class End { kFinished, kCaught, kBuried, kGaveUp, kOutOfTime };
     enum class DigPhase { kNone, kFace, kCool, kCheck };
+    enum class Variation { kNone, kTaken, kAnyGoal };
 
-    End play_life(long& ticks, int& gold_taken);
+    End play_life(int& gold_taken);
+    void new_world();
+    void advance(const std::vector<int>& keys);
+    void reset_actions();
+    void go_back(End end);
+    Variation vary(int start);
     std::vector<int> control();
     std::vector<int> decide();
     std::vector<int> choose();
@@ -78,7 +83,8 @@ class LevelBotPlayer {
     void snapshot();
     void guard_times();
     void search(int start);
-    std::vector<bool> targets(int start, bool& carried_only) const;
+    std::vector<bool> targets(int start, bool& carried_only);
+    const std::vector<bool>& reachable(int start);
     int edge_ticks(int from, const MoveGraph::Edge& e) const;
     bool open_hole_below(int c, int r) const;
     bool diggable_now(int side_c, int side_r) const;
@@ -88,21 +94,30 @@ class LevelBotPlayer {
     std::vector<int> new_plan(int start, int target, bool retreat);
     std::vector<int> follow_plan(int start);
     bool plan_holds(int start, const std::vector<bool>& goal);
-    bool has_room(int from, int t0) const;
-    int room(int from, int t0, int cap, int ticks) const;
+    bool has_room(int from, int t0);
+    int room(int from, int t0, int cap, int ticks);
     bool falling_cell(int n) const;
     std::vector<bool> leads_to(const std::vector<bool>& goal, int start) const;
 
     GameParams m_params;
     std::string m_level;
     BotLimits m_limits;
+    unsigned m_seed = 0;
     ScriptedKeyboard* m_keys = nullptr;
-    KeyboardState m_keyboard;
+    std::unique_ptr<KeyboardState> m_keyboard;
     std::unique_ptr<WorldContext> m_ctx;
     std::unique_ptr<WorldRun> m_run;
 
     LevelGrid m_grid;
+    std::string m_grid_cells;  // the cells m_graph was built from
     std::unique_ptr<MoveGraph> m_graph;
+    std::vector<int> m_components;
+    std::vector<std::vector<int>> m_back;  // the graph's edges the other way
+    std::vector<bool> m_reach;             // the nodes reachable from m_reach_from
+    int m_reach_from = -1;
+    std::vector<int> m_room_time = std::vector<int>(MoveGraph::kNodes, 0);
+    std::vector<unsigned> m_room_stamp = std::vector<unsigned>(MoveGraph::kNodes, 0u);
+    unsigned m_room_call = 0;
     std::vector<int> m_guard_time = std::vector<int>(MoveGraph::kCells, level_bot::kNever);
     std::vector<int> m_cost = std::vector<int>(MoveGraph::kNodes, -1);
     std::vector<int> m_time = std::vector<int>(MoveGraph::kNodes, 0);
@@ -130,4 +145,15 @@ class LevelBotPlayer {
     long m_life_ticks = 0;
     long m_progress_tick = 0;
     int m_gold_left = 0;
+    int m_margin = level_bot::kMargin;
+
+    // The keys of every tick played: the lives lost so far, and the life in play.
+    std::vector<std::vector<std::vector<int>>> m_lost_lives;
+    std::vector<std::vector<int>> m_life_keys;
+    std::mt19937 m_random;
+    long m_vary_until = -1;  // decisions before this tick of the life are varied
+    int m_wait = 0;          // ticks to stand still yet
+    int m_retries = 0;
+    bool m_plan_forced = false;      // a varied plan, followed whatever the goal
+    std::vector<int> m_keys_chosen;  // the keys of a variation taken
 };

@@ -64,13 +64,37 @@ bool LevelBotPlayer::arrived(int node) const {
 
 // The level as it is now, every brick intact: holes close again, and the bot does not plan
 // with holes it happens to find open.
+// The graph and what is worked out from it are kept while the level does not change (gold
+// taken or put down, ladders shown): most cells the runner passes leave it as it was.
 void LevelBotPlayer::snapshot() {
-    m_grid.clear();
     const Playfield& field = m_run->field();
+    std::string cells(LevelGrid::kFileColumns * LevelGrid::kFileRows, ' ');
     for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
         for (int r = 0; r < LevelGrid::kFileRows; ++r)
-            m_grid.set_cell(c, r, cell_char(field.kind_at(c, r)));
+            cells[(c - 1) * LevelGrid::kFileRows + r] = cell_char(field.kind_at(c, r));
+    if (m_graph && cells == m_grid_cells)
+        return;
+    m_grid_cells = cells;
+    m_grid.clear();
+    for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
+        for (int r = 0; r < LevelGrid::kFileRows; ++r)
+            m_grid.set_cell(c, r, cells[(c - 1) * LevelGrid::kFileRows + r]);
     m_graph = std::make_unique<MoveGraph>(m_grid, false);
+    int count = 0;
+    m_components = m_graph->components(count);
+    m_reach_from = -1;
+    m_back.assign(MoveGraph::kNodes, {});
+    for (int n = 0; n < MoveGraph::kNodes; ++n)
+        for (const MoveGraph::Edge& e : m_graph->edges(n))
+            m_back[e.to].push_back(n);
+}
+
+const std::vector<bool>& LevelBotPlayer::reachable(int start) {
+    if (m_reach_from != start) {
+        m_reach = m_graph->reachable_from(start);
+        m_reach_from = start;
+    }
+    return m_reach;
 }
 
 // The runner would drop into an open hole that no guard is sitting in.
@@ -182,7 +206,7 @@ void LevelBotPlayer::search(int start) {
                 // A first dig must be possible now; later ones need an intact brick.
                 if (n == start ? !diggable_now(c, r - 1) : !m_run->field().is_blocking(c, r))
                     continue;
-                if (guard_time(MoveGraph::node(c, r - 1)) < t + kMargin)
+                if (guard_time(MoveGraph::node(c, r - 1)) < t + m_margin)
                     continue;
             } else if (to < MoveGraph::kCells && open_hole_below(c, r)) {
                 continue;
@@ -190,7 +214,7 @@ void LevelBotPlayer::search(int start) {
             // A fall cannot be stopped: it is safe only if it is safe all the way down.
             const int chosen = falling_cell(n) ? m_chosen[n] : m_time[n];
             const int slack = guard_time(to) - t;
-            if (chosen <= kHorizon && slack < kMargin)
+            if (chosen <= kHorizon && slack < m_margin)
                 continue;
             int next = cost + (t - m_time[n]);
             if (slack < kComfort)
@@ -221,17 +245,26 @@ bool LevelBotPlayer::falling_cell(int n) const {
 // Whether the runner, arriving at `from` after `t0` ticks, still has room to get away from the
 // guards there: enough cells it reaches before any guard can. A dead end with a guard at its
 // mouth has none.
-bool LevelBotPlayer::has_room(int from, int t0) const {
+bool LevelBotPlayer::has_room(int from, int t0) {
     return room(from, t0, kRoomCells, kRoomTicks) >= kRoomCells;
 }
 
 // How many cells (up to `cap`) the runner, in `from` after `t0` ticks, reaches within `ticks`
 // more ticks before any guard can.
-int LevelBotPlayer::room(int from, int t0, int cap, int ticks) const {
-    std::vector<int> time(MoveGraph::kNodes, -1);
+int LevelBotPlayer::room(int from, int t0, int cap, int ticks) {
+    // One buffer for every call: cells seen in this call carry this call's stamp.
+    std::vector<int>& time = m_room_time;
+    std::vector<unsigned>& stamp = m_room_stamp;
+    if (++m_room_call == 0) {
+        std::fill(stamp.begin(), stamp.end(), 0u);
+        m_room_call = 1;
+    }
+    const unsigned call = m_room_call;
+    auto seen = [&](int n) { return stamp[n] == call; };
     using Item = std::pair<int, int>;
     std::priority_queue<Item, std::vector<Item>, std::greater<Item>> queue;
     time[from] = t0;
+    stamp[from] = call;
     queue.push({t0, from});
     int count = 0;
     while (!queue.empty()) {
@@ -243,13 +276,14 @@ int LevelBotPlayer::room(int from, int t0, int cap, int ticks) const {
             return count;
         for (const MoveGraph::Edge& e : m_graph->edges(n)) {
             const int next = t + edge_ticks(n, e);
-            if (e.digs > 0 || next > t0 + ticks || time[e.to] >= 0)
+            if (e.digs > 0 || next > t0 + ticks || seen(e.to))
                 continue;
             const int c = MoveGraph::column_of(e.to), r = MoveGraph::row_of(e.to);
             if ((e.to < MoveGraph::kCells && open_hole_below(c, r)) ||
-                m_guard_time[e.to % MoveGraph::kCells] < next + kMargin)
+                m_guard_time[e.to % MoveGraph::kCells] < next + m_margin)
                 continue;
             time[e.to] = next;
+            stamp[e.to] = call;
             queue.push({next, e.to});
         }
     }
@@ -259,7 +293,7 @@ int LevelBotPlayer::room(int from, int t0, int cap, int ticks) const {
 // Where to go: the gold that strands no other gold (the one first in the order of the move
 // graph's components), or the top row once it is the exit. `carried_only` tells that the gold
 // still missing is all in the guards' hands.
-std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) const {
+std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) {
     std::vector<bool> out(MoveGraph::kNodes, false);
     carried_only = false;
     const Playfield& field = m_run->field();
@@ -268,9 +302,8 @@ std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) const {
             out[MoveGraph::node(c, 0)] = true;
         return out;
     }
-    int count = 0;
-    const std::vector<int> comp = m_graph->components(count);
-    const std::vector<bool> reach = m_graph->reachable_from(start);
+    const std::vector<int>& comp = m_components;
+    const std::vector<bool>& reach = reachable(start);
     int first = -1;
     bool any = false;
     for (int n = 0; n < MoveGraph::kCells; ++n) {
@@ -289,10 +322,7 @@ std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) const {
 
 // The nodes from which one of the goal nodes (or, with no goal, `start`) can be reached.
 std::vector<bool> LevelBotPlayer::leads_to(const std::vector<bool>& goal, int start) const {
-    std::vector<std::vector<int>> back(MoveGraph::kNodes);
-    for (int n = 0; n < MoveGraph::kNodes; ++n)
-        for (const MoveGraph::Edge& e : m_graph->edges(n))
-            back[e.to].push_back(n);
+    const std::vector<std::vector<int>>& back = m_back;
     std::vector<bool> seen(MoveGraph::kNodes, false);
     std::vector<int> stack;
     for (int n = 0; n < MoveGraph::kNodes; ++n)

@@ -314,10 +314,10 @@ int run_bot(const Options& options) {
                 missed.push_back(name);
         } else if (wins > 0) {
             std::printf(
-                "%s: finished with seed %u in %ld ticks (%.0f s), %d lives lost; %d of %d "
-                "seeds\n",
-                name.c_str(), first.seed, first.ticks, first.ticks * 0.03, first.lives_lost, wins,
-                options.seeds);
+                "%s: finished with seed %u in %ld ticks (%.0f s), %d lives lost, %d goings "
+                "back; %d of %d seeds\n",
+                name.c_str(), first.seed, first.ticks, first.ticks * 0.03, first.lives_lost,
+                first.retries, wins, options.seeds);
             all_seeds += wins == options.seeds;
         } else {
             std::printf("%s: NOT finished: at best %d of %d gold; seed %u: %s\n", name.c_str(),
