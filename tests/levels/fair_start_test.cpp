@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 #include <string>
-#include <vector>
 
 #include "levels/fair_start.h"
 #include "storage/param_file.h"
@@ -41,6 +43,27 @@ TEST(FairStart, ANearGuardCatchesTheStandingRunnerAFarOneDoesNot) {
     EXPECT_TRUE(check_fair_start(params, level("!          *                  $"), 3).fair);
     // The same near guard is only seen when the time allowed is long enough.
     EXPECT_TRUE(check_fair_start(params, level("!   $        *"), 1, 30).fair);
+}
+
+// Every shipped level, every seed the level tools use.
+TEST(FairStart, EveryShippedLevelGivesTheRunnerFiveSeconds) {
+    const GameParams params = rules();
+    for (int set = 1; set <= 2; ++set) {
+        for (int level = 1; level <= 75; ++level) {
+            char name[64];
+            std::snprintf(name, sizeof name, "/assets/dat/levels%d_full/%02d.txt", set, level);
+            std::ifstream in(std::string(QUARRIK_SOURCE_DIR) + name, std::ios::binary);
+            std::stringstream text;
+            text << in.rdbuf();
+            ASSERT_FALSE(text.str().empty()) << name;
+            for (unsigned seed = 1; seed <= 5; ++seed) {
+                const FairStartResult r = check_fair_start(params, text.str(), seed);
+                EXPECT_TRUE(r.fair)
+                    << name << " seed " << seed << ": caught after " << r.caught_tick * 30
+                    << " ms at column " << r.column << ", row " << r.row;
+            }
+        }
+    }
 }
 
 }  // namespace
