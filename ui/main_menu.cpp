@@ -136,11 +136,14 @@ void MainMenu::activate() {
     Screen::activate();
     if (m_play_screen && m_play_screen->is_game_over()) {
         const int score = m_play_screen->current_score();
+        // The score goes into the table of the set this game was played in: a set button
+        // answered with Cancel since then has changed m_level_set but not the game.
+        const int level_set = m_play_screen->level_set();
         // The game is gone before the dialog opens: opening it activates the menu again.
         m_play_screen.reset();
         std::unique_ptr<Dialog> dialog;
         if (m_plugins.game_over_dialog) {
-            dialog = m_plugins.game_over_dialog(score, m_level_set);
+            dialog = m_plugins.game_over_dialog(score, level_set);
         }
         if (dialog) {
             m_game_over_dialog = std::move(dialog);

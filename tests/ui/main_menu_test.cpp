@@ -215,6 +215,24 @@ TEST_F(MainMenuTest, AFinishedGameOpensTheGameOverDialogShadedOverTheMenu) {
     EXPECT_EQ(window.dialog_count(), 0u);
 }
 
+// A set button answered with Cancel does not move the finished game's score to that set.
+TEST_F(MainMenuTest, TheGameOverDialogTakesTheSetTheGameWasPlayedIn) {
+    auto menu = show_menu();
+    click(*menu, 310, 110);  // set 1
+    window.close_top(false);
+    window.tick(30);
+    click(*menu, 310, 180);  // set 2 ...
+    close_dialog(1);         // ... cancelled
+    menu->draw();
+    click(*menu, 310, 250);  // continue
+    ASSERT_EQ(window.top_screen(), last_game);
+    last_game->over = true;
+    window.close_top(false);
+    window.tick(30);
+    ASSERT_NE(menu->game_over_dialog(), nullptr);
+    EXPECT_EQ(static_cast<FakeDialog*>(menu->game_over_dialog())->level_set, 0);
+}
+
 TEST_F(MainMenuTest, CustomGameAndOptionsResults) {
     auto menu = show_menu();
     menu->on_control(menu->button_for("m_play_custom_btn"));
