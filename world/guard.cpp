@@ -77,7 +77,7 @@ void Guard::update(int elapsed_ms) {
         // Points once per hole, on the first tick in it.
         if (!m_trap_scored) {
             m_trap_scored = true;
-            m_score += kTrapPoints;
+            m_score = kTrapPoints;
         }
         if (m_move == kMoveTrapped) {
             const CellCoord cc = cell();
@@ -270,7 +270,8 @@ void Guard::leave_hole() {
 void Guard::respawn() {
     m_trap_left = 0;
     m_move = kMoveIdle;
-    m_score += kBuryPoints;
+    // Set, not added: a guard trapped and buried in the same update is worth one of the two.
+    m_score = kBuryPoints;
 
     // The first row by which three empty cells have been seen, counting from the top.
     std::vector<int> columns;

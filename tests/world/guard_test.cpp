@@ -244,6 +244,25 @@ TEST(GuardTest, NoTimeInHoleStillScoresTheTrapOnce) {
     EXPECT_EQ(w.run.score(), 75);
 }
 
+// A guard that lands in a hole closing under it is trapped and buried in one update: that
+// update is worth 75, not 150.
+TEST(GuardTest, TrappedAndBuriedInOneUpdateScoresOnce) {
+    TestWorld w;
+    w.params.m_time_exploded = 20000;
+    w.load({" $   M!", "TTTTTTT", "MMMMMMM"});
+    w.field().cell_at(3, 1)->activate();
+    w.hold({kLeft});
+    Guard& g = w.run.guard(0);
+    ASSERT_TRUE(run_until(
+        w, [&] { return g.guard_move() == kMoveTrapped; }, 100));
+    ASSERT_EQ(w.run.score(), 0);
+    // The brick is whole again before the guard's next update.
+    w.field().put_cell(3, 1, make_cell(w.ctx, kBrick, 3, 1));
+    w.ticks(1);
+    EXPECT_NE(g.cell().r, 1);
+    EXPECT_EQ(w.run.score(), 75);
+}
+
 TEST(GuardTest, ATrappedGuardClimbsOutTowardsTheRunner) {
     TestWorld w;
     w.params.m_time_exploded = 20000;
