@@ -47,6 +47,9 @@ void GameField::start_level(int n) {
         m_guards.push_back(std::move(guard));
     }
     m_reveal = std::make_unique<LevelReveal>(*m_playfield);
+    // A death pause never carries over into a new level.
+    m_dying = false;
+    m_death_timer = 0;
     update_hud();
     m_lifes_count_at_level_begin = m_lifes_count;
     m_score_at_level_begin = m_score;
@@ -129,6 +132,9 @@ void GameField::play(int elapsed_ms) {
             gold_carried = gold_carried || guard->is_carrying_gold();
         }
         if (!gold_carried && !m_message) {
+            // A runner who dies in the tick he finishes the level has still finished it.
+            m_dying = false;
+            m_death_timer = 0;
             m_score += kLevelBonus;
             m_message = std::make_unique<LevelMessage>();
             m_message_after_death = false;

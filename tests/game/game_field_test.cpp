@@ -211,6 +211,85 @@ TEST_F(GameFieldTest, BonusLifeCountsQuotientsNotThresholdsCrossed) {
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 1);
 }
 
+// Gold alone wins a life (with its fanfare), and so do a guard's points alone.
+TEST_F(GameFieldTest, ExtraLivesFromGoldAloneAndFromGuardPointsAlone) {
+    app.config.m_lives_per_score = 10000;
+    {
+        levels["dat/levels1_full/01.txt"] =
+            level_bytes({"", " ! *   *", "TTTTTTTTTT", "MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"});
+        GameField field(app);
+        finish_reveal(field);
+        field.set_score(9900);
+        const int lives = field.lives();
+        keys->press(dik::right);
+        for (int i = 0; i < 40 && field.score() < 10000; ++i)
+            field.tick(30);
+        keys->lift_all();
+        field.tick(30);
+        EXPECT_EQ(field.score(), 10150);
+        EXPECT_EQ(field.message(), nullptr);
+        EXPECT_EQ(field.lives(), lives + 1);
+        EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 1);
+    }
+    sounds.clear();
+    {
+        // The guard walks right into an open hole; the runner pushes against stone.
+        levels["dat/levels1_full/01.txt"] =
+            level_bytes({" $   M!", "TTTTTTT", "", "     *", "MMMMMMMMMMMMMMMMMMMMMMMMMMMMMMMM"});
+        GameField field(app);
+        finish_reveal(field);
+        field.playfield()->cell_at(3, 1)->activate();
+        field.set_score(9950);
+        const int lives = field.lives();
+        keys->press(dik::left);
+        for (int i = 0; i < 100 && field.score() < 10000; ++i)
+            field.tick(30);
+        EXPECT_EQ(field.score(), 10025);
+        EXPECT_EQ(field.lives(), lives + 1);
+        EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 1);
+    }
+}
+
+// Dying in the tick the level is finished: the level counts as finished, and the next one
+// starts without a death pending.
+TEST_F(GameFieldTest, DyingInTheTickTheLevelIsFinishedCostsNoLife) {
+    auto ticks_to_finish = [&] {
+        std::srand(7);
+        GameField probe(app);
+        finish_reveal(probe);
+        keys->press(dik::right);
+        int ticks = 0;
+        for (; ticks < 40 && !probe.message(); ++ticks)
+            probe.tick(30);
+        keys->lift_all();
+        return ticks;
+    };
+    const int ticks = ticks_to_finish();
+    ASSERT_LT(ticks, 40);
+    std::srand(7);
+    GameField field(app);
+    finish_reveal(field);
+    const int lives = field.lives();
+    keys->press(dik::right);
+    for (int i = 1; i < ticks; ++i)
+        field.tick(30);
+    ASSERT_EQ(field.message(), nullptr);
+    keys->press(app.config.m_die_key);
+    field.tick(30);
+    keys->lift_all();
+    ASSERT_NE(field.message(), nullptr);
+    EXPECT_GE(field.score(), GameField::kLevelBonus);
+    EXPECT_FALSE(field.dying());
+    run_message(field);
+    EXPECT_EQ(field.level(), 2);
+    finish_reveal(field);
+    for (int i = 0; i < 60; ++i)
+        field.tick(30);
+    EXPECT_EQ(field.lives(), lives);
+    EXPECT_EQ(field.message(), nullptr);
+    EXPECT_EQ(field.level(), 2);
+}
+
 // Leaving during the dissolve after a death and quitting must keep the level being played.
 TEST_F(GameFieldTest, SaveDuringTheDeathDissolveKeepsTheLevelThatWillBeReplayed) {
     GameField field(app);
