@@ -264,3 +264,169 @@ def _(g):
     g.gold((7, 14), (7, 17), (8, 11), (9, 9), (9, 22), (12, 6), (12, 25), (15, 4), (18, 2), (18, 29), (20, 0))
     g.guards((20, 31))
     g.start(7, 16)
+
+@level(1, 21, "Cages", "stone cages open at the top hang under a rope: drop in for the gold, dig out through the brick floor")
+def _(g):
+    for a in (3, 11, 19, 26):
+        g.v(a, 7, 12, "M")
+        g.v(a + 4, 7, 12, "M")
+        g.h(12, a + 1, a + 3)
+        g.put(11, a + 2, "*")
+    g.h(4, 1, 30, "-")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((20, 9), (20, 24), (3, 15))
+    g.h(4, 14, 16)
+    g.guards((20, 2), (20, 29))
+    g.start(3, 14)
+
+
+@level(1, 22, "Three wells", "three deep wells with gold hanging in them: jump in, take it on the way down and climb out")
+def _(g):
+    g.h(6, 0, 31)
+    g.h(21, 0, 31)
+    for c in (6, 15, 24):
+        g.v(c - 1, 7, 20, "M")
+        g.v(c + 2, 7, 20, "M")
+        g.at(" ", (6, c), (6, c + 1))
+        g.v(c + 1, 6, 20)
+        for r in (9, 13, 17):
+            g.put(r, c, "*")
+    g.v(1, 0, 5)
+    g.v(30, 0, 5)
+    g.gold((5, 10), (5, 20), (20, 2), (20, 29))
+    g.v(0, 6, 20)
+    g.v(31, 6, 20)
+    g.guards((20, 11), (20, 20))
+    g.start(5, 3)
+
+
+@level(1, 23, "Secret stair", "a plain house of floors; the way out is a hidden stair of short ladders that zigzags to the roof")
+def _(g):
+    for r in (5, 10, 15):
+        g.h(r, 0, 31)
+    g.h(21, 0, 31)
+    g.v(2, 15, 20)
+    g.v(29, 10, 14)
+    g.v(2, 5, 9)
+    g.v(10, 15, 20, "#")
+    g.v(21, 10, 14, "#")
+    g.v(10, 5, 9, "#")
+    g.v(21, 0, 4, "#")
+    g.gold((20, 6), (20, 16), (20, 26), (14, 5), (14, 15), (14, 25), (9, 6), (9, 16), (9, 26), (4, 10), (4, 6))
+    g.guards((20, 28), (14, 3))
+    g.start(4, 2)
+
+
+@level(1, 24, "Overhangs", "cliffs of brick on both sides with overhanging ledges; ropes run under the overhangs")
+def _(g):
+    for r, w in ((4, 9), (9, 6), (14, 10), (18, 5)):
+        g.h(r, 0, w)
+        g.h(r + 2, w + 1, w + 4, "-")
+        g.put(r - 1, 2, "*")
+    g.v(0, 0, 20)
+    g.gold((16, 11))
+    g.mirror()
+    g.h(21, 0, 31)
+    g.v(15, 12, 20)
+    g.h(12, 13, 18)
+    g.gold((11, 15 + 1), (20, 8))
+    g.guards((20, 4), (20, 27), (20, 12))
+    g.start(3, 5)
+
+
+@level(1, 25, "Courtyard", "a walled courtyard with a gate at each side and gold round a fountain of ladders: a breather")
+def _(g):
+    g.box(6, 3, 20, 28, "M")
+    g.at(" ", (19, 3), (19, 28), (20, 3), (20, 28))
+    g.h(21, 0, 31)
+    g.h(6, 3, 28, "T")
+    g.v(15, 3, 19)
+    g.v(16, 3, 19)
+    g.h(12, 7, 13)
+    g.h(12, 18, 24)
+    g.h(16, 10, 21)
+    g.at("H", (16, 15), (16, 16))
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.gold((5, 8), (5, 23), (11, 8), (11, 23), (15, 11), (15, 20), (19, 6), (19, 25), (20, 0))
+    g.guards((20, 31), (5, 27))
+    g.start(19, 14)
+
+
+@level(1, 26, "Strongroom", "a strongroom of stone with a brick lid: dig in from the top, take the gold and dig out through its floor")
+def _(g):
+    g.box(7, 9, 16, 22, "M")
+    g.h(7, 13, 18)
+    g.h(16, 11, 13)
+    g.h(11, 10, 21)
+    g.at(" ", (11, 15), (11, 16))
+    g.gold((10, 11), (10, 20), (15, 15), (15, 16), (15, 18))
+    g.h(7, 0, 8)
+    g.h(7, 23, 31)
+    g.h(21, 0, 31)
+    g.v(2, 0, 20)
+    g.v(29, 7, 20)
+    g.gold((6, 5), (6, 26), (20, 7), (20, 24))
+    g.guards((20, 15), (20, 27), (6, 29 + 1))
+    g.start(6, 4)
+
+
+@level(1, 27, "Ring road", "a ring of floors and ladders round a stone block: three guards drive round it and the gold lies on the road")
+def _(g):
+    g.fill(7, 6, 14, 25, "M")
+    g.h(4, 3, 28)
+    g.h(17, 3, 28)
+    g.v(3, 4, 16)
+    g.v(28, 4, 16)
+    g.h(21, 0, 31)
+    g.v(15, 0, 3)
+    g.v(15, 17, 20)
+    g.gold((3, 7), (3, 22), (16, 8), (16, 22), (10, 4), (10, 27), (6, 15), (20, 5), (20, 26))
+    g.guards((16, 12), (16, 19), (20, 29))
+    g.start(3, 16)
+
+
+@level(1, 28, "Terraces", "long brick terraces step down from left to right; a false brick at the end of each drops you to the next")
+def _(g):
+    for i in range(4):
+        r = 4 + 4 * i
+        a = 5 * i
+        g.h(r, a, a + 9)
+        g.put(r, a + 8, "U")
+        g.put(r - 1, a + 4, "*")
+        if i:
+            g.v(a + 5, r - 5, r - 1)
+    g.v(25, 15, 20)
+    g.h(21, 0, 31)
+    g.v(31, 0, 20)
+    g.gold((20, 3), (20, 12), (20, 22))
+    g.guards((20, 6), (20, 18), (15, 23))
+    g.start(3, 1)
+
+
+@level(1, 29, "Dig race", "five brick layers lie between you and the gold at the bottom: dig fast, guards follow down")
+def _(g):
+    for r in (6, 9, 12, 15, 18):
+        g.h(r, 4, 27)
+    g.h(21, 0, 31, "M")
+    g.v(2, 0, 20)
+    g.v(29, 0, 20)
+    g.h(3, 3, 28, "M")
+    g.gold((8, 8), (11, 23), (14, 10), (17, 21), (20, 15), (20, 6), (20, 25), (2, 15))
+    g.guards((2, 7), (2, 24), (20, 1))
+    g.start(5, 15)
+
+
+@level(1, 30, "Twin ladders", "two ladders side by side up the middle with matching floors off them: a breather")
+def _(g):
+    g.v(14, 0, 20)
+    for r, w in ((4, 8), (8, 11), (12, 6), (16, 10)):
+        g.h(r, 14 - w, 13)
+        g.put(r - 1, 14 - w, "*")
+    g.mirror()
+    g.h(21, 0, 31)
+    g.gold((20, 4), (20, 27))
+    g.guards((20, 1), (20, 30))
+    g.start(3, 12)

@@ -721,3 +721,223 @@ def _(g):
     g.h(21, 0, 31, "M")
     g.guards((20, 8), (20, 15), (20, 23), (20, 2), (20, 29))
     g.start(7, 15)
+
+
+@level(2, 27, "The net", "a lattice of ladders every five columns and ropes every four rows: gold at the crossings, guards everywhere")
+def _(g):
+    for r in (3, 7, 11, 15):
+        g.h(r, 0, 31, "-")
+    for c in (3, 9, 15, 21, 27):
+        g.v(c, 1, 20)
+    g.h(21, 0, 31)
+    g.gold((3, 6), (3, 24), (7, 1), (7, 12), (7, 18), (7, 30), (11, 6), (11, 24), (15, 12), (15, 18),
+           (20, 6), (20, 24), (1, 15 + 1))
+    g.h(2, 14, 17)
+    g.guards((20, 1), (20, 12), (20, 18), (20, 30), (19, 9 + 1))
+    g.start(1, 14)
+
+
+@level(2, 28, "Honeycomb", "rows of small brick cells, each holding a piece of gold over a false floor: fall from cell to cell")
+def _(g):
+    for i, r in enumerate((4, 9, 14)):
+        off = 0 if i % 2 == 0 else 3
+        for a in range(1 + off, 29, 6):
+            if a + 4 > 30:
+                continue
+            g.box(r, a, r + 3, a + 4, "T")
+            g.put(r + 3, a + 2, "U")
+            g.put(r, a + 2, " ")
+            g.put(r + 2, a + 2, "*")
+    g.h(21, 0, 31)
+    g.h(2, 1, 30, "-")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.gold((20, 5), (20, 26))
+    g.guards((20, 10), (20, 15), (20, 20), (20, 2), (20, 29))
+    g.start(1, 15)
+
+
+@level(2, 29, "The dam", "a thick brick dam splits the screen; the only ways across are over its top and under its stone foot")
+def _(g):
+    g.fill(4, 13, 17, 18)
+    g.fill(18, 13, 19, 18, "M")
+    g.v(12, 3, 20)
+    g.v(19, 3, 20)
+    for r in (7, 12, 16):
+        g.h(r, 1, 11)
+        g.h(r, 20, 30)
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((3, 15), (3, 16), (6, 5), (6, 26), (11, 8), (11, 23), (15, 4), (15, 27), (20, 8), (20, 23), (20, 15))
+    g.guards((20, 3), (20, 28), (15, 8), (15, 23), (11, 26))
+    g.start(3, 14)
+
+
+@level(2, 31, "Guard house", "the guards start in a stone house in the middle and come out of its doors: the gold lies all round it")
+def _(g):
+    g.box(8, 11, 16, 20, "M")
+    g.at(" ", (15, 11), (15, 20))
+    g.h(12, 12, 19)
+    g.v(15, 9, 15)
+    g.h(4, 0, 31)
+    g.h(17, 0, 10)
+    g.h(17, 21, 31)
+    g.h(21, 0, 31)
+    g.v(2, 4, 16)
+    g.v(29, 4, 16)
+    g.v(5, 17, 20)
+    g.v(26, 17, 20)
+    g.v(15, 0, 3)
+    g.h(16, 11, 20, "M")
+    g.h(12, 3, 8)
+    g.h(12, 23, 28)
+    g.gold((3, 4), (3, 27), (7, 6), (7, 25), (11, 4), (11, 27), (16, 8), (16, 23), (20, 10), (20, 21), (20, 1), (20, 30))
+    g.guards((11, 13), (11, 18), (15, 13), (15, 18), (15, 16))
+    g.start(3, 13)
+
+
+@level(2, 34, "Chasm bridges", "a deep chasm down the middle crossed by short ropes at staggered heights, gold at its bottom")
+def _(g):
+    for r in (4, 8, 12, 16):
+        g.h(r, 0, 9)
+        g.h(r, 22, 31)
+    g.h(3, 10, 21, "-")
+    g.h(7, 10, 15, "-")
+    g.h(11, 16, 21, "-")
+    g.h(15, 10, 21, "-")
+    g.v(1, 0, 20)
+    g.v(30, 4, 20)
+    g.h(21, 0, 31, "M")
+    g.h(20, 10, 21)
+    g.v(9, 16, 20)
+    g.v(22, 16, 20)
+    g.gold((3, 5), (7, 26), (11, 5), (15, 26), (19, 12), (19, 19), (5, 16), (9, 13), (13, 18), (20, 4), (20, 27))
+    g.guards((20, 2), (20, 29), (19, 15), (15, 3), (11, 28))
+    g.start(3, 4)
+
+
+@level(2, 35, "Plaza", "a wide open square with four stone columns and gold between them: a breather")
+def _(g):
+    g.h(21, 0, 31)
+    for c in (5, 12, 19, 26):
+        g.fill(10, c, 17, c + 1, "M")
+        g.put(9, c, "*")
+    g.h(10, 0, 3)
+    g.h(10, 28, 31)
+    g.v(4, 10, 20)
+    g.v(27, 10, 20)
+    g.h(4, 3, 28, "-")
+    g.v(2, 4, 9)
+    g.v(29, 4, 9)
+    g.v(16, 0, 4)
+    g.gold((20, 9), (20, 16), (20, 23), (20, 1), (20, 30), (9, 1), (9, 30), (8, 16))
+    g.guards((20, 8), (20, 15), (20, 22), (20, 29))
+    g.start(9, 2)
+
+
+@level(2, 37, "The mine", "solid rock cut by ladder shafts and galleries; the gold sits in brick seams you dig into")
+def _(g):
+    g.fill(3, 0, 21, 31, "M")
+    for r in (6, 11, 16, 20):
+        g.h(r, 1, 30, " ")
+    g.at(" ", (5, 1), (5, 30), (10, 1), (10, 30), (15, 1), (15, 30), (19, 1), (19, 30))
+    g.v(4, 3, 20)
+    g.v(16, 6, 16)
+    g.v(27, 11, 20)
+    g.v(10, 16, 20)
+    g.v(22, 6, 11)
+    g.v(4, 0, 2)
+    for r, cols in ((7, (8, 9, 12)), (12, (6, 7, 19, 20)), (17, (13, 14, 24))):
+        for c in cols:
+            g.put(r, c, "T")
+    g.at(" ", (8, 9), (13, 7), (13, 20), (18, 14))
+    g.gold((8, 9), (13, 7), (13, 20), (18, 14), (6, 12), (11, 25), (16, 5), (20, 20), (6, 29), (20, 2))
+    g.put(8, 8, "T")
+    g.put(13, 6, "T")
+    g.put(13, 19, "T")
+    g.put(18, 13, "T")
+    g.put(13, 8, "H")
+    g.put(12, 8, "H")
+    g.put(8, 10, "H")
+    g.put(7, 10, "H")
+    g.put(13, 21, "H")
+    g.put(12, 21, "H")
+    g.put(18, 15, "H")
+    g.put(17, 15, "H")
+    g.guards((20, 24), (20, 14), (16, 20), (11, 13), (6, 26))
+    g.start(2, 6)
+
+
+@level(2, 38, "Three strongrooms", "three stone strongrooms stacked one above the other: dig down through all three brick lids")
+def _(g):
+    g.v(11, 3, 20, "M")
+    g.v(20, 3, 20, "M")
+    for top in (3, 9, 15):
+        g.h(top, 11, 20, "M")
+        g.h(top, 14, 17)
+        g.put(top + 5, 13, "*")
+        g.put(top + 5, 18, "*")
+    g.at(" ", (20, 11), (20, 20))
+    g.h(21, 0, 31)
+    g.v(10, 0, 20)
+    g.v(21, 2, 20)
+    g.h(7, 0, 9)
+    g.h(14, 22, 31)
+    g.v(1, 7, 20)
+    g.v(30, 0, 13)
+    g.gold((6, 3), (13, 27), (20, 5), (20, 26), (2, 15))
+    g.guards((20, 2), (20, 29), (13, 25), (20, 16), (20, 8), (20, 23))
+    g.start(2, 12)
+
+
+@level(2, 39, "Crossfire", "two long brick corridors with guards coming from both ends: trap them in pairs to get through")
+def _(g):
+    g.h(7, 0, 31, "M")
+    g.h(11, 0, 31)
+    g.h(15, 0, 31, "M")
+    g.h(21, 0, 31)
+    g.v(15, 0, 6)
+    g.v(16, 7, 10)
+    g.v(15, 11, 14)
+    g.v(16, 15, 20)
+    g.gold((10, 3), (10, 9), (10, 22), (10, 28), (14, 5), (14, 11), (14, 20), (14, 26), (20, 7), (20, 24), (6, 3), (6, 28))
+    g.guards((10, 0), (10, 31), (14, 0), (14, 31), (20, 0), (20, 31))
+    g.start(6, 14)
+
+
+@level(2, 40, "Seesaw", "a brick beam tilted across a stone pivot, ladders at both ends and gold along it: a breather")
+def _(g):
+    for i in range(14):
+        g.put(6 + i // 2, 2 + i, "T")
+        g.put(6 + i // 2, 3 + i, "T")
+    g.fill(14, 15, 19, 16, "M")
+    g.pyramid(12, 15, 2, "M")
+    for i in range(14):
+        g.put(13 - i // 2, 16 + i, "T")
+    g.h(13, 14, 17, "T")
+    g.h(21, 0, 31)
+    g.v(1, 0, 20)
+    g.v(30, 3, 20)
+    g.h(3, 2, 29, "-")
+    g.v(15, 3, 12)
+    g.gold((5, 4), (7, 9), (9, 13), (11, 19), (8, 24), (6, 28), (20, 6), (20, 25), (12, 16))
+    g.guards((20, 10), (20, 21), (20, 3), (20, 28), (20, 14))
+    g.start(4, 2)
+
+
+@level(2, 41, "The spire", "one tall brick spire in the middle with a ladder up each face and landings branching off at every height")
+def _(g):
+    g.fill(3, 14, 20, 17)
+    g.v(13, 0, 20)
+    g.v(18, 0, 20)
+    for r in (17, 11, 5):
+        g.h(r, 8, 12)
+        g.put(r - 1, 9, "*")
+    for r in (14, 8):
+        g.h(r, 19, 23)
+        g.put(r - 1, 22, "*")
+    g.h(21, 0, 31)
+    g.gold((20, 2), (20, 29), (20, 11), (2, 16))
+    g.guards((20, 0), (20, 31), (20, 5), (20, 26), (20, 22), (20, 9))
+    g.start(2, 15)
