@@ -21,6 +21,7 @@
 #include "levels/fair_start.h"
 #include "levels/level_bot.h"
 #include "levels/level_checker.h"
+#include "levels/level_variety.h"
 #include "png_image.h"
 #include "storage/param_file.h"
 #include "world/game_params.h"
@@ -124,20 +125,59 @@ int run_check(const Options& options) {
     return failed == 0 ? 0 : 1;
 }
 
+// The level's grid, or an empty one when the file cannot be read or parsed (the checker's
+// columns already say why).
+LevelGrid read_grid(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    LevelGrid grid;
+    std::string error;
+    if (!grid.parse(bytes.str(), error))
+        grid.clear();
+    return grid;
+}
+
+// One row per level: what the checker counts, and the columns that show how the levels differ
+// (each level is compared with every level of both sets under DIR and with the files given).
 int run_stats(const Options& options) {
     std::printf(
-        "| level | gold | guards | ladders | hidden | ropes | digs | route | difficulty |\n");
-    std::printf("|---|---|---|---|---|---|---|---|---|\n");
+        "| level | gold | guards | ladders | hidden | ropes | digs | route | difficulty | "
+        "bottom row | start row | mirror | most like |\n");
+    std::printf("|---|---|---|---|---|---|---|---|---|---|---|---|---|\n");
+    const std::vector<std::string> files = level_files(options);
+    Options every = options;
+    every.files.clear();
+    every.set = every.level = 0;
+    std::vector<std::string> others = level_files(every);
+    std::vector<LevelGrid> other_grids;
+    for (const std::string& path : others)
+        other_grids.push_back(read_grid(path));
     int failed = 0;
-    for (const std::string& path : level_files(options)) {
+    for (const std::string& path : files) {
         const LevelReport r = check_level_file(path);
         if (!r.finishable)
             ++failed;
-        std::printf("| %s | %d | %d | %d | %d | %d | %s | %s | %s |\n", short_name(path).c_str(),
-                    r.gold, r.guards, r.ladders, r.hidden_ladders, r.ropes,
+        const LevelGrid grid = read_grid(path);
+        const LevelVariety v = level_variety(grid);
+        const std::string name = short_name(path);
+        std::string like = "-";
+        int best = -1;
+        for (size_t i = 0; i < others.size(); ++i) {
+            if (short_name(others[i]) == name || other_grids[i].runner_count() == 0)
+                continue;
+            const int similar = level_similarity(grid, other_grids[i]);
+            if (similar > best) {
+                best = similar;
+                like = short_name(others[i]) + " (" + std::to_string(similar) + "%)";
+            }
+        }
+        std::printf("| %s | %d | %d | %d | %d | %d | %s | %s | %s | %s | %d | %d%% | %s |\n",
+                    name.c_str(), r.gold, r.guards, r.ladders, r.hidden_ladders, r.ropes,
                     r.route_digs < 0 ? "-" : std::to_string(r.route_digs).c_str(),
                     r.route_length < 0 ? "-" : std::to_string(r.route_length).c_str(),
-                    r.finishable ? std::to_string(difficulty(r)).c_str() : "FAIL");
+                    r.finishable ? std::to_string(difficulty(r)).c_str() : "FAIL", v.bottom.c_str(),
+                    v.start_row, v.mirror_percent, like.c_str());
     }
     return failed == 0 ? 0 : 1;
 }

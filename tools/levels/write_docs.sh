@@ -10,7 +10,7 @@ head="$(sed '/^## Statistics$/q' "$doc")"
     printf '%s\n\n' "$head"
     for set in 1 2; do
         printf '### Set %d\n\n' "$set"
-        "$tool" stats "$root"/assets/dat/levels${set}_full/*.txt | sed "s|$root/||"
+        "$tool" stats --dir "$root/assets/dat" "$root"/assets/dat/levels${set}_full/*.txt | sed "s|$root/||"
         printf '\n'
     done
 } > "$doc.new"
