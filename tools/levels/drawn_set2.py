@@ -941,3 +941,191 @@ def _(g):
     g.gold((20, 2), (20, 29), (20, 11), (2, 16))
     g.guards((20, 0), (20, 31), (20, 5), (20, 26), (20, 22), (20, 9))
     g.start(2, 15)
+
+@level(2, 43, "Stairwell", "a tall house whose stair changes sides on every floor, with a gap in each floor to fall through")
+def _(g):
+    for i, r in enumerate((4, 8, 12, 16)):
+        g.h(r, 2, 29)
+        c = 3 if i % 2 == 0 else 28
+        g.v(c, r - 4 if r > 4 else 0, r - 1)
+        gap = 20 if i % 2 == 0 else 10
+        g.at(" ", (r, gap), (r, gap + 1))
+        g.put(r - 1, 31 - c - 2, "*")
+        g.put(r - 1, gap - 4, "*")
+    g.v(3, 16, 20)
+    g.v(28, 16, 20)
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((20, 10), (20, 21))
+    g.guards((20, 1), (20, 30), (20, 14), (20, 17), (15, 26), (15, 5))
+    g.start(3, 8)
+
+
+@level(2, 44, "Crossbeams", "brick beams and ropes cross the screen at alternating heights, ladders only at the edges")
+def _(g):
+    for i, r in enumerate((3, 6, 9, 12, 15, 18)):
+        if i % 2 == 0:
+            g.h(r, 2, 14)
+            g.h(r, 17, 29, "-")
+        else:
+            g.h(r, 2, 14, "-")
+            g.h(r, 17, 29)
+        g.put(r - 1, 8 if i % 2 == 0 else 23, "*")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.v(15, 3, 18)
+    g.v(16, 3, 18)
+    g.h(21, 0, 31)
+    g.gold((20, 8), (20, 23), (19, 4), (7, 27))
+    g.guards((20, 3), (20, 28), (20, 12), (20, 19), (16, 7), (13, 24))
+    g.start(2, 5)
+
+
+@level(2, 45, "Flowerbeds", "low brick beds along the ground with gold planted one brick deep: dig it up; a breather")
+def _(g):
+    g.fill(16, 0, 21, 31, "M")
+    for a in (2, 9, 16, 23):
+        g.h(16, a, a + 5)
+        g.put(17, a + 2, "*")
+        g.put(17, a + 3, " ")
+        g.put(17, a + 1, "M")
+        g.v(a + 4, 16, 17)
+    g.h(8, 4, 27)
+    g.v(3, 8, 15)
+    g.v(28, 0, 15)
+    g.gold((7, 8), (7, 15), (7, 22), (15, 0), (15, 31))
+    g.guards((15, 1), (15, 30), (15, 15), (15, 20), (15, 8))
+    g.start(7, 12)
+
+
+@level(2, 47, "The cistern", "a great stone tank with a false floor: drop in, take the gold round its walls, climb out by its one ladder")
+def _(g):
+    g.box(6, 4, 19, 27, "M")
+    g.h(6, 5, 26, " ")
+    g.h(13, 5, 26, "U")
+    g.h(13, 5, 7)
+    g.h(13, 24, 26)
+    g.v(15, 6, 18)
+    g.gold((12, 6), (12, 25), (18, 7), (18, 24), (18, 12), (18, 19), (9, 10), (10, 21))
+    g.h(5, 0, 3)
+    g.h(5, 28, 31)
+    g.v(2, 0, 20)
+    g.v(29, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((4, 1), (4, 30), (20, 15))
+    g.h(3, 3, 28, "-")
+    g.v(15, 3, 6)
+    g.guards((20, 1), (20, 30), (20, 10), (20, 21), (18, 10), (18, 21))
+    g.start(4, 0)
+
+
+@level(2, 49, "Cranes", "three ladder cranes with ropes swinging out from their tops and gold hanging off the ropes")
+def _(g):
+    for c, arm in ((5, 1), (16, -1), (26, -1)):
+        g.v(c, 2, 20)
+        end = c + arm * 8
+        g.h(2, min(c + arm, end), max(c + arm, end), "-")
+        g.put(6, end, "*")
+        g.put(9, end, "*")
+    g.h(21, 0, 31)
+    g.h(12, 0, 31)
+    g.v(30, 0, 20)
+    g.v(1, 12, 20)
+    g.at(" ", (12, 13), (12, 21))
+    g.gold((11, 3), (11, 28), (20, 9), (20, 22), (20, 15), (15, 13))
+    g.guards((20, 2), (20, 28), (20, 12), (20, 19), (11, 24), (11, 9))
+    g.start(1, 5)
+
+
+@level(2, 50, "Lanes", "six long lanes joined by ladders at alternate ends: run the snake from top to bottom; a breather")
+def _(g):
+    for i, r in enumerate((3, 6, 9, 12, 15, 18)):
+        g.h(r, 0, 31)
+        c = 30 if i % 2 == 0 else 1
+        g.v(c, r, r + 2)
+        for k in (6, 15, 24):
+            g.put(r - 1, k + (i % 3), "*")
+    g.v(1, 0, 2)
+    g.h(21, 0, 31)
+    g.guards((20, 4), (20, 12), (20, 20), (20, 27), (17, 15))
+    g.start(2, 3)
+
+
+@level(2, 51, "The snake", "one brick corridor winds from the top left to the bottom right, the gold strung along it")
+def _(g):
+    g.fill(0, 0, 21, 31, "M")
+    for i, r in enumerate((2, 6, 10, 14, 18)):
+        g.h(r, 1, 30, " ")
+        g.h(r - 1, 1, 30, " ")
+        g.h(r + 1, 1, 30, "T")
+        c = 29 if i % 2 == 0 else 2
+        if r < 18:
+            g.v(c, r, r + 4)
+        g.put(r, 8, "*")
+        g.put(r, 22, "*")
+    g.h(19, 1, 30, "T")
+    g.v(15, 0, 1)
+    g.v(30, 16, 18, "#")
+    g.v(30, 0, 15, "#")
+    g.guards((18, 5), (18, 12), (18, 19), (14, 15), (14, 25), (10, 20))
+    g.start(2, 2)
+
+
+@level(2, 52, "Sawtooth", "floors like the teeth of a saw: walk down each slope, climb each ladder, the guards coming the other way")
+def _(g):
+    for r0 in (3, 10, 17):
+        for t in range(4):
+            a = 8 * t
+            for k in range(4):
+                g.h(r0 + k, a + 2 * k, a + 2 * k + 1)
+            g.v(a + 7, r0, r0 + 3) if a + 7 < 31 else None
+            g.put(r0 - 1, a, "*")
+    g.v(0, 0, 20)
+    g.h(21, 0, 31)
+    g.guards((20, 10), (20, 18), (20, 26), (13, 31), (6, 31), (20, 3))
+    g.start(2, 1)
+
+
+@level(2, 53, "Bell tower", "a tall stone tower with ropes hung inside like bell ropes and gold at each bell; seven guards below")
+def _(g):
+    g.v(8, 3, 20, "M")
+    g.v(23, 3, 20, "M")
+    g.h(3, 8, 23, "M")
+    g.at(" ", (20, 8), (20, 23), (19, 8), (19, 23))
+    for r, a, b in ((6, 9, 15), (9, 16, 22), (12, 9, 15), (15, 16, 22)):
+        g.h(r, a, b, "-")
+        g.put(r + 1, (a + b) // 2, "*")
+    g.v(15, 4, 20)
+    g.h(3, 14, 17)
+    g.h(21, 0, 31)
+    g.h(11, 0, 5)
+    g.h(11, 26, 31)
+    g.v(6, 0, 20)
+    g.v(25, 0, 20)
+    g.gold((10, 1), (10, 30), (20, 2), (20, 29), (2, 15))
+    g.guards((20, 0), (20, 31), (20, 3), (20, 28), (10, 3), (10, 28), (20, 11))
+    g.start(2, 13)
+
+
+@level(2, 54, "Battlements", "a castle wall with battlements along its top, gold in the gaps and a gallery inside the wall")
+def _(g):
+    g.fill(8, 0, 21, 31, "M")
+    g.h(8, 0, 31)
+    g.h(5, 1, 30, "-")
+    for c in range(0, 32, 4):
+        g.put(7, c, "M")
+        if c + 3 < 32:
+            g.put(7, c + 1, "*")
+            g.v(c + 3, 5, 7)
+    g.fill(12, 3, 19, 28, " ")
+    g.h(20, 3, 28)
+    g.h(16, 6, 25)
+    g.fill(9, 14, 11, 16, " ")
+    g.v(15, 7, 19)
+    g.v(4, 12, 19)
+    g.v(27, 12, 19)
+    g.gold((15, 8), (15, 22), (19, 10), (19, 20), (11, 14))
+    g.v(31, 0, 4)
+    g.guards((19, 5), (19, 26), (15, 7), (15, 24), (19, 14), (11, 16), (19, 18))
+    g.start(4, 1)
