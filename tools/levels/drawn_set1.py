@@ -430,3 +430,237 @@ def _(g):
     g.gold((20, 4), (20, 27))
     g.guards((20, 1), (20, 30))
     g.start(3, 12)
+
+
+@level(1, 32, "Pipes", "ladders and ropes bend round each other like pipes across a stone wall")
+def _(g):
+    g.h(21, 0, 31, "M")
+    g.v(3, 1, 20)
+    g.h(5, 4, 12, "-")
+    g.v(13, 5, 12)
+    g.h(12, 14, 22, "-")
+    g.v(23, 2, 12)
+    g.h(2, 24, 29, "-")
+    g.v(30, 2, 20)
+    g.h(17, 4, 29, "-")
+    g.v(18, 0, 4)
+    g.h(5, 19, 22, "-")
+    g.v(9, 17, 20)
+    g.gold((1, 3), (8, 8), (16, 13), (15, 19), (7, 26), (20, 6), (20, 25), (9, 18), (6, 20))
+    g.put(1, 3, "H")
+    g.gold((0, 3))
+    g.guards((20, 12), (20, 20), (20, 28))
+    g.start(4, 15)
+
+
+@level(1, 33, "Gold in the air", "a high hall with gold hanging in mid-air in rows: let go of the ropes above each row")
+def _(g):
+    g.h(2, 1, 30, "-")
+    g.h(9, 1, 30, "-")
+    g.h(21, 0, 31)
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    for c in (5, 11, 17, 23, 28):
+        g.put(5, c, "*")
+    for c in (8, 14, 20, 26):
+        g.put(13, c, "*")
+        g.put(16, c, "*")
+    g.h(12, 12, 18)
+    g.guards((20, 4), (20, 15), (20, 27))
+    g.start(1, 15)
+
+
+@level(1, 34, "The long bridge", "a brick bridge on stone arches over a low floor: guards on the floor below, gold along the bridge and under it")
+def _(g):
+    g.h(8, 2, 29)
+    for c in (2, 10, 21, 29):
+        g.v(c, 9, 16, "M")
+    g.h(21, 0, 31)
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.v(15, 8, 20)
+    g.gold((7, 6), (7, 12), (7, 19), (7, 25), (20, 6), (20, 13), (20, 18), (20, 25), (5, 14))
+    g.h(4, 10, 21, "-")
+    g.v(9, 4, 7)
+    g.guards((20, 4), (20, 17), (20, 27))
+    g.start(7, 3)
+
+
+@level(1, 36, "Mirror hall", "a symmetric hall where every floor has a false brick on one side and a real one on the other")
+def _(g):
+    for r in (5, 10, 15):
+        g.h(r, 2, 29)
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.at("U", (5, 9), (10, 22), (15, 9))
+    g.at("T", (5, 22), (10, 9), (15, 22))
+    g.h(21, 0, 31)
+    g.gold((4, 9), (9, 22), (14, 9), (4, 22), (9, 9), (14, 22), (20, 15), (8, 15), (4, 26))
+    g.v(15, 16, 20)
+    g.guards((20, 5), (20, 26), (19, 15 - 3))
+    g.start(4, 15)
+
+
+@level(1, 37, "Pockets", "a staircase of brick with a pocket of gold under each step: dig into it from the step above")
+def _(g):
+    for s in range(6):
+        r = 6 + 2 * s
+        a = 4 * s + 2
+        g.fill(r, a, r + 1, a + 5)
+        g.put(r + 1, a + 2, "*")
+        g.put(r + 1, a + 3, " ")
+        g.put(r, a + 3, "H")
+        g.put(r + 1, a + 3, "H")
+    g.h(21, 0, 31)
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(3, 1, 30, "-")
+    g.gold((20, 10), (20, 20), (20, 28))
+    g.guards((20, 3), (20, 14), (20, 25))
+    g.start(5, 2)
+
+
+@level(1, 38, "Stalactites", "a cave roof of stone with stalactites hanging down, brick ledges between them and a floor of rubble")
+def _(g):
+    g.h(0, 0, 31, "M")
+    g.h(1, 0, 31, "M")
+    for c, d in ((4, 6), (10, 9), (16, 5), (21, 8), (27, 6)):
+        g.v(c, 2, 1 + d, "M")
+        g.v(c + 1, 2, d - 1, "M")
+    g.at(" ", (0, 1), (1, 1), (0, 30), (1, 30))
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(11, 2, 8)
+    g.h(14, 12, 19)
+    g.h(11, 23, 29)
+    g.v(13, 14, 20)
+    g.v(24, 11, 20)
+    g.v(7, 11, 20)
+    g.h(21, 0, 31)
+    g.gold((10, 4), (10, 27), (13, 16), (20, 10), (20, 20), (20, 3), (8, 13), (9, 19))
+    g.h(9, 12, 14)
+    g.h(10, 18, 20)
+    g.v(14, 9, 13)
+    g.v(18, 10, 13)
+    g.guards((20, 27), (20, 16), (13, 19))
+    g.start(10, 3)
+
+
+@level(1, 39, "Narrow ledges", "ledges one cell wide along a brick wall; four guards patrol the ground where you dig to trap them")
+def _(g):
+    g.fill(3, 13, 17, 18)
+    for r in (5, 9, 13):
+        g.h(r, 8, 12)
+        g.h(r + 2, 19, 23)
+    g.v(7, 2, 20)
+    g.h(3, 8, 12)
+    g.v(24, 6, 20)
+    g.h(21, 0, 31)
+    g.v(15, 0, 2)
+    g.gold((4, 10), (8, 11), (12, 9), (6, 21), (10, 20), (14, 22), (2, 14), (2, 17), (20, 2), (20, 29), (20, 15))
+    g.guards((20, 1), (20, 30), (20, 11), (20, 20))
+    g.start(2, 15 + 1)
+
+
+@level(1, 40, "Open field", "a wide empty field with a few ladders and ropes: room to run from the guards; a breather")
+def _(g):
+    g.h(21, 0, 31)
+    g.h(10, 5, 26)
+    g.v(5, 10, 20)
+    g.v(26, 10, 20)
+    g.h(5, 8, 23, "-")
+    g.v(15, 0, 9)
+    g.gold((20, 1), (20, 10), (20, 21), (20, 30), (9, 8), (9, 23), (6, 11), (6, 20))
+    g.guards((20, 12), (20, 19), (20, 28))
+    g.start(9, 14)
+
+
+@level(1, 41, "Crates", "stacks of brick crates of every height on a warehouse floor, a crane rope over them")
+def _(g):
+    g.h(21, 0, 31)
+    for a, top in ((2, 16), (6, 12), (10, 17), (14, 14), (18, 10), (22, 15), (26, 13)):
+        g.fill(top, a, 20, a + 2)
+        g.put(top - 1, a + 1, "*")
+    g.h(4, 1, 30, "-")
+    for c in (5, 9, 13, 17, 21, 25, 29):
+        g.v(c, 4, 20)
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.guards((20, 5 - 4), (20, 12 - 1), (20, 24 - 1))
+    g.start(3, 15)
+
+
+@level(1, 42, "The X", "two brick staircases cross in the middle like an X; ladders at the four ends")
+def _(g):
+    for i in range(14):
+        g.put(3 + i, 2 + i, "T")
+        g.put(3 + i, 29 - i, "T")
+    g.h(10, 9, 22)
+    g.h(2, 1, 30, "-")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31)
+    g.v(15, 11, 20)
+    g.gold((4, 3), (4, 28), (8, 7), (8, 24), (9, 15), (14, 14), (14, 17), (20, 5), (20, 26), (20, 15 - 4))
+    g.guards((20, 3), (20, 28), (20, 18), (16, 15 + 1))
+    g.start(1, 4)
+
+
+@level(1, 43, "Locked room", "a room of stone with no door: you fall in through a false roof, and a hidden ladder is the only way out")
+def _(g):
+    g.box(8, 8, 17, 23, "M")
+    g.h(8, 13, 18, "U")
+    g.h(13, 9, 22)
+    g.at(" ", (13, 11), (13, 20))
+    g.v(15, 0, 16, "#")
+    g.gold((16, 10), (16, 21), (16, 12), (16, 19), (12, 15 + 1))
+    g.h(21, 0, 31)
+    g.v(2, 0, 20)
+    g.v(29, 0, 20)
+    g.h(8, 3, 7)
+    g.h(8, 24, 28)
+    g.h(14, 0, 1)
+    g.h(14, 30, 31)
+    g.gold((7, 5), (7, 26), (20, 10), (20, 21), (13, 0))
+    g.guards((20, 5), (20, 15), (20, 26), (13, 31))
+    g.start(7, 10)
+
+
+@level(1, 44, "Checkered wall", "a wall of stone and brick squares like a chessboard: dig down through the brick squares only")
+def _(g):
+    for i, r in enumerate(range(6, 20, 3)):
+        for j, a in enumerate(range(2, 30, 4)):
+            ch = "T" if (i + j) % 2 == 0 else "M"
+            g.fill(r, a, r, a + 3, ch)
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31)
+    for r in (5, 8, 11, 14, 17):
+        g.put(r, 16, "*")
+    g.gold((20, 6), (20, 25), (5, 4), (11, 27))
+    g.guards((20, 3), (20, 12), (20, 20), (20, 28))
+    g.start(4, 10)
+
+
+@level(1, 45, "Dome", "a brick dome over a room of gold, a ladder down through its top; a breather")
+def _(g):
+    rows = [(5, 13, 18), (6, 10, 21), (7, 8, 23), (8, 7, 24), (10, 6, 25), (13, 5, 26)]
+    for r, a, b in rows:
+        g.put(r, a, "T")
+        g.put(r, b, "T")
+        if r == 5:
+            g.h(r, a, b)
+    g.v(5, 14, 20, "T")
+    g.v(26, 14, 20, "T")
+    g.at(" ", (20, 5), (20, 26))
+    for (r1, a1, _b1), (r2, a2, _b2) in zip(rows, rows[1:]):
+        for r in range(r1 + 1, r2):
+            g.put(r, a2, "T")
+            g.put(r, 31 - a2, "T")
+    g.v(15, 0, 20)
+    g.h(21, 0, 31)
+    g.h(14, 7, 24)
+    g.put(14, 15, "H")
+    g.gold((4, 12), (4, 19), (13, 10), (13, 21), (20, 9), (20, 22), (20, 1), (20, 30))
+    g.guards((20, 0), (20, 31), (20, 3))
+    g.start(4, 14)
