@@ -45,6 +45,10 @@ void Button::draw() {
     draw_band(3, true);
 }
 
+void Button::pointer_elsewhere() {
+    m_state = kNormal;
+}
+
 void Button::reset() {
     m_state = kNormal;
 }

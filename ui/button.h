@@ -12,6 +12,7 @@ class Button : public ImageControl {
     bool left_button_down(int x, int y, int buttons) override;
     void draw() override;
     void reset() override;
+    void pointer_elsewhere() override;
 
     void set_visible(bool on) { m_visible = on; }
     bool visible() const { return m_visible; }

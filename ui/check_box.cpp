@@ -11,12 +11,16 @@ bool toggle_hover(const ImageControl& control, int32_t& state, int x, int y) {
         }
         return true;
     }
+    end_hover(state);
+    return false;
+}
+
+void end_hover(int32_t& state) {
     if (state == CheckBox::kOffHover) {
         state = CheckBox::kOff;
     } else if (state == CheckBox::kOnHover) {
         state = CheckBox::kOn;
     }
-    return false;
 }
 
 CheckBox::CheckBox(Screen* owner, const Texture* image)

@@ -26,4 +26,6 @@ class Control {
     virtual void tick(int elapsed_ms) { (void)elapsed_ms; }
     virtual void draw() {}
     virtual void reset() {}
+    // An earlier control in the screen took the last move: the pointer is not over this one.
+    virtual void pointer_elsewhere() {}
 };

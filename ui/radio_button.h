@@ -12,6 +12,7 @@ class RadioButton : public ImageControl {
     RadioButton(Screen* owner, const Texture* image);
 
     bool mouse_move(int x, int y, int buttons) override;
+    void pointer_elsewhere() override { end_hover(m_state); }
     bool left_button_up(int x, int y, int buttons) override;
     bool left_button_down(int x, int y, int buttons) override;
     void draw() override;

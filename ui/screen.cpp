@@ -75,10 +75,15 @@ void Screen::mouse_move(int x, int y, int buttons) {
             m_last_cursor_y = cy;
         }
     }
+    // The control that takes the move hides it from the later ones; they still learn that
+    // the pointer is not theirs, so a fast jump leaves no second control lit.
+    bool taken = false;
     for (Control* c : m_children) {
-        if (c->mouse_move(x, y, buttons)) {
+        if (taken) {
+            c->pointer_elsewhere();
+        } else if (c->mouse_move(x, y, buttons)) {
             m_mouse_down = false;
-            break;
+            taken = true;
         }
     }
 }

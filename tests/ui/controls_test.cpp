@@ -55,6 +55,33 @@ TEST(ButtonTest, ReportsOnThePressAndHoverFollowsThePointer) {
     EXPECT_EQ(screen.clicks.size(), 1u);
 }
 
+// A fast pointer jumps from a control straight onto one earlier in the screen's list, which
+// takes the move: the one it left must not stay lit as well.
+TEST(ButtonTest, OnlyTheControlUnderThePointerLooksHovered) {
+    RecordingScreen screen;
+    Button first(&screen, nullptr), second(&screen, nullptr);
+    CheckBox box(&screen, nullptr);
+    first.set_position(0, 0);
+    second.set_position(0, 100);
+    box.set_position(0, 200);
+    screen.add_control(&first);
+    screen.add_control(&second);
+    screen.add_control(&box);
+
+    screen.mouse_move(10, 110, 0);
+    EXPECT_EQ(second.state(), Button::kHover);
+    screen.mouse_move(10, 10, 0);
+    EXPECT_EQ(first.state(), Button::kHover);
+    EXPECT_EQ(second.state(), Button::kNormal);
+
+    screen.mouse_move(10, 210, 0);
+    EXPECT_EQ(box.state(), CheckBox::kOffHover);
+    screen.mouse_move(10, 110, 0);
+    EXPECT_EQ(second.state(), Button::kHover);
+    EXPECT_EQ(box.state(), CheckBox::kOff);
+    EXPECT_EQ(first.state(), Button::kNormal);
+}
+
 TEST(ButtonTest, AHiddenButtonIgnoresTheMouse) {
     RecordingScreen screen;
     Button button(&screen, nullptr);
