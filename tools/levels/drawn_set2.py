@@ -1129,3 +1129,195 @@ def _(g):
     g.v(31, 0, 4)
     g.guards((19, 5), (19, 26), (15, 7), (15, 24), (19, 14), (11, 16), (19, 18))
     g.start(4, 1)
+
+@level(2, 55, "Pergola", "a long trellis of ropes on ladder posts over a garden floor: an easier level with room to run")
+def _(g):
+    for c in (2, 9, 16, 22, 29):
+        g.v(c, 5, 20)
+    g.h(5, 3, 8, "-")
+    g.h(5, 10, 15, "-")
+    g.h(5, 17, 21, "-")
+    g.h(5, 23, 28, "-")
+    g.h(10, 3, 28, "-")
+    g.at(" ", (10, 9), (10, 22))
+    g.v(9, 10, 10)
+    g.v(22, 10, 10)
+    g.h(21, 0, 31)
+    g.v(16, 0, 4)
+    g.gold((7, 5), (7, 12), (7, 19), (7, 25), (13, 6), (13, 13), (13, 19), (13, 26), (20, 1), (20, 30))
+    g.guards((20, 5), (20, 12), (20, 19), (20, 26), (20, 0), (20, 31))
+    g.start(4, 15)
+
+
+@level(2, 56, "Covered bridge", "two stone towers joined by a covered bridge: inside it a brick floor over a deep drop")
+def _(g):
+    g.box(3, 1, 20, 8, "M")
+    g.box(3, 23, 20, 30, "M")
+    g.h(8, 8, 23, "M")
+    g.h(12, 8, 23)
+    g.at(" ", (9, 8), (10, 8), (11, 8), (9, 23), (10, 23), (11, 23))
+    g.h(12, 2, 7)
+    g.h(12, 24, 29)
+    g.v(5, 0, 19)
+    g.v(26, 0, 19)
+    g.h(16, 6, 7)
+    g.h(16, 24, 25)
+    g.h(21, 0, 31)
+    g.v(15, 12, 20)
+    g.gold((11, 11), (11, 16), (11, 20), (19, 12), (19, 19), (11, 2), (11, 29), (19, 3), (19, 28), (2, 7),
+           (15, 7), (15, 24))
+    g.guards((20, 10), (20, 21), (19, 2), (19, 29), (19, 27), (15, 25), (20, 17))
+    g.start(2, 3)
+
+
+@level(2, 57, "Catacombs", "long stone galleries lined with niches, each niche closed by a brick you dig through")
+def _(g):
+    g.fill(0, 0, 21, 31, "M")
+    for r in (4, 10, 16):
+        g.h(r, 1, 30, " ")
+        g.h(r - 1, 1, 30, " ")
+        for c in range(4, 29, 6):
+            g.put(r + 1, c, "T")
+            g.put(r + 2, c, "*")
+            g.put(r + 2, c + 1, " ")
+            g.put(r + 1, c + 1, "H")
+            g.put(r + 2, c + 1, "H")
+    g.v(2, 3, 16)
+    g.v(29, 3, 16)
+    g.at(" ", (2, 2), (1, 2), (0, 2))
+    g.v(2, 0, 2)
+    g.guards((16, 12), (16, 18), (16, 24), (10, 20), (10, 26), (16, 6), (10, 14))
+    g.start(4, 8)
+
+
+@level(2, 58, "Teeth", "stone teeth hang from a brick roof and rise from the floor, meshing: dig through the roof and fall between them")
+def _(g):
+    g.h(21, 0, 31)
+    g.h(2, 0, 31, "M")
+    for c in range(3, 30, 6):
+        g.fill(3, c, 12, c + 1, "M")
+    for c in range(6, 28, 6):
+        g.fill(9, c, 20, c + 1, "M")
+    g.at(" ", (20, 6), (20, 12), (20, 18), (20, 24))
+    g.at(" ", (20, 7), (20, 13), (20, 19), (20, 25))
+    for c in range(6, 28, 6):
+        g.h(8, c, c + 1, "T")
+    g.h(2, 1, 30)
+    g.v(0, 0, 20)
+    g.v(31, 3, 20)
+    g.gold((7, 6), (7, 12), (7, 18), (7, 24), (15, 4), (15, 10), (15, 16), (15, 22), (15, 28), (20, 2))
+    g.h(16, 2, 5)
+    g.h(16, 8, 11)
+    g.h(16, 14, 17)
+    g.h(16, 20, 23)
+    g.h(16, 26, 29)
+    g.guards((20, 1), (20, 10), (20, 16), (20, 22), (20, 28), (15, 29), (20, 30))
+    g.start(1, 15)
+
+
+@level(2, 59, "Split level", "the left half stands high, the right half low; false bricks and a rope are the ways between them")
+def _(g):
+    g.fill(9, 0, 21, 14, "M")
+    for r in (9, 13, 17):
+        g.h(r, 16, 31)
+    g.h(21, 15, 31)
+    g.h(5, 0, 14)
+    g.v(2, 0, 8)
+    g.v(12, 5, 8)
+    g.at("U", (9, 6), (9, 7))
+    g.fill(10, 6, 13, 7, " ")
+    g.h(14, 5, 8)
+    g.v(8, 10, 13)
+    g.v(8, 9, 14)
+    g.h(3, 3, 29, "-")
+    g.v(30, 3, 20)
+    g.v(18, 13, 16)
+    g.v(25, 9, 12)
+    g.v(22, 17, 20)
+    g.gold((4, 5), (4, 10), (8, 5), (13, 6), (8, 20), (8, 27), (12, 17), (12, 23), (16, 28), (16, 20), (20, 17), (20, 26))
+    g.guards((20, 16), (20, 24), (20, 29), (16, 25), (12, 28), (8, 16 + 1), (16, 16))
+    g.start(4, 1)
+
+
+@level(2, 60, "Gold columns", "five columns of gold stacked in the air between ropes: an easier level with a lot to pick up")
+def _(g):
+    g.h(2, 1, 30, "-")
+    g.h(11, 1, 30, "-")
+    for c in (5, 10, 15, 21, 26):
+        for r in (4, 6, 8, 13, 15, 17):
+            g.put(r, c, "*")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(21, 0, 31)
+    g.guards((20, 3), (20, 12), (20, 18), (20, 24), (20, 28), (20, 8))
+    g.start(1, 15)
+
+
+@level(2, 63, "Warehouse", "tall shelves of brick and stone with ladders between the racks, crates of gold on the shelves")
+def _(g):
+    for a in (3, 11, 19, 26):
+        g.v(a, 2, 20, "M")
+        for r in (6, 11, 16):
+            g.h(r, a + 1, a + 4)
+            g.put(r - 1, a + 2, "*")
+        g.v(a + 5, 2, 20)
+    g.h(21, 0, 31)
+    g.v(1, 0, 20)
+    g.h(1, 2, 30, "-")
+    g.gold((20, 15), (20, 30))
+    g.guards((20, 6), (20, 13), (20, 22), (20, 28), (15, 13), (15, 28), (10, 21))
+    g.start(0, 8)
+
+
+@level(2, 64, "Stone lattice", "a lattice of stone blocks with narrow brick passages between them: dig and climb through it")
+def _(g):
+    for r0 in (3, 8, 13):
+        for a in range(2, 29, 6):
+            g.fill(r0, a, r0 + 2, a + 3, "M")
+    for r in (7, 12, 17):
+        g.h(r, 1, 30)
+    for c in (1, 7, 13, 19, 25, 31):
+        g.v(c, 2, 20)
+    g.h(21, 0, 31)
+    g.gold((2, 4), (2, 16), (2, 28), (6, 10), (6, 22), (11, 4), (11, 16), (11, 28), (16, 10), (16, 22), (20, 4), (20, 16), (20, 28))
+    g.v(13, 0, 1)
+    g.guards((20, 3), (20, 9), (20, 15), (20, 21), (20, 27), (16, 3), (16, 28))
+    g.start(2, 11)
+
+
+@level(2, 65, "The long descent", "wide steps go down from the top left to the bottom right: gold on each; an easier level")
+def _(g):
+    for s in range(6):
+        r = 4 + 3 * s
+        a = 5 * s
+        g.h(r, a, a + 6)
+        g.put(r - 1, a + 3, "*")
+    g.h(21, 0, 31)
+    g.v(31, 0, 20)
+    g.v(0, 5, 20)
+    g.h(4, 0, 0, "T")
+    g.gold((20, 5), (20, 12), (20, 20))
+    g.guards((20, 2), (20, 9), (20, 16), (20, 22), (20, 27), (16, 20))
+    g.start(3, 1)
+
+
+@level(2, 66, "Ant farm", "a mass of brick with tunnels and chambers dug through it and ladders in its shafts")
+def _(g):
+    g.fill(4, 0, 21, 31)
+    g.h(21, 0, 31, "M")
+    for r, a, b in ((6, 2, 12), (6, 19, 29), (10, 6, 25), (14, 1, 9), (14, 14, 30), (19, 3, 28)):
+        g.h(r, a, b, " ")
+        g.h(r - 1, a, b, " ")
+    g.v(4, 3, 6)
+    g.v(27, 3, 6)
+    g.v(10, 5, 10)
+    g.v(21, 5, 10)
+    g.v(7, 9, 14)
+    g.v(24, 9, 14)
+    g.v(3, 13, 19)
+    g.v(16, 13, 19)
+    g.v(29, 13, 19)
+    g.gold((6, 7), (6, 24), (10, 15), (14, 5), (14, 20), (19, 10), (19, 22), (10, 8), (3, 15), (3, 2))
+    g.v(15, 0, 3)
+    g.guards((19, 5), (19, 13), (19, 20), (19, 26), (14, 11 + 16), (14, 1), (10, 13))
+    g.start(3, 8)
