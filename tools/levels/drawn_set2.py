@@ -1321,3 +1321,133 @@ def _(g):
     g.v(15, 0, 3)
     g.guards((19, 5), (19, 13), (19, 20), (19, 26), (14, 11 + 16), (14, 1), (10, 13))
     g.start(3, 8)
+
+
+@level(2, 67, "Dungeon", "a row of stone cells under a guardroom, each cell closed by a brick floor above it and gold inside")
+def _(g):
+    g.h(8, 0, 31, "M")
+    for a in range(1, 30, 5):
+        g.h(8, a + 1, a + 2)
+        g.v(a, 9, 15, "M")
+        g.put(14, a + 2, "*")
+    g.v(31, 9, 15, "M")
+    g.h(15, 0, 31)
+    g.h(21, 0, 31, "M")
+    for a in range(1, 30, 5):
+        g.put(15, a + 3, "U")
+    g.v(0, 0, 7)
+    g.v(30, 16, 20)
+    g.v(30, 0, 7)
+    g.h(4, 2, 29)
+    g.v(15, 4, 7)
+    g.v(30, 8, 15)
+    g.gold((3, 6), (3, 25), (7, 10), (7, 21), (20, 5), (20, 15), (20, 25))
+    g.guards((7, 20), (7, 26), (20, 2), (20, 10), (20, 20), (20, 27), (20, 13), (20, 24))
+    g.start(3, 2)
+
+
+@level(2, 68, "Double helix", "two zigzag stairs wind round each other from top to bottom; ropes cross between their turns")
+def _(g):
+    for k in range(6):
+        r = 3 + 3 * k
+        if k % 2 == 0:
+            g.h(r, 2, 13)
+            g.h(r, 18, 29, "-")
+        else:
+            g.h(r, 18, 29)
+            g.h(r, 2, 13, "-")
+        g.put(r - 1, 7 if k % 2 == 0 else 24, "*")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.v(15, 3, 18)
+    g.v(16, 3, 18)
+    g.h(21, 0, 31)
+    g.gold((20, 8), (20, 23), (4, 24), (7, 7))
+    g.guards((20, 3), (20, 12), (20, 19), (20, 28), (17, 25), (14, 8), (11, 25))
+    g.start(2, 4)
+
+
+@level(2, 69, "The gauntlet", "one long road zigzags down past guard posts: each stretch has gold, a guard and bricks to dig")
+def _(g):
+    for i, r in enumerate((4, 8, 12, 16)):
+        a, b = (0, 27) if i % 2 == 0 else (4, 31)
+        g.h(r, a, b)
+        c = 28 if i % 2 == 0 else 3
+        g.v(c, r - 1, r + 3)
+        g.h(r - 3, a + 6, b - 6, "M")
+        for k in (8, 15, 22):
+            g.put(r - 1, k, "*")
+    g.h(21, 0, 31)
+    g.v(0, 0, 3)
+    g.v(0, 17, 20)
+    g.v(0, 5, 16, "#")
+    g.gold((20, 10), (20, 20))
+    g.guards((3, 26), (7, 24), (7, 6), (11, 26), (11, 8), (15, 6), (15, 24), (20, 16))
+    g.start(3, 2)
+
+
+@level(2, 71, "Skyline", "a city of brick towers of every height with ladders in the alleys and a rope over the rooftops")
+def _(g):
+    towers = [(1, 4, 10), (6, 9, 6), (11, 13, 12), (16, 19, 4), (21, 24, 9), (26, 30, 7)]
+    for a, b, top in towers:
+        g.fill(top, a, 20, b)
+        g.put(top - 1, (a + b) // 2, "*")
+    for (a1, b1, t1), (a2, b2, t2) in zip(towers, towers[1:]):
+        if a2 > b1 + 1:
+            g.v(b1 + 1, min(t1, t2) - 1, 20)
+    g.h(2, 1, 30, "-")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(21, 0, 31)
+    g.guards((3, 16), (3, 18), (3, 19), (8, 21), (8, 23), (8, 24), (6, 27), (6, 30))
+    g.start(9, 1)
+
+
+@level(2, 74, "Citadel", "a symmetric citadel: two towers, ramparts, a courtyard each side and a keep in the middle, eight guards")
+def _(g):
+    g.box(3, 1, 21, 6, "M")
+    g.at(" ", (20, 6), (9, 6))
+    g.h(10, 2, 5)
+    g.h(15, 2, 5)
+    g.v(3, 0, 20)
+    g.h(10, 7, 11)
+    g.gold((9, 4), (14, 2), (20, 4), (8, 9), (20, 9))
+    g.mirror()
+    g.box(6, 12, 21, 19, "M")
+    g.at(" ", (20, 12), (20, 19))
+    g.put(6, 15, "T")
+    g.h(13, 13, 18)
+    g.v(14, 7, 20)
+    g.v(16, 0, 12, "#")
+    g.h(2, 4, 27, "-")
+    g.h(21, 0, 31)
+    g.gold((12, 17), (20, 16), (5, 13))
+    g.guards((20, 8), (20, 23), (9, 10), (9, 21), (19, 2), (19, 29), (20, 17), (12, 13))
+    g.start(5, 18)
+
+
+@level(2, 75, "The crown", "the last level: a crown of brick spires over a stone vault with a false floor, and eight guards")
+def _(g):
+    for c, top in ((2, 3), (8, 6), (15, 2), (22, 6), (28, 3)):
+        g.fill(top, c, 10, c + 1)
+        g.put(top - 1, c, "*")
+    g.h(11, 0, 31)
+    g.box(13, 8, 20, 23, "M")
+    g.h(13, 13, 18)
+    g.at(" ", (19, 8), (19, 23))
+    g.h(17, 9, 22, "U")
+    g.gold((15, 15), (16, 15), (19, 12), (19, 19), (12, 3), (12, 28))
+    g.v(4, 2, 10)
+    g.v(10, 5, 10)
+    g.v(17, 1, 10)
+    g.v(21, 5, 10)
+    g.v(27, 2, 10)
+    g.h(1, 1, 30, "-")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(21, 0, 31)
+    g.v(3, 12, 20)
+    g.v(28, 12, 20)
+    g.gold((20, 5), (20, 26), (19, 16))
+    g.guards((20, 1), (20, 30), (19, 10), (19, 21), (12, 6), (12, 25), (10, 13), (10, 18))
+    g.start(0, 16 - 8)
