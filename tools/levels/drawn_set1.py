@@ -664,3 +664,97 @@ def _(g):
     g.gold((4, 12), (4, 19), (13, 10), (13, 21), (20, 9), (20, 22), (20, 1), (20, 30))
     g.guards((20, 0), (20, 31), (20, 3))
     g.start(4, 14)
+
+
+@level(1, 46, "Trapezes", "short ropes hang at staggered heights across a wide gap, like trapezes: swing from one to the next by dropping")
+def _(g):
+    g.fill(5, 0, 20, 3, "M")
+    g.fill(5, 28, 20, 31, "M")
+    g.h(5, 0, 3)
+    g.h(5, 28, 31)
+    for k, (r, a) in enumerate(((5, 4), (8, 8), (11, 12), (14, 16), (17, 20))):
+        g.h(r, a, a + 3, "-")
+        g.put(r + 1, a + 4, "*")
+    g.h(21, 0, 31)
+    g.v(4, 6, 20)
+    g.v(27, 0, 20)
+    g.v(1, 0, 4)
+    g.gold((20, 10), (20, 20), (4, 30))
+    g.guards((20, 8), (20, 14), (20, 19), (20, 24))
+    g.start(4, 2)
+
+
+@level(1, 47, "Quarry", "a great pit cut in terraces into the brick: go down the terraces, dig the last step, climb out by the ladders")
+def _(g):
+    g.fill(4, 0, 21, 31)
+    for k in range(5):
+        g.fill(4, 3 + 2 * k, 4 + 3 * k, 28 - 2 * k, " ")
+    g.h(21, 0, 31)
+    for k in range(5):
+        g.put(3 + 3 * k, 3 + 2 * k, "*")
+        g.put(3 + 3 * k, 28 - 2 * k, "*")
+    g.v(1, 0, 19)
+    g.v(30, 0, 19)
+    g.v(15, 14, 19)
+    g.at(" ", (19, 2), (19, 29), (18, 2), (18, 29))
+    g.h(19, 2, 29, " ")
+    g.h(18, 2, 29, " ")
+    g.v(15, 14, 18)
+    g.gold((19, 8), (19, 23))
+    g.guards((19, 4), (19, 27), (19, 12), (19, 19))
+    g.start(3, 6)
+
+
+@level(1, 48, "Arches", "a brick road on stone arches; dig through the road over an arch to fall through it for the gold inside")
+def _(g):
+    g.h(7, 0, 31)
+    for a in (2, 9, 16, 23):
+        g.v(a, 8, 17, "M")
+        g.v(a + 6, 8, 17, "M")
+        g.h(8, a, a + 2, "M")
+        g.h(8, a + 4, a + 6, "M")
+        g.put(11, a + 3, "*")
+    g.h(21, 0, 31)
+    g.v(1, 0, 20)
+    g.v(31, 0, 20)
+    g.gold((6, 8), (6, 22), (20, 6), (20, 13), (20, 20), (20, 27))
+    g.guards((20, 4), (20, 11), (20, 18), (20, 25))
+    g.start(6, 15)
+
+
+@level(1, 49, "Chimneys", "five narrow chimneys rise from a brick floor; drop down each for the gold at its foot, climb out by its ladder")
+def _(g):
+    g.h(4, 0, 31)
+    g.h(21, 0, 31)
+    for a in (3, 9, 15, 21, 27):
+        g.v(a - 1, 5, 17, "M")
+        g.v(a + 2, 5, 17, "M")
+        g.at(" ", (4, a), (4, a + 1))
+        g.v(a + 1, 4, 20)
+        g.put(10, a, "*")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.gold((20, 7), (20, 13), (20, 19), (20, 25), (3, 6))
+    g.guards((20, 1), (20, 12), (20, 18), (20, 30))
+    g.start(3, 12)
+
+
+@level(1, 50, "Lagoon", "a wide basin of brick with gold at the bottom and shallow shelves round it: a breather")
+def _(g):
+    g.h(10, 1, 2)
+    g.h(10, 29, 30)
+    for k in range(6):
+        g.h(10 + 2 * k, 2 + 2 * k, 4 + 2 * k)
+        g.h(10 + 2 * k, 27 - 2 * k, 29 - 2 * k)
+        g.put(9 + 2 * k, 3 + 2 * k, "*")
+        g.put(9 + 2 * k, 28 - 2 * k, "*")
+    g.h(21, 0, 31)
+    g.h(20, 12, 19)
+    g.h(19, 12, 19, " ")
+    g.v(15, 4, 19)
+    g.h(4, 8, 23)
+    g.gold((19, 14), (3, 10), (3, 21))
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.guards((20, 1), (20, 30), (20, 6))
+    g.start(3, 15 + 1)
