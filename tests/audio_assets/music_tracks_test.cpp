@@ -47,26 +47,32 @@ class Track : public ::testing::TestWithParam<int> {
     TrackPlan plan() const { return game_tracks()[static_cast<size_t>(GetParam())]; }
 };
 
-// One to three minutes, played straight through: no jump or break anywhere, and the final
-// pattern dies away to silence before it ends.
-TEST_P(Track, LastsOneToThreeMinutesAndEnds) {
+// One to three minutes, with one way back: a position jump to the loop point on the very last
+// row (which ends the song in the game, where looping is off), and no pattern break.
+TEST_P(Track, LastsOneToThreeMinutesAndJumpsBackFromTheEnd) {
     const TrackPlan p = plan();
     const Song s = composed(p);
     const double seconds = song_seconds(s);
     EXPECT_GE(seconds, 60.0) << p.file;
     EXPECT_LE(seconds, 180.0) << p.file;
-    for (const Pattern& pat : s.patterns) {
-        for (const Cell& c : pat.cells) {
-            EXPECT_NE(c.effect == kFxPositionJump || c.effect == kFxPatternBreak, true) << p.file;
-        }
+    EXPECT_GE(s.restart, 1) << "the loop point comes after the intro";
+    int jumps = 0;
+    for (size_t pos = 0; pos < s.order.size(); ++pos) {
+        const Pattern& pat = s.patterns[s.order[pos]];
+        for (int row = 0; row < kRows; ++row)
+            for (int ch = 0; ch < pat.channels; ++ch) {
+                const Cell& c = pat.at(row, ch);
+                EXPECT_NE(c.effect, kFxPatternBreak) << p.file;
+                if (c.effect != kFxPositionJump)
+                    continue;
+                ++jumps;
+                EXPECT_EQ(pos + 1, s.order.size()) << p.file;
+                EXPECT_EQ(row, kRows - 1) << p.file;
+                EXPECT_EQ(c.param, s.restart) << p.file;
+            }
     }
-    const Pattern& last = s.patterns[s.order.back()];
-    for (int row = 57; row < kRows; ++row)
-        for (int ch = 0; ch < last.channels; ++ch) {
-            const uint8_t n = last.at(row, ch).note;
-            EXPECT_TRUE(n == kNoNote || n == kKeyOff) << p.file << " row " << row;
-        }
-    // The ending is heard once, at the end.
+    EXPECT_EQ(jumps, 1) << p.file;
+    // The turnaround is heard once, at the end.
     EXPECT_EQ(std::count(s.order.begin(), s.order.end(), s.order.back()), 1);
 }
 
@@ -78,11 +84,12 @@ TEST_P(Track, MelodyAndChordsAgreeWithTheHarmony) {
     const Motif verse = make_motif(rng, p.rhythm, false);
     const Motif chorus = make_motif(rng, p.rhythm, true);
     const Motif bridge = make_motif(rng, Rhythm::kLyrical, true);
-    for (Section kind : {Section::kIntro, Section::kVerse, Section::kVerse2, Section::kChorus,
-                         Section::kChorus2, Section::kBridge, Section::kOutro}) {
+    for (int step = 0; step < 8 * 3; ++step) {
+        const auto kind = static_cast<Section>(step % 8);
         SectionInfo s;
         std::string error;
         ASSERT_TRUE(make_section(p, kind, &s, &error)) << error;
+        s.round = step / 8;
         for (const Note& n : melody_part(s, verse, chorus, bridge)) {
             const Chord& c = s.chord_at(n.row);
             const int pc = pitch_class(n.midi, p.tonic);
@@ -167,19 +174,74 @@ TEST(Composer, RefusesUnreadablePlans) {
     EXPECT_NE(error.find("001.mod"), std::string::npos);
 }
 
-TEST(Composer, FormHasIntroRoundsAndOutro) {
-    TrackPlan p = game_tracks()[0];
-    for (double target : {60.0, 120.0, 170.0}) {
-        p.target_seconds = target;
-        const std::vector<Section> form = plan_form(p);
-        ASSERT_GE(form.size(), 11u);
-        EXPECT_EQ(form.front(), Section::kIntro);
-        EXPECT_EQ(form.back(), Section::kOutro);
-        EXPECT_EQ(form[form.size() - 2], Section::kChorus2);
-        const double seconds = form.size() * 64 * 2.5 * p.speed / p.bpm;
-        EXPECT_LE(std::abs(seconds - std::max(target, 11 * 64 * 2.5 * p.speed / p.bpm)),
-                  5 * 64 * 2.5 * p.speed / p.bpm / 2 + 1e-9);
+bool same_pattern(const Pattern& a, const Pattern& b) {
+    if (a.channels != b.channels)
+        return false;
+    for (size_t i = 0; i < a.cells.size(); ++i) {
+        const Cell& x = a.cells[i];
+        const Cell& y = b.cells[i];
+        if (x.note != y.note || x.instrument != y.instrument || x.volume != y.volume ||
+            x.effect != y.effect || x.param != y.param)
+            return false;
     }
+    return true;
+}
+
+// The longest stretch (seconds) played twice in a row anywhere before the song loops.
+double longest_repeat(const Song& s) {
+    const double pattern_seconds = kRows * 2.5 * s.speed / s.bpm;
+    size_t longest = 0;
+    for (size_t at = 0; at < s.order.size(); ++at)
+        for (size_t len = 1; at + 2 * len <= s.order.size(); ++len) {
+            bool same = true;
+            for (size_t k = 0; k < len && same; ++k)
+                same = same_pattern(s.patterns[s.order[at + k]], s.patterns[s.order[at + len + k]]);
+            if (same)
+                longest = std::max(longest, len);
+        }
+    return longest * pattern_seconds;
+}
+
+// Every track has a form of its own: an intro, a bridge or a break, a turnaround; its own
+// order list and drums; nothing over 20 seconds played twice back to back.
+TEST(GameTracks, EachHasItsOwnFormOrderAndDrums) {
+    std::set<std::vector<uint8_t>> orders;
+    std::set<std::vector<std::vector<int16_t>>> kits;
+    for (const TrackPlan& p : game_tracks()) {
+        Form form;
+        std::string error;
+        ASSERT_TRUE(plan_form(p, &form, &error)) << error;
+        EXPECT_TRUE(std::any_of(form.steps.begin(), form.steps.end(), [](const FormStep& st) {
+            return st.kind == Section::kBridge || st.kind == Section::kBreak;
+        })) << p.file;
+        const Song s = composed(p);
+        EXPECT_TRUE(orders.insert(s.order).second) << p.file << " repeats another's order list";
+        std::vector<std::vector<int16_t>> drums;
+        for (const Instrument& inst : s.instruments)
+            if (inst.name == "kick" || inst.name == "snare" || inst.name == "clap" ||
+                inst.name == "hat" || inst.name == "open hat" || inst.name == "crash")
+                drums.push_back(inst.samples);
+        EXPECT_EQ(drums.size(), 5u) << p.file;
+        EXPECT_TRUE(kits.insert(drums).second) << p.file << " repeats another's drums";
+        EXPECT_LE(longest_repeat(s), 20.0) << p.file;
+    }
+}
+
+TEST(Composer, RefusesFormsWithoutIntroTurnaroundOrLoopPoint) {
+    TrackPlan p = game_tracks()[0];
+    Form form;
+    std::string error;
+    for (const char* bad :
+         {"v | c t", "in | v c", "in v c t", "| in v t", "in | v t c t", "in | v x t"}) {
+        p.form = bad;
+        EXPECT_FALSE(plan_form(p, &form, &error)) << bad;
+    }
+    p.form = "in | v c2 t";
+    ASSERT_TRUE(plan_form(p, &form, &error)) << error;
+    EXPECT_EQ(form.loop, 1);
+    ASSERT_EQ(form.steps.size(), 4u);
+    EXPECT_EQ(form.steps[2].kind, Section::kChorus);
+    EXPECT_EQ(form.steps[2].round, 2);
 }
 
 }  // namespace

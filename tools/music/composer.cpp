@@ -29,6 +29,7 @@ enum Role {
     kBassRole,
     kChordRole,
     kLeadRole,
+    kBridgeLeadRole,
     kPadRole,
     kArpRole,
     kRoleCount
@@ -57,6 +58,7 @@ uint8_t default_volume(Role r) {
         case kChordRole:
             return 34;
         case kLeadRole:
+        case kBridgeLeadRole:
             return 46;
         case kPadRole:
             return 24;
@@ -68,14 +70,19 @@ uint8_t default_volume(Role r) {
 Band make_band(const TrackPlan& plan) {
     Band band{plan.format, {}};
     const bool clap = plan.groove == Groove::kFourFloor || plan.groove == Groove::kChase;
-    const Sound sounds[] = {Sound::kKick,  clap ? Sound::kClap : Sound::kSnare,
-                            Sound::kHat,   Sound::kOpenHat,
-                            Sound::kCrash, plan.bass_sound,
-                            plan.chords,   plan.lead,
-                            Sound::kPad,   Sound::kPluck};
+    const Sound sounds[] = {Sound::kKick,     clap ? Sound::kClap : Sound::kSnare,
+                            Sound::kHat,      Sound::kOpenHat,
+                            Sound::kCrash,    plan.bass_sound,
+                            plan.chords,      plan.lead,
+                            plan.bridge_lead, Sound::kPad,
+                            Sound::kPluck};
     const int count = plan.format == Format::kXm ? kRoleCount : kPadRole;
     for (int r = 0; r < count; ++r) {
-        Voice v = make_voice(sounds[r], plan.format);
+        // The leads take the track's own colour; the accompaniment the opposite shade, so it
+        // stays out of the melody's way.
+        const double colour =
+            r == kLeadRole || r == kBridgeLeadRole ? plan.lead_colour : 1.0 - plan.lead_colour;
+        Voice v = make_voice(sounds[r], plan.format, plan.kit, colour);
         v.instrument.volume = default_volume(static_cast<Role>(r));
         // Spread the XM band a little across the stereo field.
         if (r == kHatRole || r == kOpenHatRole)
@@ -193,26 +200,57 @@ bool compose_fail(std::string* error, const std::string& why) {
 
 }  // namespace
 
-std::vector<Section> plan_form(const TrackPlan& plan) {
-    const double pattern_seconds = kRows * 2.5 * plan.speed / plan.bpm;
-    // Rounds are verse, verse, chorus, chorus with a bridge between; the middle always ends
-    // on a second chorus, so the form has 5k + 6 sections.
-    int best_k = 1;
-    double best_gap = 1e9;
-    for (int k = 1; k <= 12; ++k) {
-        const double gap = std::fabs((5 * k + 6) * pattern_seconds - plan.target_seconds);
-        if (gap < best_gap) {
-            best_gap = gap;
-            best_k = k;
+bool plan_form(const TrackPlan& plan, Form* out, std::string* error) {
+    static const struct {
+        const char* name;
+        Section kind;
+    } names[] = {{"in", Section::kIntro}, {"v", Section::kVerse},     {"V", Section::kVerse2},
+                 {"c", Section::kChorus}, {"C", Section::kChorus2},   {"br", Section::kBridge},
+                 {"bk", Section::kBreak}, {"t", Section::kTurnaround}};
+    Form form;
+    form.loop = -1;
+    size_t at = 0;
+    while (at < plan.form.size()) {
+        if (plan.form[at] == ' ') {
+            ++at;
+            continue;
         }
+        size_t end = plan.form.find(' ', at);
+        if (end == std::string::npos)
+            end = plan.form.size();
+        std::string word = plan.form.substr(at, end - at);
+        at = end;
+        if (word == "|") {
+            form.loop = static_cast<int>(form.steps.size());
+            continue;
+        }
+        FormStep step;
+        if (!word.empty() && word.back() >= '0' && word.back() <= '9') {
+            step.round = word.back() - '0';
+            word.pop_back();
+        }
+        bool known = false;
+        for (const auto& n : names)
+            if (word == n.name) {
+                step.kind = n.kind;
+                known = true;
+            }
+        if (!known)
+            return compose_fail(error,
+                                plan.file + ": unknown section \"" + word + "\" in the form");
+        form.steps.push_back(step);
     }
-    const Section round[] = {Section::kVerse, Section::kVerse2, Section::kChorus, Section::kChorus2,
-                             Section::kBridge};
-    std::vector<Section> form{Section::kIntro};
-    for (int i = 0; i < 5 * best_k + 4; ++i)
-        form.push_back(round[i % 5]);
-    form.push_back(Section::kOutro);
-    return form;
+    const auto count = [&](Section k) {
+        return std::count_if(form.steps.begin(), form.steps.end(),
+                             [k](const FormStep& st) { return st.kind == k; });
+    };
+    if (form.steps.size() < 3 || form.steps.front().kind != Section::kIntro ||
+        form.steps.back().kind != Section::kTurnaround || count(Section::kTurnaround) != 1)
+        return compose_fail(error, plan.file + ": a form runs from an intro to one turnaround");
+    if (form.loop < 1 || form.loop >= static_cast<int>(form.steps.size()) - 1)
+        return compose_fail(error, plan.file + ": the loop point lies between intro and end");
+    *out = std::move(form);
+    return true;
 }
 
 bool make_section(const TrackPlan& plan, Section kind, SectionInfo* out, std::string* error) {
@@ -238,10 +276,11 @@ bool make_section(const TrackPlan& plan, Section kind, SectionInfo* out, std::st
         case Section::kBridge:
             s.chords = bridge;
             break;
-        case Section::kOutro:
-            // The cadence over two bars, then the tonic for the last two.
+        case Section::kTurnaround:
+            // The cadence, twice when it is short, so the last chord leans into the loop.
             s.chords = ending;
-            s.chords.insert(s.chords.end(), ending.size(), s.tonic_chord);
+            if (ending.size() == 2)
+                s.chords.insert(s.chords.end(), ending.begin(), ending.end());
             break;
         default:
             s.chords = verse;
@@ -251,9 +290,37 @@ bool make_section(const TrackPlan& plan, Section kind, SectionInfo* out, std::st
     return true;
 }
 
+namespace {
+
+// The turnaround's last row jumps back to the loop point. Players that loop take it; the
+// game clears the module's loop permission, so there the song ends at this row.
+void write_loop_jump(Pattern& p, int loop) {
+    const int row = kRows - 1;
+    int free_channel = -1;
+    for (int ch = p.channels - 1; ch >= 0 && free_channel < 0; --ch) {
+        const Cell& c = p.at(row, ch);
+        if (c.note == kNoNote && !c.has_effect() && c.volume == kNoVolume)
+            free_channel = ch;
+    }
+    for (int ch = p.channels - 1; ch >= 0 && free_channel < 0; --ch) {
+        const Cell& c = p.at(row, ch);
+        if (!c.has_effect() && c.note != kKeyOff)
+            free_channel = ch;
+    }
+    Cell& c = p.at(row, free_channel < 0 ? 0 : free_channel);
+    c.volume = kNoVolume;  // one effect column: a note there plays at its sample's volume
+    c.effect = kFxPositionJump;
+    c.param = static_cast<uint8_t>(loop);
+}
+
+}  // namespace
+
 bool compose(const TrackPlan& plan, Song* song, std::string* error) {
     SectionInfo probe;
     if (!make_section(plan, Section::kVerse, &probe, error))
+        return false;
+    Form form;
+    if (!plan_form(plan, &form, error))
         return false;
 
     Song out;
@@ -261,6 +328,7 @@ bool compose(const TrackPlan& plan, Song* song, std::string* error) {
     out.channels = plan.format == Format::kXm ? kXmChannels : 4;
     out.speed = plan.speed;
     out.bpm = plan.bpm;
+    out.restart = form.loop;
     if (plan.format == Format::kMod)
         out.panning = {0x70, 0x90, 0xB0, 0x50};
     const Band band = make_band(plan);
@@ -272,35 +340,41 @@ bool compose(const TrackPlan& plan, Song* song, std::string* error) {
     const Motif chorus_motif = make_motif(rng, plan.rhythm, true);
     const Motif bridge_motif = make_motif(rng, Rhythm::kLyrical, true);
 
-    std::map<Section, uint8_t> made;
-    for (Section kind : plan_form(plan)) {
-        auto found = made.find(kind);
+    std::map<FormStep, uint8_t> made;
+    for (const FormStep& step : form.steps) {
+        auto found = made.find(step);
         if (found != made.end()) {
             out.order.push_back(found->second);
             continue;
         }
         SectionInfo s;
-        if (!make_section(plan, kind, &s, error))
+        if (!make_section(plan, step.kind, &s, error))
             return false;
+        s.round = step.round;
         Pattern p(out.channels);
         const std::vector<Note> lead = melody_part(s, verse_motif, chorus_motif, bridge_motif);
+        const Role lead_role = step.kind == Section::kBridge || step.kind == Section::kBreak
+                                   ? kBridgeLeadRole
+                                   : kLeadRole;
         place_drums(p, drum_part(s), band);
         if (plan.format == Format::kMod) {
             place(p, kModBass, bass_part(s), band, kBassRole);
             place(p, kModHarmony, harmony_part(s), band, kChordRole);
-            place(p, kModLead, lead, band, kLeadRole);
+            place(p, kModLead, lead, band, lead_role);
         } else {
             place(p, kXmBass, bass_part(s), band, kBassRole);
             const std::vector<std::vector<Note>> pads = pad_parts(s);
             for (int i = 0; i < 3; ++i)
                 place(p, kXmPad + i, pads[static_cast<size_t>(i)], band, kPadRole);
             place(p, kXmArp, arp_part(s), band, kArpRole);
-            place(p, kXmLead, lead, band, kLeadRole);
-            place(p, kXmEcho, echo_of(lead), band, kLeadRole);
+            place(p, kXmLead, lead, band, lead_role);
+            place(p, kXmEcho, echo_of(lead), band, lead_role);
         }
+        if (step.kind == Section::kTurnaround)
+            write_loop_jump(p, form.loop);
         const uint8_t index = static_cast<uint8_t>(out.patterns.size());
         out.patterns.push_back(std::move(p));
-        made[kind] = index;
+        made[step] = index;
         out.order.push_back(index);
     }
     *song = std::move(out);

@@ -69,22 +69,22 @@ std::vector<double> low_pass(const std::vector<double>& in, double cutoff, doubl
 
 // ---- drums --------------------------------------------------------------------------------
 
-std::vector<double> kick(double rate) {
-    std::vector<double> v(static_cast<size_t>(0.42 * rate));
+std::vector<double> kick(double rate, const DrumKit& kit) {
+    std::vector<double> v(static_cast<size_t>(std::max(0.2, 2.6 * kit.kick_decay) * rate));
     double phase = 0.0;
     for (size_t i = 0; i < v.size(); ++i) {
         const double t = i / rate;
-        const double hz = 45.0 + 130.0 * std::exp(-t / 0.035);
+        const double hz = kit.kick_hz + kit.kick_sweep * std::exp(-t / 0.035);
         phase += hz / rate;
-        const double body = std::sin(2 * kPi * phase) * std::exp(-t / 0.16);
+        const double body = std::sin(2 * kPi * phase) * std::exp(-t / kit.kick_decay);
         const double click = std::exp(-t / 0.003) * std::sin(2 * kPi * 1800.0 * t) * 0.3;
         v[i] = std::tanh(1.6 * body) + click;
     }
     return v;
 }
 
-std::vector<double> snare(double rate, uint32_t seed) {
-    NoiseGen rng(seed);
+std::vector<double> snare(double rate, const DrumKit& kit) {
+    NoiseGen rng(kit.seed ^ 0x5A4Eu);
     std::vector<double> noise(static_cast<size_t>(0.26 * rate));
     for (double& x : noise)
         x = rng.noise();
@@ -92,15 +92,16 @@ std::vector<double> snare(double rate, uint32_t seed) {
     std::vector<double> v(noise.size());
     for (size_t i = 0; i < v.size(); ++i) {
         const double t = i / rate;
-        const double tone = (std::sin(2 * kPi * 185.0 * t) + 0.5 * std::sin(2 * kPi * 330.0 * t)) *
+        const double tone = (std::sin(2 * kPi * kit.snare_hz * t) +
+                             0.5 * std::sin(2 * kPi * kit.snare_hz * 1.78 * t)) *
                             std::exp(-t / 0.045);
-        v[i] = 0.8 * tone + 1.2 * noise[i] * std::exp(-t / 0.075);
+        v[i] = 0.8 * tone + 1.2 * noise[i] * std::exp(-t / kit.snare_decay);
     }
     return v;
 }
 
-std::vector<double> clap(double rate) {
-    NoiseGen rng(0xC1A9u);
+std::vector<double> clap(double rate, const DrumKit& kit) {
+    NoiseGen rng(kit.seed ^ 0xC1A9u);
     std::vector<double> noise(static_cast<size_t>(0.3 * rate));
     for (double& x : noise)
         x = rng.noise();
@@ -241,7 +242,7 @@ double square(int h) {
 
 // A bell: partials that are whole multiples of the base (so the sample stays periodic) but
 // far apart, each dying at its own pace, rendered as a one-shot.
-Instrument bell(Format f, int period, const char* name) {
+Instrument bell(Format f, int period, const char* name, double shade) {
     const double rate = rate_for(f);
     const double f0 = rate / period;
     const size_t total = static_cast<size_t>(1.6 * rate);
@@ -256,7 +257,8 @@ Instrument bell(Format f, int period, const char* name) {
         for (const auto& p : partials) {
             if (p.mult * f0 * 4.0 > kBrightLimit)
                 continue;
-            x += p.amp * std::exp(-t / p.decay) * std::sin(2 * kPi * p.mult * f0 * t);
+            const double amp = p.mult == 1 ? p.amp : p.amp * shade;
+            x += amp * std::exp(-t / p.decay) * std::sin(2 * kPi * p.mult * f0 * t);
         }
         v[i] = x * std::min(1.0, t / 0.002);
     }
@@ -293,7 +295,7 @@ bool is_drum(Sound s) {
     }
 }
 
-Voice make_voice(Sound sound, Format f) {
+Voice make_voice(Sound sound, Format f, const DrumKit& kit, double colour) {
     Voice voice;
     voice.sound = sound;
     const int rel = relative_for(f);
@@ -308,33 +310,36 @@ Voice make_voice(Sound sound, Format f) {
         const char* name = "";
         switch (sound) {
             case Sound::kKick:
-                v = kick(rate);
+                v = kick(rate, kit);
                 name = "kick";
                 break;
             case Sound::kSnare:
-                v = snare(rate, 0x5A4Eu);
+                v = snare(rate, kit);
                 name = "snare";
                 break;
             case Sound::kClap:
-                v = clap(rate);
+                v = clap(rate, kit);
                 name = "clap";
                 break;
             case Sound::kHat:
-                v = cymbal(rate, 0.07, 0.018, 6000.0, 0x4A7u);
+                v = cymbal(rate, 4.0 * kit.hat_decay, kit.hat_decay, kit.hat_cutoff,
+                           kit.seed ^ 0x4A7u);
                 name = "hat";
                 break;
             case Sound::kOpenHat:
-                v = cymbal(rate, 0.35, 0.11, 5500.0, 0x0A7u);
+                v = cymbal(rate, 0.35, 0.11, kit.hat_cutoff * 0.92, kit.seed ^ 0x0A7u);
                 name = "open hat";
                 break;
             default:
-                v = cymbal(rate, 1.3, 0.45, 3500.0, 0xC7A5u);
+                v = cymbal(rate, 2.9 * kit.crash_decay, kit.crash_decay, kit.hat_cutoff * 0.58,
+                           kit.seed ^ 0xC7A5u);
                 name = "crash";
                 break;
         }
         // Every drum runs out on silence, or its end would click.
         const size_t tail = std::min(v.size(), static_cast<size_t>(0.01 * rate));
-        for (size_t i = 0; i < tail; ++i) v[v.size() - 1 - i] *= static_cast<double>(i) / tail;
+        for (size_t i = 0; i < tail; ++i)
+            v[v.size() - 1 - i] *= static_cast<double>(i) / tail;
         voice.instrument.name = name;
         voice.instrument.samples = to_pcm(v);
         voice.instrument.relative_note = static_cast<int8_t>(rel);
@@ -352,7 +357,10 @@ Voice make_voice(Sound sound, Format f) {
     const char* name = "";
     switch (sound) {
         case Sound::kSquareLead:
-            r.harmonic = square;
+            // From a hollow square to a thinner, nasal pulse.
+            r.harmonic = [duty = 0.5 - 0.3 * colour](int h) {
+                return std::fabs(std::sin(kPi * h * duty)) / h;
+            };
             r.bright_start = 20, r.bright_end = 6, r.bright_time = 0.15;
             r.attack = 0.006, r.decay = 0.4, r.sustain = 0.75, r.length = 0.3;
             r.top_midi = 88;
@@ -429,8 +437,12 @@ Voice make_voice(Sound sound, Format f) {
             name = "round bass";
             break;
     }
+    // Darker or brighter by the colour, around the recipe's own brightness.
+    const double shade = 0.7 + 0.6 * colour;
+    r.bright_start *= shade;
+    r.bright_end *= shade;
     if (sound == Sound::kBell) {
-        voice.instrument = bell(f, period, "bell");
+        voice.instrument = bell(f, period, "bell", shade);
     } else {
         voice.instrument = pitched(r, f, period, name);
         voice.sustains = r.loops;

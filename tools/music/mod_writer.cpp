@@ -95,6 +95,8 @@ bool encode_mod(const Song& song, std::vector<uint8_t>* out, std::string* error)
     for (uint8_t index : song.order)
         if (index >= song.patterns.size())
             return mod_fail(error, "position names a missing pattern");
+    if (song.restart < 0 || song.restart >= static_cast<int>(song.order.size()))
+        return mod_fail(error, "the restart position is not in the song");
 
     std::vector<std::vector<int8_t>> data;
     for (const Instrument& inst : song.instruments) {
@@ -129,7 +131,7 @@ bool encode_mod(const Song& song, std::vector<uint8_t>* out, std::string* error)
         put_be16(bytes, inst.loop_length ? inst.loop_length / 2 : 1);
     }
     bytes.push_back(static_cast<uint8_t>(song.order.size()));
-    bytes.push_back(127);  // no restart position: the song ends
+    bytes.push_back(static_cast<uint8_t>(song.restart));
     for (size_t i = 0; i < 128; ++i)
         bytes.push_back(i < song.order.size() ? song.order[i] : 0);
     bytes.insert(bytes.end(), tag, tag + 4);

@@ -46,7 +46,9 @@ GrooveLines groove_lines(Groove g) {
     return {"x...............", "................", "................"};
 }
 
-void groove_bar(std::vector<DrumHit>& out, Groove g, int bar, bool kick, bool hats_only) {
+// `busy` adds soft hats between the groove's own, for sections that have grown.
+void groove_bar(std::vector<DrumHit>& out, Groove g, int bar, bool kick, bool hats_only,
+                bool busy = false) {
     const GrooveLines lines = groove_lines(g);
     for (int s = 0; s < kBar; ++s) {
         const int row = bar * kBar + s;
@@ -63,6 +65,8 @@ void groove_bar(std::vector<DrumHit>& out, Groove g, int bar, bool kick, bool ha
             out.push_back({row, Drum::kHat, 34});
         if (h == 'o')
             out.push_back({row, Drum::kOpenHat, 28});
+        if (h == '.' && busy && s % 2)
+            out.push_back({row, Drum::kHat, 14});
     }
 }
 
@@ -102,10 +106,13 @@ std::vector<DrumHit> drum_part(const SectionInfo& s) {
         case Section::kChorus:
         case Section::kChorus2:
             for (int bar = 0; bar < 4; ++bar)
-                groove_bar(out, g, bar, true, false);
-            fill_bar(out, 3, s.kind == Section::kVerse2 || s.kind == Section::kChorus2);
+                groove_bar(out, g, bar, true, false, s.round >= 1);
+            fill_bar(out, 3,
+                     s.kind == Section::kVerse2 || s.kind == Section::kChorus2 || s.round >= 2);
             if (s.kind == Section::kChorus || s.kind == Section::kChorus2)
                 out.push_back({0, Drum::kCrash, 48});
+            if (s.round >= 2)
+                out.push_back({32, Drum::kCrash, 40});
             break;
         case Section::kBridge:
             // Half the weight: no kick, a soft backbeat, then a build into the next round.
@@ -120,13 +127,23 @@ std::vector<DrumHit> drum_part(const SectionInfo& s) {
                 out.push_back({3 * kBar + st, Drum::kSnare, static_cast<uint8_t>(24 + 2 * st)});
             }
             break;
-        case Section::kOutro:
-            groove_bar(out, g, 0, true, false);
-            groove_bar(out, g, 1, true, false);
-            fill_bar(out, 1, true);
+        case Section::kBreak:
+            // The band drops out: a kick on the one and quarter hats, then the groove comes
+            // back in bar three and a roll of sixteenths climbs into what follows.
+            for (int bar = 0; bar < 2; ++bar) {
+                out.push_back({bar * kBar, Drum::kKick, 60});
+                for (int st = 4; st < kBar; st += 4)
+                    out.push_back({bar * kBar + st, Drum::kHat, 20});
+            }
+            groove_bar(out, g, 2, true, false);
+            for (int st = 0; st < kBar; ++st)
+                out.push_back({3 * kBar + st, Drum::kSnare, static_cast<uint8_t>(20 + 2 * st)});
+            break;
+        case Section::kTurnaround:
+            for (int bar = 0; bar < 4; ++bar)
+                groove_bar(out, g, bar, true, false, true);
+            fill_bar(out, 3, true);
             out.push_back({0, Drum::kCrash, 44});
-            out.push_back({32, Drum::kCrash, 56});
-            out.push_back({32, Drum::kKick, 64});
             break;
     }
     std::sort(out.begin(), out.end(), [](const DrumHit& a, const DrumHit& b) {
@@ -183,19 +200,25 @@ int bass_pitch(const SectionInfo& s, int row, char what) {
         case 'a': {
             const Chord& next = row + 4 < kRows ? s.chord_at(row + 4) : s.tonic_chord;
             const int target = bass_root(s, next);
-            return target == root ? root + 7 : target - 1;  // lean into the next root
+            if (target == root)
+                return root + 7;
+            // Lean into the next root from below, or from above at the bottom of the range.
+            return target - 1 >= 28 ? target - 1 : target + 1;
         }
         default:
             return root;
     }
 }
 
+// A developed section's bass leans into each next chord with its last note of the bar.
 void bass_bar(std::vector<Note>& out, const SectionInfo& s, int bar,
               const std::vector<BassStep>& steps) {
-    for (const BassStep& st : steps) {
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const BassStep& st = steps[i];
         const int row = bar * kBar + st.step;
         const uint8_t vol = st.step % 4 == 0 ? 54 : 46;
-        out.push_back({row, bass_pitch(s, row, st.what), st.length, vol});
+        const bool lean = s.round >= 1 && i + 1 == steps.size() && steps.size() > 2;
+        out.push_back({row, bass_pitch(s, row, lean ? 'a' : st.what), st.length, vol});
     }
 }
 
@@ -210,12 +233,13 @@ std::vector<Note> bass_part(const SectionInfo& s) {
             for (int bar = 0; bar < 4; ++bar)
                 bass_bar(out, s, bar, slow);
             break;
-        case Section::kOutro: {
-            bass_bar(out, s, 0, style);
-            bass_bar(out, s, 1, style);
-            Note last{32, bass_root(s, s.tonic_chord), 24, 54};
-            last.fade_after = 6;
-            out.push_back(last);
+        case Section::kBreak: {
+            // Held roots under the break, then the pulse picks up again.
+            for (int bar = 0; bar < 2; ++bar)
+                out.push_back({bar * kBar, bass_root(s, s.chord_at(bar * kBar)), kBar, 50});
+            const std::vector<BassStep> pulse = bass_template(BassLine::kPulse);
+            bass_bar(out, s, 2, pulse);
+            bass_bar(out, s, 3, pulse);
             break;
         }
         default:
@@ -260,11 +284,17 @@ std::vector<Note> harmony_part(const SectionInfo& s) {
     // Below the melody, and no lower than the three octaves of a module allow.
     const int low = std::max(48, s.center - 14);
     const int high = low + 15;
-    const int rows = s.kind == Section::kOutro ? 32 : kRows;
-    const Harmony style = s.kind == Section::kBridge && s.plan->harmony == Harmony::kStabs
-                              ? Harmony::kArpeggio
-                              : s.plan->harmony;
-    for (int slot = 0; slot * s.slot_rows() < rows; ++slot) {
+    // A developed section changes how the chords are played; the break only stabs them.
+    Harmony style = s.plan->harmony;
+    for (int r = 0; r < s.round; ++r)
+        style = style == Harmony::kBroken     ? Harmony::kArpeggio
+                : style == Harmony::kArpeggio ? Harmony::kStabs
+                                              : Harmony::kBroken;
+    if (s.kind == Section::kBridge && style == Harmony::kStabs)
+        style = Harmony::kArpeggio;
+    if (s.kind == Section::kBreak)
+        style = Harmony::kStabs;
+    for (int slot = 0; slot * s.slot_rows() < kRows; ++slot) {
         const int start = slot * s.slot_rows();
         const std::vector<int> v = voicing(s, s.chord_at(start), 3, low, high, prev);
         prev = v;
@@ -287,12 +317,6 @@ std::vector<Note> harmony_part(const SectionInfo& s) {
                 break;
         }
     }
-    if (s.kind == Section::kOutro) {
-        const std::vector<int> v = voicing(s, s.tonic_chord, 3, low, high, prev);
-        Note last{32, v[1], 24, 34};
-        last.fade_after = 6;
-        out.push_back(last);
-    }
     return out;
 }
 
@@ -301,8 +325,7 @@ std::vector<std::vector<Note>> pad_parts(const SectionInfo& s) {
     std::vector<int> prev;
     const int low = s.center - 12;
     const int high = s.center + 6;
-    const int rows = s.kind == Section::kOutro ? 32 : kRows;
-    for (int start = 0; start < rows; start += s.slot_rows()) {
+    for (int start = 0; start < kRows; start += s.slot_rows()) {
         const std::vector<int> v = voicing(s, s.chord_at(start), 3, low, high, prev);
         for (size_t i = 0; i < 3; ++i) {
             std::vector<Note>& line = voices[i];
@@ -316,22 +339,16 @@ std::vector<std::vector<Note>> pad_parts(const SectionInfo& s) {
         }
         prev = v;
     }
-    if (s.kind == Section::kOutro) {
-        const std::vector<int> v = voicing(s, s.tonic_chord, 3, low, high, prev);
-        for (size_t i = 0; i < 3; ++i) {
-            Note last{32, v[i], 24, 26};
-            last.fade_after = 6;
-            voices[i].push_back(last);
-        }
-    }
     return voices;
 }
 
 std::vector<Note> arp_part(const SectionInfo& s) {
     std::vector<Note> out;
-    if (s.kind == Section::kIntro || s.kind == Section::kVerse || s.kind == Section::kBridge)
+    // The broken chords join as the song grows: not in the first verse, nor in the quiet parts.
+    if (s.kind == Section::kIntro || s.kind == Section::kBridge || s.kind == Section::kBreak ||
+        (s.kind == Section::kVerse && s.round == 0))
         return out;
-    const int rows = s.kind == Section::kOutro ? 32 : kRows;
+    const int rows = kRows;
     std::vector<int> prev;
     const int order[] = {0, 1, 2, 3, 2, 1, 2, 3};
     for (int start = 0; start < rows; start += s.slot_rows()) {
@@ -459,13 +476,6 @@ class MelodyWriter {
         }
     }
 
-    void final_note(int row, int length) {
-        m_prev = clamp_range(nearest_in({0}, m_s.plan->tonic, m_prev));
-        Note n{row, m_prev, length, m_volume};
-        n.fade_after = 6;
-        m_notes.push_back(n);
-    }
-
     std::vector<Note> take() { return std::move(m_notes); }
 
   private:
@@ -517,11 +527,26 @@ class MelodyWriter {
     std::vector<Note> m_notes;
 };
 
+// A later version of an idea: the answering bar (round 1) or the whole idea (round 2 and on)
+// turned upside down, from another chord tone.
+Motif developed(const Motif& m, int round) {
+    if (round <= 0)
+        return m;
+    Motif d = m;
+    for (Motif::Step& st : d.steps)
+        if (round >= 2 || st.row >= kBar)
+            st.move = -st.move;
+    d.anchor = (m.anchor + round) % 3;
+    return d;
+}
+
 }  // namespace
 
-std::vector<Note> melody_part(const SectionInfo& s, const Motif& verse, const Motif& chorus,
-                              const Motif& bridge) {
+std::vector<Note> melody_part(const SectionInfo& s, const Motif& verse_idea,
+                              const Motif& chorus_idea, const Motif& bridge) {
     const int tonic = s.center;
+    const Motif verse = developed(verse_idea, s.round);
+    const Motif chorus = developed(chorus_idea, s.round);
     switch (s.kind) {
         case Section::kIntro:
             return {};
@@ -553,11 +578,20 @@ std::vector<Note> melody_part(const SectionInfo& s, const Motif& verse, const Mo
             w.bar(bridge, 1, 3, bridge.anchor, Ending::kChordRoot);
             return w.take();
         }
-        case Section::kOutro: {
+        case Section::kBreak: {
+            // Calls into the space the band leaves: the chorus's opening, twice.
+            MelodyWriter w(s, tonic, 44);
+            w.bar(chorus_idea, 0, 1, chorus_idea.anchor, Ending::kChordRoot);
+            w.bar(chorus_idea, 0, 3, (chorus_idea.anchor + 1) % 3, Ending::kChordRoot);
+            return w.take();
+        }
+        case Section::kTurnaround: {
+            // The chorus's idea, then the verse's, landing on the chord that leads home.
             MelodyWriter w(s, tonic, 48);
-            w.bar(chorus, 0, 0, chorus.anchor, Ending::kNone);
-            w.bar(chorus, 1, 1, chorus.anchor, Ending::kChordRoot);
-            w.final_note(32, 24);
+            w.bar(chorus_idea, 0, 0, chorus_idea.anchor, Ending::kNone);
+            w.bar(chorus_idea, 1, 1, chorus_idea.anchor, Ending::kNone);
+            w.bar(verse_idea, 0, 2, verse_idea.anchor, Ending::kNone);
+            w.bar(verse_idea, 1, 3, verse_idea.anchor, Ending::kChordRoot);
             return w.take();
         }
     }

@@ -47,6 +47,7 @@ struct DrumHit {
 struct SectionInfo {
     const TrackPlan* plan = nullptr;
     Section kind = Section::kVerse;
+    int round = 0;              // how far the section has developed (FormStep::round)
     std::vector<Chord> chords;  // four or eight, evenly over the 64 rows
     Chord tonic_chord;
     int center = 60;  // middle of the melody; every register is placed from it

@@ -77,6 +77,9 @@ struct Song {
     std::vector<Instrument> instruments;
     std::vector<Pattern> patterns;
     std::vector<uint8_t> order;  // pattern index per song position
+    // The position a player that loops goes back to after the last one (the song's own jump
+    // there is written by the composer). The game plays each song once and moves on.
+    int restart = 0;
     // MOD only: a starting position 0..255 (left..right) per channel, instead of the hard
     // left/right of the original hardware.
     std::vector<uint8_t> panning;

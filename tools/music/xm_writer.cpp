@@ -147,6 +147,8 @@ bool encode_xm(const Song& song, std::vector<uint8_t>* out, std::string* error) 
     for (uint8_t index : song.order)
         if (index >= song.patterns.size())
             return xm_fail(error, "position names a missing pattern");
+    if (song.restart < 0 || song.restart >= static_cast<int>(song.order.size()))
+        return xm_fail(error, "the restart position is not in the song");
     for (const Pattern& pat : song.patterns) {
         if (pat.channels != song.channels)
             return xm_fail(error, "pattern channel count differs");
@@ -178,7 +180,7 @@ bool encode_xm(const Song& song, std::vector<uint8_t>* out, std::string* error) 
     put16(bytes, 0x0104);
     put32(bytes, 276);
     put16(bytes, static_cast<uint32_t>(song.order.size()));
-    put16(bytes, 0);  // restart position: unused, the song ends
+    put16(bytes, static_cast<uint32_t>(song.restart));
     put16(bytes, static_cast<uint32_t>(song.channels));
     put16(bytes, static_cast<uint32_t>(song.patterns.size()));
     put16(bytes, static_cast<uint32_t>(song.instruments.size()));

@@ -13,7 +13,7 @@ namespace sfx {
 constexpr int kEffectCount = 6;
 // Every effect of both sets is levelled to this loudness (tools/sfx/loudness.h), that of the
 // music at the default music volume, so neither drowns the other.
-constexpr double kLoudness = -23.0;
+constexpr double kLoudness = -23.5;
 constexpr float kPeakCeiling = 0.89f;  // about -1 dBFS
 // Below this the effects carry only rumble and offset.
 constexpr double kLowCut = 60.0;
