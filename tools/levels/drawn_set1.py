@@ -758,3 +758,88 @@ def _(g):
     g.v(31, 0, 20)
     g.guards((20, 1), (20, 30), (20, 6))
     g.start(3, 15 + 1)
+
+
+@level(1, 51, "Scales", "a long beam on a ladder post with a brick pan hanging at each end: dig through the beam into a pan, then out of it")
+def _(g):
+    g.h(5, 1, 30)
+    g.v(15, 0, 20)
+    g.v(16, 0, 20)
+    for a in (4, 20):
+        g.h(12, a, a + 7)
+        g.v(a, 10, 11)
+        g.v(a + 7, 10, 11)
+        g.put(11, a + 3, "*")
+        g.put(11, a + 5, "*")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((4, 3), (4, 28), (20, 8), (20, 23))
+    g.guards((20, 2), (20, 10), (20, 21), (20, 29))
+    g.start(4, 13)
+
+
+@level(1, 52, "Little maze", "three floors of stone cut by walls, joined by ladders in unexpected places: find the way to each room")
+def _(g):
+    for r in (7, 14):
+        g.h(r, 0, 31, "M")
+    g.h(21, 0, 31)
+    for c, r0, r1 in ((8, 0, 6), (20, 0, 6), (12, 8, 13), (25, 8, 13), (6, 15, 20), (18, 15, 20)):
+        g.v(c, r0, r1, "M")
+    for c, r0, r1 in ((3, 6, 13), (16, 6, 13), (29, 6, 13), (10, 13, 20), (22, 13, 20), (1, 13, 20), (14, 0, 6)):
+        g.v(c, r0, r1)
+    g.at(" ", (20, 18), (6, 20))
+    g.gold((6, 2), (6, 11), (6, 26), (13, 7), (13, 20), (13, 28), (20, 3), (20, 14), (20, 27))
+    g.guards((20, 30), (20, 24), (13, 22), (13, 9))
+    g.start(6, 4)
+
+
+@level(1, 53, "Crossroads", "a brick block cut by a tunnel across and a shaft down: gold at the end of every arm")
+def _(g):
+    g.fill(5, 0, 21, 31)
+    g.h(21, 0, 31, "M")
+    g.fill(11, 2, 12, 29, " ")
+    g.fill(5, 14, 19, 17, " ")
+    g.at("T", (13, 14), (13, 17))
+    g.v(15, 5, 19)
+    g.v(16, 0, 4)
+    g.v(16, 5, 19)
+    g.gold((12, 3), (12, 28), (19, 14), (19, 17), (4, 5), (4, 26), (8, 14), (16, 17))
+    g.v(1, 4, 12)
+    g.v(30, 4, 12)
+    g.guards((12, 6), (12, 25), (19, 16 - 2), (12, 10))
+    g.put(19, 14, "*")
+    g.start(4, 10)
+
+
+@level(1, 54, "Three trap floors", "three floors where every third brick is false: hang from the rope over each and let go above the gold")
+def _(g):
+    for i, r in enumerate((5, 10, 15)):
+        for c in range(2, 30):
+            g.put(r, c, "U" if (c + i) % 3 == 0 else "T")
+        g.put(r - 1, 6 + 7 * i, "*")
+        g.put(r - 1, 25 - 7 * i, "*")
+        g.h(r - 2, 2, 29, "-")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((20, 8), (20, 15), (20, 22))
+    g.guards((20, 3), (20, 12), (20, 19), (20, 27), (20, 29))
+    g.start(4, 2)
+
+
+@level(1, 55, "Podium", "two flights of steps climb to a podium in the middle: a breather")
+def _(g):
+    for k in range(6):
+        g.h(20 - 2 * k, 2 + 2 * k, 29 - 2 * k)
+    g.fill(9, 12, 10, 19)
+    for k in range(6):
+        g.v(1 + 2 * k, 19 - 2 * k, min(20, 21 - 2 * k))
+        g.v(30 - 2 * k, 19 - 2 * k, min(20, 21 - 2 * k))
+        if k < 5:
+            g.put(19 - 2 * k, 3 + 2 * k, "*")
+    g.h(21, 0, 31)
+    g.v(15, 0, 8)
+    g.gold((8, 13), (20, 0))
+    g.guards((20, 31), (20, 30), (18, 28), (16, 26))
+    g.start(8, 17)
