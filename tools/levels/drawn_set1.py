@@ -843,3 +843,99 @@ def _(g):
     g.gold((8, 13), (20, 0))
     g.guards((20, 31), (20, 30), (18, 28), (16, 26))
     g.start(8, 17)
+
+
+@level(1, 56, "Island tower", "a stone tower on an island; the ground round it has false bricks over a cellar full of gold")
+def _(g):
+    g.h(17, 0, 31)
+    g.h(17, 9, 11, "U")
+    g.h(17, 20, 22, "U")
+    g.fill(6, 13, 16, 18, "M")
+    g.v(12, 5, 16)
+    g.v(19, 5, 16)
+    g.h(21, 0, 31, "M")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.gold((5, 14), (5, 17), (20, 6), (20, 15), (20, 25), (16, 4), (16, 27))
+    g.guards((20, 3), (20, 28), (20, 12), (20, 19))
+    g.start(5, 15)
+
+
+@level(1, 57, "Rope rings", "three rings of rope and ladder one inside another, with short ropes between them and gold in the corners")
+def _(g):
+    for (t, b, l, r) in ((2, 19, 2, 29), (6, 15, 7, 24), (10, 12, 12, 19)):
+        g.h(t, l, r, "-")
+        g.h(b, l, r, "-")
+        g.v(l, t, b)
+        g.v(r, t, b)
+    g.h(8, 3, 6, "-")
+    g.h(17, 25, 28, "-")
+    g.h(11, 8, 11, "-")
+    g.h(13, 20, 23, "-")
+    g.h(21, 0, 31)
+    g.v(0, 0, 20)
+    g.h(4, 1, 1, "-")
+    g.gold((3, 4), (18, 27), (7, 9), (14, 22), (11, 15), (11, 16), (20, 10), (20, 21), (9, 26))
+    g.guards((20, 3), (20, 15), (20, 28), (20, 18), (20, 7))
+    g.start(1, 15)
+
+
+@level(1, 58, "Forks", "three brick forks hang from the ceiling, gold caught between their tines")
+def _(g):
+    g.h(2, 0, 31, "M")
+    for a in (3, 13, 23):
+        g.v(a + 3, 3, 8)
+        g.h(9, a, a + 6)
+        for c in (a, a + 3, a + 6):
+            g.v(c, 10, 14, "T")
+        g.put(14, a + 1, "*")
+        g.put(14, a + 5, "*")
+    g.h(21, 0, 31)
+    g.v(1, 3, 20)
+    g.v(30, 3, 20)
+    g.h(15, 2, 29, "-")
+    g.h(5, 2, 29, "-")
+    for a in (3, 13, 23):
+        g.v(a + 3, 3, 8)
+    g.at(" ", (2, 1), (2, 30))
+    g.v(1, 0, 2)
+    g.v(30, 0, 2)
+    g.gold((8, 9), (8, 29), (20, 15))
+    g.guards((20, 4), (20, 10), (20, 20), (20, 26), (20, 15 + 1))
+    g.start(8, 14)
+
+
+@level(1, 59, "Ledges and ladders", "a staircase of short ledges climbs from bottom left to top right, a ladder from each to the next")
+def _(g):
+    for k in range(7):
+        r = 19 - 3 * k
+        a = 1 + 4 * k
+        g.h(r, a, a + 4)
+        g.put(r - 1, a + 2, "*")
+    for k in range(6):
+        r = 19 - 3 * k
+        a = 1 + 4 * k
+        g.v(a + 4, r - 3, r - 1)
+    g.h(21, 0, 31)
+    g.v(31, 0, 20)
+    g.v(0, 18, 20)
+    g.gold((20, 12), (20, 24))
+    g.guards((20, 16), (20, 20), (20, 24 + 2), (20, 28), (20, 30))
+    g.start(18, 3)
+
+
+@level(1, 60, "Flowerpots", "brick pots on shelves with gold in each: let go of the rope into a pot, dig through the shelf under it; a breather")
+def _(g):
+    for r in (6, 12, 18):
+        g.h(r, 2, 29)
+        g.h(r - 3, 2, 29, "-")
+        for a in (5, 13, 21):
+            g.put(r - 1, a, "T")
+            g.put(r - 1, a + 3, "T")
+            g.put(r - 1, a + 1, "*")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((20, 15))
+    g.guards((20, 5), (20, 24), (17, 28), (20, 10))
+    g.start(2, 3)
