@@ -939,3 +939,105 @@ def _(g):
     g.gold((20, 15))
     g.guards((20, 5), (20, 24), (17, 28), (20, 10))
     g.start(2, 3)
+
+@level(1, 61, "Twin vaults", "two stone vaults side by side with brick lids and brick floors: dig into each, take its gold, dig out below")
+def _(g):
+    g.h(7, 0, 31)
+    for a in (4, 17):
+        g.box(7, a, 15, a + 10, "M")
+        g.h(7, a + 4, a + 6)
+        g.h(15, a + 2, a + 3)
+        g.h(11, a + 1, a + 9)
+        g.at(" ", (11, a + 5))
+        g.put(10, a + 2, "*")
+        g.put(14, a + 8, "*")
+    g.h(21, 0, 31)
+    g.v(1, 0, 20)
+    g.v(30, 7, 20)
+    g.v(15, 7, 20)
+    g.v(16, 7, 20)
+    g.gold((6, 3), (6, 28), (20, 10), (20, 22))
+    g.guards((20, 3), (20, 8), (20, 20), (20, 26), (20, 29))
+    g.start(6, 15)
+
+
+@level(1, 62, "The spine", "a brick spine up the middle with ribs branching off it to alternate sides, a ladder at every rib's tip")
+def _(g):
+    g.fill(2, 15, 20, 16)
+    for r in (5, 11, 17):
+        g.h(r, 6, 14)
+        g.put(r - 1, 9, "*")
+    for r in (8, 14):
+        g.h(r, 17, 25)
+        g.put(r - 1, 22, "*")
+    g.h(1, 6, 14, "-")
+    g.h(1, 17, 25, "-")
+    g.v(5, 0, 20)
+    g.v(26, 1, 20)
+    g.h(21, 0, 31)
+    g.gold((20, 2), (20, 29), (20, 12), (20, 19), (1, 15))
+    g.guards((20, 0), (20, 31), (20, 10), (20, 21), (20, 28))
+    g.start(4, 12)
+
+
+@level(1, 63, "Waves", "two floors that rise and fall like waves: the gold lies in the troughs, ladders climb each rise")
+def _(g):
+    heights = [0, 1, 2, 1, 0, 1, 2, 1]
+    for base in (7, 15):
+        for i, hgt in enumerate(heights):
+            r = base + hgt
+            g.h(r, 4 * i, 4 * i + 3)
+            if i > 0 and heights[i - 1] > hgt:
+                g.v(4 * i, r - 1, base + heights[i - 1] - 1)
+            if i > 0 and heights[i - 1] < hgt:
+                g.v(4 * i - 1, base + heights[i - 1] - 1, r - 1)
+            if hgt == 2:
+                g.put(r - 1, 4 * i + 1, "*")
+    g.v(31, 0, 20)
+    g.v(0, 8, 20)
+    g.h(21, 0, 31)
+    g.gold((5, 6), (5, 22), (20, 8), (20, 24))
+    g.h(4, 2, 28, "-")
+    g.v(1, 4, 6)
+    g.guards((20, 4), (20, 12), (20, 20), (20, 28), (20, 16))
+    g.start(6, 2)
+
+
+@level(1, 64, "Bunkers", "low stone bunkers on open ground, each with a brick roof and gold inside: dig in from the top")
+def _(g):
+    g.h(21, 0, 31)
+    for a in (2, 12, 22):
+        g.box(15, a, 20, a + 7, "M")
+        g.h(15, a + 2, a + 5)
+        g.put(19, a + 2, "*")
+        g.put(19, a + 5, "*")
+        g.at(" ", (19, a), (20, a))
+        g.put(14, a + 7, "*")
+    g.at(" ", (21, 2), (21, 12), (21, 22))
+    g.put(21, 2, "M")
+    g.put(21, 12, "M")
+    g.put(21, 22, "M")
+    g.h(8, 1, 30)
+    g.v(11, 8, 20)
+    g.v(21, 8, 20)
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.v(15, 0, 7)
+    g.gold((7, 8), (7, 23))
+    g.guards((20, 1), (20, 10), (20, 30), (20, 20), (14, 31 - 1))
+    g.start(7, 14)
+
+
+@level(1, 65, "Avenue", "an avenue of ladder trees with brick crowns and gold in their tops: a breather")
+def _(g):
+    g.h(21, 0, 31)
+    for c, top in ((4, 8), (11, 11), (18, 7), (25, 10)):
+        g.v(c, top, 20)
+        g.h(top, c - 2, c + 2)
+        g.put(top, c, "H")
+        g.put(top - 1, c - 2, "*")
+        g.put(top - 1, c + 2, "*")
+    g.v(31, 0, 20)
+    g.gold((20, 8), (20, 15), (20, 22))
+    g.guards((20, 29), (20, 27), (20, 1), (20, 14))
+    g.start(6, 18)
