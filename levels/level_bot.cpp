@@ -23,6 +23,7 @@ BotResult LevelBotPlayer::play(unsigned seed) {
     m_seed = seed;
     m_random.seed(seed * 7919u + 17u);
     m_lost_lives.clear();
+    m_ticks_played = 0;
     new_world();
     const long dead_ticks = std::max<long>(0, m_params.m_player_dead_time / kTickMs);
     std::string causes;
@@ -119,6 +120,7 @@ LevelBotPlayer::End LevelBotPlayer::play_life(int& gold_taken) {
             const std::vector<int> keys = control();
             m_life_keys.push_back(keys);
             advance(keys);
+            ++m_ticks_played;
             gold_taken = std::max(gold_taken, total - m_run->field().gold_left());
             if (m_run->level_finished())
                 return End::kFinished;
@@ -131,7 +133,7 @@ LevelBotPlayer::End LevelBotPlayer::play_life(int& gold_taken) {
                 break;
             }
         }
-        if (m_retries >= m_limits.retries)
+        if (m_retries >= m_limits.retries || m_ticks_played >= m_limits.ticks_played)
             return end;
         ++m_retries;
         go_back(end);
@@ -384,8 +386,11 @@ std::vector<int> LevelBotPlayer::choose() {
     for (int n = 0; n < MoveGraph::kNodes; ++n)
         if (m_cost[n] >= 0 && way_on[n] && n != start && (safest < 0 || better(n, safest)))
             safest = n;
-    if (safest < 0 || safest == start)
+    if (safest < 0 || safest == start) {
+        // Nothing better than here: look again in a few ticks, not every tick.
+        m_wait = kStandTicks;
         return {};
+    }
     return new_plan(start, safest, true);
 }
 

@@ -22,7 +22,8 @@ struct BotLimits {
     int lives = 4;                // a new game's lives: three spare and the one in play
     long ticks_per_life = 20000;  // ten minutes of play
     bool trace = false;           // every decision to stderr
-    int retries = 40;             // goings back per life before the life is given up
+    int retries = 20;             // goings back per life before the life is given up
+    long ticks_played = 40000;    // ticks played over all goings back, after which none more
 };
 
 // How one seed went.

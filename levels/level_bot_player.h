@@ -34,6 +34,8 @@ constexpr int kNever = 1 << 29;
 constexpr int kMargin = 8;
 // After going back, decisions are varied for this long.
 constexpr long kExploreTicks = 150;
+// Ticks a runner with nowhere better to be stands before looking again.
+constexpr int kStandTicks = 2;
 // Beyond this many ticks ahead the guards will have gone elsewhere: no more hard limits.
 constexpr int kHorizon = 90;
 // Cells a guard can reach less than this many ticks after the runner cost extra.
@@ -47,7 +49,7 @@ constexpr int kRetreatRoom = 25;  // enough room: more is no better
 constexpr size_t kGoalsTried = 4;
 constexpr int kPlanSteps = 6;  // steps taken on a plan before it is searched afresh
 // Without a gold piece taken for this long the bot gives up the life and starts again.
-constexpr long kNoProgressTicks = 3000;
+constexpr long kNoProgressTicks = 1500;
 // How far along the runner's floor a guard is worth a hole: any guard when there is no safe way
 // on, a guard running at the runner always.
 constexpr int kTrapReach = 7;
@@ -154,6 +156,7 @@ class LevelBotPlayer {
     long m_vary_until = -1;  // decisions before this tick of the life are varied
     int m_wait = 0;          // ticks to stand still yet
     int m_retries = 0;
+    long m_ticks_played = 0;         // this seed's, every going back included
     bool m_plan_forced = false;      // a varied plan, followed whatever the goal
     std::vector<int> m_keys_chosen;  // the keys of a variation taken
 };

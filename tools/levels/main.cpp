@@ -342,11 +342,11 @@ int run_bot(const Options& options) {
         }
         if (options.markdown) {
             if (wins > 0)
-                std::printf("| %s | yes | %u | %ld (%.0f s) | %d | %d of %d | |\n", name.c_str(),
-                            first.seed, first.ticks, first.ticks * 0.03, first.lives_lost, wins,
-                            options.seeds);
+                std::printf("| %s | %d of %d | %u | %ld (%.0f s) | %d | %d | |\n", name.c_str(),
+                            wins, options.seeds, first.seed, first.ticks, first.ticks * 0.03,
+                            first.lives_lost, first.retries);
             else
-                std::printf("| %s | **no** | | | | 0 of %d | %d of %d gold; seed %u: %s |\n",
+                std::printf("| %s | **0** of %d | | | | | %d of %d gold; seed %u: %s |\n",
                             name.c_str(), options.seeds, best.best_gold, best.gold_total, best.seed,
                             best.cause.c_str());
             all_seeds += wins == options.seeds;
