@@ -68,7 +68,7 @@ class Grid:
 
     def pyramid(self, top, c, rows, ch="T"):  # a stepped pyramid whose apex is at (top, c)
         for i in range(rows):
-            self.h(top + i, c - i, c + i, ch)
+            self.h(top + i, max(0, c - i), min(W - 1, c + i), ch)
 
     def mirror(self):  # the left half copied onto the right, mirrored
         for row in self.cells:

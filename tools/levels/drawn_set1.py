@@ -1041,3 +1041,65 @@ def _(g):
     g.gold((20, 8), (20, 15), (20, 22))
     g.guards((20, 29), (20, 27), (20, 1), (20, 14))
     g.start(6, 18)
+
+
+@level(1, 66, "Cellar and attic", "a stone house: gold in the attic under a brick roof, gold in the cellar under a brick floor, a hidden ladder home")
+def _(g):
+    g.box(4, 5, 17, 26, "M")
+    g.h(4, 10, 21)
+    g.h(9, 6, 25)
+    g.h(13, 6, 25)
+    g.h(17, 12, 19)
+    g.v(8, 9, 12)
+    g.v(23, 9, 12)
+    g.at(" ", (12, 5), (12, 26), (16, 5), (16, 26))
+    g.h(21, 0, 31)
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(13, 0, 4)
+    g.h(13, 27, 31)
+    g.v(1, 13, 20)
+    g.v(30, 13, 20)
+    g.h(18, 6, 25, " ")
+    g.gold((8, 11), (8, 20), (12, 14), (12, 17), (16, 8), (16, 23), (20, 14), (20, 17), (3, 15), (20, 3))
+    g.v(15, 0, 3, "#")
+    g.guards((20, 5), (20, 26), (20, 10), (20, 21), (12, 2))
+    g.start(3, 7)
+
+
+@level(1, 67, "Mountain range", "three brick peaks side by side under a rope, a ladder up through each peak and one out of each valley")
+def _(g):
+    for c, top in ((5, 14), (16, 10), (26, 13)):
+        g.pyramid(top, c, 21 - top)
+        g.v(c - 1, top - 1, 20)
+        g.put(top - 1, c, "*")
+    g.h(21, 0, 31)
+    g.h(3, 1, 30, "-")
+    g.v(0, 0, 20)
+    g.v(31, 0, 20)
+    g.v(16, 3, 8)
+    g.v(8, 4, 16)
+    g.v(23, 4, 15)
+    g.gold((16, 9), (15, 22), (6, 16 - 3))
+    g.guards((16, 30), (15, 29), (13, 8 - 2), (17, 31 - 2), (14, 6 + 12))
+    g.start(2, 16 + 6)
+
+
+@level(1, 69, "The star", "a four-pointed star of brick under a rope: gold on its points, a ladder down each side")
+def _(g):
+    for r in range(2, 10):
+        w = (r - 2) // 3
+        g.h(r, 15 - w, 16 + w)
+    for r in range(12, 20):
+        w = (19 - r) // 3
+        g.h(r, 15 - w, 16 + w)
+    for c in range(2, 30):
+        w = (13 - abs(c - 15.5)) // 5
+        g.v(c, 10 - int(max(0, w)), 11, "T")
+    g.h(1, 2, 29, "-")
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31)
+    g.gold((1, 15), (1, 16), (9, 3), (9, 28), (20, 15), (20, 5), (20, 26), (8, 10), (8, 21))
+    g.guards((20, 2), (20, 29), (20, 10), (20, 21), (20, 12))
+    g.start(9, 5)
