@@ -1103,3 +1103,109 @@ def _(g):
     g.gold((1, 15), (1, 16), (9, 3), (9, 28), (20, 15), (20, 5), (20, 26), (8, 10), (8, 21))
     g.guards((20, 2), (20, 29), (20, 10), (20, 21), (20, 12))
     g.start(9, 5)
+
+@level(1, 71, "Switchbacks", "a path that doubles back up the screen between stone walls: rope, ladder, rope, ladder, gold at every turn")
+def _(g):
+    for i, r in enumerate((19, 15, 11, 7, 3)):
+        if i < 4:
+            g.h(r + 2, 3, 28, "M")
+        g.h(r, 3, 28, "-")
+        c = 29 if i % 2 == 0 else 2
+        g.v(c, r - 4 if i < 4 else 0, r + 1 if i else 20)
+        g.put(r + 1, 15 + (4 if i % 2 else -4), "*")
+    g.h(21, 0, 31)
+    g.at(" ", (13, 15), (9, 15))
+    g.gold((20, 5), (20, 26), (19, 15))
+    g.guards((20, 1), (20, 10), (20, 16), (20, 21), (20, 30))
+    g.start(2, 15)
+
+
+@level(1, 72, "Two tunnels", "two brick tunnels run under the ground, one above the other: dig down from one to the next, guards in both")
+def _(g):
+    g.fill(6, 0, 21, 31)
+    g.h(21, 0, 31, "M")
+    g.fill(9, 2, 10, 29, " ")
+    g.fill(15, 2, 16, 29, " ")
+    g.h(19, 2, 29, " ")
+    g.h(20, 2, 29, " ")
+    g.v(1, 0, 10)
+    g.v(30, 9, 16)
+    g.v(1, 15, 20)
+    g.v(15, 0, 5)
+    g.gold((5, 6), (5, 25), (10, 8), (10, 22), (16, 6), (16, 15), (16, 25), (20, 10), (20, 20))
+    g.guards((10, 14), (10, 28), (16, 3), (16, 20), (20, 27))
+    g.start(5, 12)
+
+
+@level(1, 73, "Temple", "a symmetric temple: a stepped brick roof over stone columns, ladders inside and gold on the altar")
+def _(g):
+    for k in range(4):
+        g.h(3 + k, 12 - 3 * k, 19 + 3 * k)
+    for c in (5, 10, 21, 26):
+        g.fill(8, c, 15, c, "M")
+    g.h(18, 2, 29)
+    g.h(6, 2, 29)
+    g.h(16, 14, 17, "M")
+    g.gold((15, 15), (15, 16), (2, 15), (5, 5), (5, 26), (17, 7), (17, 24), (20, 8), (20, 23))
+    g.v(1, 0, 20)
+    g.v(30, 0, 20)
+    g.h(21, 0, 31, "M")
+    g.h(2, 13, 18, "-")
+    g.v(12, 2, 2)
+    g.v(19, 2, 2)
+    g.v(13, 7, 17)
+    g.v(18, 7, 17)
+    g.guards((20, 3), (20, 28), (20, 14), (20, 17), (17, 3))
+    g.start(2, 12 - 1)
+
+
+@level(1, 74, "Treasury", "a stone strongroom full of small brick-lidded coffers, corridors between them, five guards on watch")
+def _(g):
+    g.fill(3, 1, 19, 30, "M")
+    for r in (5, 10, 15):
+        g.h(r, 2, 29, " ")
+        g.h(r - 1, 2, 29, " ")
+    for r in (6, 11, 16):
+        for a in (4, 11, 18, 25):
+            g.h(r, a, a + 1)
+            g.put(r + 1, a, "*")
+            g.put(r + 1, a + 1, " ")
+            g.put(r + 1, a + 2, "H")
+            g.put(r, a + 2, "H")
+    g.v(2, 4, 15)
+    g.v(29, 4, 15)
+    g.at(" ", (3, 2), (3, 29))
+    g.v(2, 0, 3)
+    g.v(29, 0, 3)
+    g.h(21, 0, 31)
+    g.gold((20, 15))
+    g.at(" ", (19, 15))
+    g.v(15, 17, 20)
+    g.guards((15, 8), (15, 22), (10, 15), (20, 4), (20, 27))
+    g.start(5, 15)
+
+
+@level(1, 75, "The castle", "the last level of the set: a castle of stone and brick with towers, a hall, a cellar and a hidden way out")
+def _(g):
+    g.box(4, 1, 20, 6, "M")
+    g.h(9, 2, 5)
+    g.h(14, 2, 5)
+    g.v(3, 5, 19)
+    g.at(" ", (8, 6), (13, 6), (19, 6))
+    g.gold((8, 2), (13, 2), (19, 4))
+    g.mirror()
+    g.h(4, 1, 6, "T")
+    g.h(4, 25, 30, "T")
+    g.v(3, 0, 4)
+    g.v(28, 0, 4)
+    g.h(9, 7, 24)
+    g.h(14, 7, 24)
+    g.h(14, 14, 17, "U")
+    g.h(20, 7, 24, "M")
+    g.v(10, 10, 13)
+    g.v(21, 10, 13)
+    g.h(21, 0, 31)
+    g.v(15, 0, 8, "#")
+    g.gold((8, 12), (8, 19), (13, 9), (13, 22), (19, 10), (19, 21), (19, 15))
+    g.guards((19, 2), (19, 29), (13, 29), (8, 29), (19, 12 + 6))
+    g.start(3, 12)
