@@ -1,5 +1,7 @@
 #include "game/game_field.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -76,7 +78,7 @@ void GameField::tick(int elapsed_ms) {
         m_app.view.m_rot_z += 1.0f;
     }
     const int32_t mark_before = mark();
-    m_score += m_runner->take_score();
+    add_score(m_runner->take_score());
     m_playfield->tick_cells();
 
     if (m_reveal) {
@@ -106,7 +108,7 @@ void GameField::play(int elapsed_ms) {
         }
         for (auto& guard : m_guards) {
             guard->update(elapsed_ms);
-            m_score += guard->take_score();
+            add_score(guard->take_score());
         }
         update_hud();
     }
@@ -135,7 +137,7 @@ void GameField::play(int elapsed_ms) {
             // A runner who dies in the tick he finishes the level has still finished it.
             m_dying = false;
             m_death_timer = 0;
-            m_score += kLevelBonus;
+            add_score(kLevelBonus);
             m_message = std::make_unique<LevelMessage>();
             m_message_after_death = false;
             if (m_level_current + 1 > m_level_last) {
@@ -202,10 +204,21 @@ void GameField::save(ParamFile& file) const {
     file.set_int("gf_m_score_at_level_begin", score);
 }
 
+void GameField::add_score(int32_t points) {
+    // Points only ever come in small steps, but a hand-edited saved game can start near the
+    // top: the score stops there instead of overflowing.
+    const int64_t sum = static_cast<int64_t>(m_score) + points;
+    m_score = static_cast<int32_t>(std::clamp<int64_t>(sum, 0, kMaxScore));
+}
+
 void GameField::restore(const ParamFile& file) {
-    m_score = ParamFile::to_int(file.get("gf_m_score_at_level_begin", "0"));
-    m_alpha = ParamFile::to_float(file.get("gf_m_alpha", "0"));
-    m_lifes_count = ParamFile::to_int(file.get("gf_m_lifes_count_at_level_begin", "0"));
+    // The file may hold anything: every value is brought into what a game can reach.
+    m_score =
+        std::clamp(ParamFile::to_int(file.get("gf_m_score_at_level_begin", "0")), 0, kMaxScore);
+    const float alpha = ParamFile::to_float(file.get("gf_m_alpha", "0"));
+    m_alpha = std::isfinite(alpha) ? std::remainder(alpha, 360.0f) : 0.0f;
+    m_lifes_count = std::clamp(ParamFile::to_int(file.get("gf_m_lifes_count_at_level_begin", "0")),
+                               0, kMaxLives);
     m_is_game_over = ParamFile::to_int(file.get("gf_m_is_game_over", "0")) == 1;
     m_level_current = ParamFile::to_int(file.get("gf_m_level_current", "0"));
     m_custom_game = ParamFile::to_int(file.get("gf_m_custom_game", "0")) == 1;

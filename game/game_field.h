@@ -21,6 +21,10 @@ class GameField {
   public:
     static constexpr int kLastLevel = 75;
     static constexpr int kLevelBonus = 1500;
+    // The most the HUD and the Top 7 show: the score stops there.
+    static constexpr int32_t kMaxScore = 999999999;
+    // More lives than a game can earn in practice; a saved game holding more is mended.
+    static constexpr int32_t kMaxLives = 99;
 
     // Called at every level start; the main menu saves the game from here.
     static std::function<void()>& level_started_hook();
@@ -64,6 +68,7 @@ class GameField {
   private:
     void message_phase(int elapsed_ms);
     void play(int elapsed_ms);
+    void add_score(int32_t points);
     void update_hud() { m_hud.set(m_score, m_lifes_count, m_level_current); }
     void clear_level();
     int32_t mark() const;

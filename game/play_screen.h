@@ -28,7 +28,12 @@ class PlayScreen : public GameScreen {
     void on_close_request() override;
 
     void save(ParamFile& file) const override { m_field->save(file); }
-    void restore(const ParamFile& file) override { m_field->restore(file); }
+    // A game saved as it ended has no tick left to copy its score: the restore does it, or the
+    // game over dialog would offer a score of 0.
+    void restore(const ParamFile& file) override {
+        m_field->restore(file);
+        m_last_score = m_field->score();
+    }
     int current_score() const override { return m_last_score; }
     void refresh_graphics() override { m_field->refresh_graphics(); }
     void start_custom() override { m_field->start_custom(); }

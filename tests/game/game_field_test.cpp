@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <map>
 #include <memory>
@@ -332,6 +333,47 @@ TEST_F(GameFieldTest, SaveAndRestoreTheStartOfTheLevel) {
     EXPECT_EQ(restored.level(), 1);
     EXPECT_TRUE(restored.is_game_over());
     EXPECT_EQ(restored.last_level(), 75);
+}
+
+// A hand-edited or damaged saved game: every value comes back in range, the score stops at its
+// top instead of overflowing, and what is saved next is in range too.
+TEST_F(GameFieldTest, RestoredExtremesAreMendedAndTheScoreSaturates) {
+    ParamFile file;
+    file.set("gf_m_level_current", "3");
+    file.set("gf_m_lifes_count_at_level_begin", "-5");
+    file.set("gf_m_score_at_level_begin", "2147483647");
+    file.set("gf_m_alpha", "nan");
+    GameField field(app);
+    field.restore(file);
+    EXPECT_EQ(field.lives(), 0);
+    EXPECT_EQ(field.score(), GameField::kMaxScore);
+    EXPECT_EQ(field.alpha(), 0.0f);
+    finish_reveal(field);
+    keys->press(dik::right);  // the gold and the level bonus on top of the highest score
+    for (int i = 0; i < 40 && !field.message(); ++i)
+        field.tick(30);
+    keys->lift_all();
+    ASSERT_NE(field.message(), nullptr);
+    EXPECT_EQ(field.score(), GameField::kMaxScore);
+    run_message(field);
+    ParamFile saved;
+    field.save(saved);
+    EXPECT_EQ(saved.get("gf_m_score_at_level_begin", ""), std::to_string(GameField::kMaxScore));
+    EXPECT_EQ(saved.get("gf_m_lifes_count_at_level_begin", ""), "0");
+    EXPECT_EQ(saved.get("gf_m_alpha", ""), "0.000000");
+
+    for (const char* alpha : {"inf", "-1e38", "725"}) {
+        file.set("gf_m_alpha", alpha);
+        file.set("gf_m_lifes_count_at_level_begin", "2000000000");
+        GameField again(app);
+        again.restore(file);
+        EXPECT_LE(std::abs(again.alpha()), 180.0f) << alpha;
+        EXPECT_EQ(again.lives(), GameField::kMaxLives);
+    }
+    file.set("gf_m_alpha", "725");
+    GameField turned(app);
+    turned.restore(file);
+    EXPECT_FLOAT_EQ(turned.alpha(), 5.0f);  // the same tilt, one turn less
 }
 
 TEST_F(GameFieldTest, ViewKeysTurnThePlayfieldEvenDuringTheReveal) {
