@@ -313,6 +313,11 @@ void AppWindow::left_button_up(int x, int y, int buttons) {
     if (Screen* target = input_target(top_dialog(), top_screen())) {
         target->left_button_up(x, y, buttons);
     }
+    // A drag ends with the button: the new place is kept once, not at every step.
+    if (m_moved) {
+        m_moved = false;
+        m_app.save_settings();
+    }
 }
 
 void AppWindow::right_button_up(int x, int y, int buttons) {
@@ -465,5 +470,6 @@ void AppWindow::window_position(int& left, int& top) const {
 void AppWindow::move_window(int left, int top) {
     m_left = left;
     m_top = top;
+    m_moved = true;
     m_window->move_to(left, top);
 }

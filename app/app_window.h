@@ -106,6 +106,7 @@ class AppWindow {
     bool m_fullscreen = false;
     bool m_minimized = false;
     bool m_quit = false;
+    bool m_moved = false;  // dragged since the settings were last saved
     int m_width = 0;
     int m_height = 0;
     int m_saved_width = 0;

@@ -1,7 +1,11 @@
 #include "app/game_app.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
+#include "app/game_log.h"
 #include "platform/clock.h"
 #include "storage/data_keys.h"
 #include "world/world_skin.h"
@@ -61,4 +65,39 @@ GameApp& game_app() {
 }
 bool has_game_app() {
     return g_app != nullptr;
+}
+
+namespace {
+
+// What the player is told about a failed save: the common causes in his words.
+std::string save_failure_reason(int error) {
+    switch (error) {
+        case ENOSPC:
+        case EDQUOT:
+        case EFBIG:
+            return "disk full";
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return "no permission";
+        default:
+            return std::strerror(error);
+    }
+}
+
+}  // namespace
+
+bool GameApp::report_save(const char* what, bool saved) {
+    if (saved) {
+        if (m_failed_save == what) {
+            m_failed_save.clear();
+            m_save_notice.clear();
+        }
+        return true;
+    }
+    const int error = errno;
+    m_failed_save = what;
+    m_save_notice = std::string("Could not save ") + what + ": " + save_failure_reason(error);
+    game_log().write("%s (%s)", m_save_notice.c_str(), std::strerror(error));
+    return false;
 }

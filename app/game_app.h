@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "app/keyboard_state.h"
 #include "gfx/resource_set.h"
@@ -50,15 +51,28 @@ class GameApp {
     WorldContext world{config, keyboard};
     int32_t m_music_volume = 3;  // 0..6; the player volume is the step x 17
 
-    // "data/dx.cfg": read before the window exists, written at shutdown; the score tables go
-    // with it. False when there was no file to read or it could not be written.
+    // "data/dx.cfg": read before the window exists, written whenever a setting changes and at
+    // shutdown. Loading also reads the score tables, whether or not the settings file was
+    // there. False when there was no settings file to read or it could not be written.
     bool load_settings();
     bool save_settings();
+    // Both score tables, written as soon as an entry is made and at shutdown.
+    bool save_scores();
+    // Notes the outcome of a save of `what` ("the Top 7"): a failure is logged and becomes the
+    // notice shown to the player (errno says why); a later success of the same save clears it.
+    // Returns `saved`.
+    bool report_save(const char* what, bool saved);
+    // The latest failed save, for the main menu to show; empty when every save went well.
+    const std::string& save_notice() const { return m_save_notice; }
     // Loads every picture (and points the world at the current skin's sprites).
     void load_resources();
 
     // The game's font (empty until the resources are loaded).
     const Font* font() const { return resources ? &resources->font() : nullptr; }
+
+  private:
+    std::string m_save_notice;
+    std::string m_failed_save;  // what the notice is about
 };
 
 // The application object; valid while one exists (the program's static one, or a test's).

@@ -63,6 +63,8 @@ void GameOverDialog::commit() {
         m_end_edit.text().empty() ? "Anonymous" : storable_player_name(m_end_edit.text());
     if (m_table.rank_of(m_score) != -1) {
         m_table.insert(m_player_name, m_score);
+        // On disk at once: the entry must survive whatever happens to the program next.
+        m_app.save_scores();
     }
     end_dialog(*this, 0);
 }

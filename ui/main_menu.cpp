@@ -179,6 +179,11 @@ void MainMenu::draw() {
     m_banner.step();
     if (r) {
         m_banner.draw(r->font());
+        // A save that failed stays in sight until a later one of the same file succeeds.
+        if (const std::string& notice = m_app.save_notice(); !notice.empty()) {
+            r->font().draw_text(notice.c_str(), 18.0f, 15.0f, 588.0f, 10.0f, 1.0f, 0.35f, 0.25f,
+                                1.0f);
+        }
     }
     Screen::draw();
     if (gl) {
@@ -278,6 +283,7 @@ void MainMenu::toggle_fullscreen() {
         m_window_drag = true;
         setup_ortho();
     }
+    m_app.save_settings();
 }
 
 void MainMenu::on_close_request() {
@@ -409,6 +415,7 @@ void MainMenu::on_dialog_closed(int result, Screen* dialog) {
             }
         }
     } else if (slot == &m_options_dialog) {
+        m_app.save_settings();
         if (m_play_screen) {
             m_play_screen->refresh_graphics();
         }
@@ -422,7 +429,7 @@ void MainMenu::save_game() {
     ParamFile file;
     file.set("m_game_kind", m_play_screen->level_set() == 0 ? "0" : "1");
     m_play_screen->save(file);
-    file.save(m_plugins.save_path, kSavedGameKey);
+    m_app.report_save("the game", file.save(m_plugins.save_path, kSavedGameKey));
 }
 
 void MainMenu::restore_game() {

@@ -10,6 +10,7 @@
 #include "app/game_app.h"
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
+#include "storage/score_table.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -77,6 +78,7 @@ TEST_F(Settings, SavedSettingsReadBackAndTheOldFileGoes) {
         app.config.m_custom_level_num = 42;
         app.config.m_scores[1].insert("Ada Lovelace", 1200);
         ASSERT_TRUE(app.save_settings());
+        ASSERT_TRUE(app.save_scores());
     }
     ASSERT_TRUE(fs::exists("data/scores2.tab"));
     GameApp app;
@@ -98,18 +100,42 @@ TEST_F(Settings, SavedSettingsReadBackAndTheOldFileGoes) {
     EXPECT_EQ(app.config.m_scores[1].entries()[0].name, "Ada Lovelace");
 }
 
-TEST_F(Settings, LeftKeyZeroRestoresAllSixKeysAndOnlyOneIsTrue) {
+TEST_F(Settings, LeftKeyZeroRestoresAllSixKeysAndSwitchesOutOfRangeTakeTheirFirstStartValue) {
     write_settings(
         "m_left_key 0\nm_right_key 30\nm_up_key 31\nm_fire_key 32\nm_sound 2\nm_autosave 2\n"
-        "m_window_width 800\nm_window_height 600\n");
+        "m_sound_classik 0\nm_window_width 800\nm_window_height 600\n");
     GameApp app;
     ASSERT_TRUE(app.load_settings());
     EXPECT_EQ(app.config.m_left_key, 203);
     EXPECT_EQ(app.config.m_right_key, 205);
     EXPECT_EQ(app.config.m_fire_key, 57);
-    EXPECT_FALSE(app.m_sound);
-    EXPECT_FALSE(app.m_autosave);
-    EXPECT_TRUE(app.m_sound_classik);  // absent: on
+    EXPECT_TRUE(app.m_sound);
+    EXPECT_TRUE(app.m_autosave);
+    EXPECT_FALSE(app.m_sound_classik);
+}
+
+// A partial or damaged file: what it lacks is what a first start has, key by key, and the
+// score tables are read even without it.
+TEST_F(Settings, MissingKeysTakeFirstStartValuesAndTheTablesLoadWithoutTheFile) {
+    write_settings("m_left_key 30\nm_up_key 0\nm_down_key 84\n");  // 84: no such key
+    GameApp app;
+    ASSERT_TRUE(app.load_settings());
+    EXPECT_TRUE(app.m_autosave);
+    EXPECT_EQ(app.config.m_left_key, 30);
+    EXPECT_EQ(app.config.m_right_key, 205);
+    EXPECT_EQ(app.config.m_up_key, 200);
+    EXPECT_EQ(app.config.m_down_key, 208);
+    EXPECT_EQ(app.config.m_fire_key, 57);
+    EXPECT_EQ(app.config.m_die_key, 37);
+
+    fs::remove("data/dx.cfg");
+    ScoreTable table;
+    table.insert("Ada", 300);
+    ASSERT_TRUE(table.save("data/scores1.tab"));
+    GameApp fresh;
+    EXPECT_FALSE(fresh.load_settings());
+    ASSERT_EQ(fresh.config.m_scores[0].entries().size(), 1u);
+    EXPECT_EQ(fresh.config.m_scores[0].entries()[0].name, "Ada");
 }
 
 // A damaged or hand-edited file never leaves the game unusable.
