@@ -5,6 +5,7 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/game_log.h"
+#include "app/instance_lock.h"
 #include "app/startup.h"
 #include "platform/platform.h"
 #include "ui/menu_startup.h"
@@ -22,10 +23,16 @@ GameApp g_game_app;
 int main() {
     (void)g_in_game_directory;
     GameApp& app = g_game_app;
+    InstanceLock lock;
+    if (!claim_user_files(lock, true)) {
+        return 1;
+    }
+    end_on_signals();
     game_log().open("game.log");
     app.load_settings();
 
     platform::init();
+    save_when_display_lost(app);
     auto window = open_program_window(app);
 
     install_level_start_save();

@@ -1,12 +1,63 @@
 #include "app/startup.h"
 
+#include <SDL.h>
+
+#include <cstdio>
+#include <vector>
+
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "app/game_log.h"
+#include "app/instance_lock.h"
 #include "app/window_geometry.h"
 #include "game/game_field.h"
 #include "game/play_screen.h"
 #include "platform/platform.h"
+#include "platform/process_end.h"
+#include "storage/atomic_file.h"
 #include "ui/menu_startup.h"
+
+namespace {
+
+constexpr char kUserFolder[] = "data";
+const char* const kUserFiles[] = {"data/dx.cfg", "data/save.sav", "data/scores1.tab",
+                                  "data/scores2.tab"};
+constexpr char kAlreadyRunning[] =
+    "Quarrik is already running on these files. Only one copy can run at a time.";
+
+}  // namespace
+
+bool claim_user_files(InstanceLock& lock, bool message_box) {
+    if (lock.acquire(kUserFolder) == InstanceLock::Result::held_elsewhere) {
+        std::fprintf(stderr, "quarrik: %s\n", kAlreadyRunning);
+        if (message_box) {
+            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Quarrik", kAlreadyRunning,
+                                     nullptr);
+        }
+        return false;
+    }
+    // Only now: a temporary file could be another copy's save in progress until the lock is ours.
+    for (const char* path : kUserFiles) {
+        remove_stale_temp_files(path);
+    }
+    return true;
+}
+
+void end_on_signals() {
+    platform::end_on_signals();
+}
+
+void save_when_display_lost(GameApp& app) {
+    platform::on_display_lost([&app] {
+        game_log().write("The connection to the display was lost");
+        if (MainMenu* menu = main_menu()) {
+            menu->save_game();
+        }
+        app.save_settings();
+        app.save_scores();
+        game_log().close();
+    });
+}
 
 std::unique_ptr<AppWindow> open_program_window(GameApp& app) {
     auto window = std::make_unique<AppWindow>("Quarrik", app);
@@ -17,6 +68,12 @@ std::unique_ptr<AppWindow> open_program_window(GameApp& app) {
     int desktop_w = 0, desktop_h = 0;
     platform::desktop_size(desktop_w, desktop_h);
     keep_on_desktop(desktop_w, desktop_h, app.m_window_width, app.m_window_height, app.x, app.y);
+    std::vector<DisplayArea> displays;
+    for (const platform::ScreenRect& r : platform::display_bounds()) {
+        displays.push_back(DisplayArea{r.x, r.y, r.width, r.height});
+    }
+    keep_on_a_display(displays.data(), static_cast<int>(displays.size()), app.m_window_width,
+                      app.m_window_height, app.x, app.y);
     window->create_window("Quarrik", app.x, app.y, app.m_window_width, app.m_window_height);
     return window;
 }
@@ -50,6 +107,7 @@ void load_game_resources(GameApp& app) {
 void close_program(AppWindow& window, GameApp& app, std::unique_ptr<MainMenu>& menu) {
     close_menu(window, menu);
     app.save_settings();
+    app.save_scores();
 
     window.hide();
     if (window.is_fullscreen()) {

@@ -9,6 +9,7 @@
 
 #include "platform/event_translation.h"
 #include "platform/key_codes.h"
+#include "platform/process_end.h"
 
 namespace platform {
 
@@ -40,10 +41,15 @@ void shutdown() {
 
 bool wait_events(WindowEvents& out) {
     SDL_Event event;
-    if (!SDL_WaitEvent(&event)) {
-        return false;
+    // A signal does not wake the wait: look for one before each wait and at least every
+    // tenth of a second.
+    while (!quit_signal_received()) {
+        if (SDL_WaitEventTimeout(&event, 100)) {
+            translate_event(event, out);
+            return true;
+        }
     }
-    translate_event(event, out);
+    out.push_back(WindowEvent{WindowEventKind::quit});
     return true;
 }
 
@@ -51,6 +57,9 @@ void poll_events(WindowEvents& out) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         translate_event(event, out);
+    }
+    if (quit_signal_received()) {
+        out.push_back(WindowEvent{WindowEventKind::quit});
     }
 }
 

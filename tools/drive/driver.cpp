@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -200,6 +201,8 @@ std::string Driver::state_line() const {
                   config.m_fire_key, config.m_die_key, config.m_scores[0].entries().size(),
                   config.m_scores[1].entries().size());
     out += line;
+    // A failed save's notice, as the main menu shows it ("" while there is none).
+    out += " notice=\"" + m_app.save_notice() + "\"";
     if (play) {
         GameField& field = play->field();
         const Runner* runner = field.runner();
@@ -227,7 +230,8 @@ std::string Driver::state_line() const {
 
 bool Driver::run(const Step& step, std::string& error) {
     const std::vector<long>& n = step.numbers;
-    const bool needs_window = step.kind != StepKind::seed && step.kind != StepKind::assert_file;
+    const bool needs_window = step.kind != StepKind::seed && step.kind != StepKind::assert_file &&
+                              step.kind != StepKind::signal;
     if (needs_window && m_finished) {
         error = "the program has already ended";
         return false;
@@ -278,6 +282,13 @@ bool Driver::run(const Step& step, std::string& error) {
         }
         case StepKind::seed:
             std::srand(static_cast<unsigned>(n[0]));
+            break;
+        case StepKind::signal:
+            // As from outside: the program reacts to it at its next look at the queue.
+            std::raise(static_cast<int>(n[0]));
+            if (!m_finished) {
+                pump();
+            }
             break;
         case StepKind::shot: {
             const std::string path =

@@ -24,12 +24,15 @@
 //                        screen=menu|play|other dialogs=N top=none|options|game_over|top7|
 //                        help|new_game|custom_game game=0|1 window=LEFT,TOP,WxH full=0|1
 //                        skin= volume= sound= classic= autosave= keys=L,R,U,D,FIRE,DIE
-//                        top7=N1,N2 (entries of each table), and with a game level= score=
+//                        top7=N1,N2 (entries of each table), notice="..." (a failed save's
+//                        notice on the main menu), and with a game level= score=
 //                        lives= revealing= game_over= runner=X,Y gold= (left) solid= (cells
 //                        that block; a dug hole lowers it) set=1|2 (the level set)
 //   assert_file PATH     fail unless PATH exists (relative to the game directory)
 //   assert_pixel X Y R G B TOL   draw a frame and fail unless the pixel at X Y (800x600
 //                        coordinates) is within TOL of the colour in every channel
+//   signal N             send the driver signal N, as from outside (15 ends it through its
+//                        shutdown; 9 kills it on the spot)
 // Lines starting with '#' are comments. When the program quits (Escape on the main menu) it
 // shuts down as usual and only seed and assert_file may follow; at the end of the script the
 // program is shut down the same way if it is still running.
@@ -46,8 +49,11 @@
 
 #include "app/game_app.h"
 #include "app/game_log.h"
+#include "app/instance_lock.h"
+#include "app/startup.h"
 #include "driver.h"
 #include "platform/platform.h"
+#include "platform/process_end.h"
 
 namespace {
 
@@ -100,12 +106,18 @@ int main(int argc, char** argv) {
     }
 
     auto app = std::make_unique<GameApp>();
+    InstanceLock lock;
+    if (!claim_user_files(lock, false)) {
+        return 2;
+    }
+    end_on_signals();
     game_log().open("game.log");
     app->load_settings();
     if (!platform::init()) {
         std::fprintf(stderr, "quarrik-drive: the window system did not start\n");
         return 2;
     }
+    save_when_display_lost(*app);
     int status = 0;
     {
         Driver driver(*app, cwd);
@@ -113,7 +125,9 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "quarrik-drive: the window could not be created\n");
             status = 2;
         }
-        for (size_t i = 0; status == 0 && i < steps.size(); ++i) {
+        // A quit signal ends the script where it is, as it ends the program.
+        for (size_t i = 0; status == 0 && i < steps.size() && !platform::quit_signal_received();
+             ++i) {
             if (!driver.run(steps[i], error)) {
                 std::fprintf(stderr, "quarrik-drive: %s: line %d: %s\n", script_path.c_str(),
                              steps[i].line, error.c_str());

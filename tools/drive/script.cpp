@@ -28,6 +28,7 @@ const Form kForms[] = {
     {"state", StepKind::state, 0, false},
     {"assert_file", StepKind::assert_file, 0, true},
     {"assert_pixel", StepKind::assert_pixel, 6, false},
+    {"signal", StepKind::signal, 1, false},
 };
 
 bool to_number(const std::string& word, long& out) {
@@ -56,6 +57,8 @@ bool in_range(const Step& step) {
             return all_within(0, 255);
         case StepKind::ticks:
             return all_within(0, 10000000);
+        case StepKind::signal:
+            return all_within(1, 31);
         case StepKind::assert_pixel:
             return all_within(-100000, 100000) && step.numbers[2] >= 0 && step.numbers[2] <= 255 &&
                    step.numbers[3] >= 0 && step.numbers[3] <= 255 && step.numbers[4] >= 0 &&

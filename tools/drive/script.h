@@ -17,6 +17,7 @@ enum class StepKind {
     state,         // state: one line about the screens and the game on standard output
     assert_file,   // assert_file PATH
     assert_pixel,  // assert_pixel X Y R G B TOL
+    signal,        // signal N: the driver sends itself signal N (9 kills it on the spot)
 };
 
 struct Step {
