@@ -407,6 +407,7 @@ TEST(DamagedFiles, SettingsAndScoresFallBackToUsableValuesAndSaveGoodFiles) {
             app.config.m_scores[1].insert("P" + std::to_string(i), 70 * (i + 1));
         }
         ASSERT_TRUE(app.save_settings());
+        ASSERT_TRUE(app.save_scores());
     }
     const std::string good_settings = read_bytes("data/dx.cfg");
     const std::string good_scores = read_bytes("data/scores1.tab");
@@ -436,6 +437,7 @@ TEST(DamagedFiles, SettingsAndScoresFallBackToUsableValuesAndSaveGoodFiles) {
                       std::size_t(ScoreTable::kMaxEntries));
             loaded = view_of(app);
             ASSERT_TRUE(app.save_settings());
+            ASSERT_TRUE(app.save_scores());
         }
         // What was saved after the damage reads back the same.
         GameApp again;
