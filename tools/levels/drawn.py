@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
 """Writes the drawn levels and the list of their ideas in docs/levels.md.
 
-Every level after set 1's lessons is composed by hand in drawn_set1.py and drawn_set2.py: a
-function per level that places floors, walls, ladders, ropes, gold and the actors at chosen
-cells of a Grid, under a @level(set, number, name, idea) header. Nothing is random. The
-lessons (set 1, levels 1-10) stay in hand_levels.py and are only named here.
+Every level is drawn by hand. Set 1's lessons (levels 1-10) are rows of text in
+hand_levels.py; the other 140 are composed in drawn_set1.py and drawn_set2.py: a function per
+level that places floors, walls, ladders, ropes, gold and the actors at chosen cells of a Grid,
+under a @level(set, number, name, idea) header. Nothing is random.
 
     drawn.py [ASSETS_DIR]        write the files (default assets/dat) and the docs list
     drawn.py --print S-NN ...    show levels as text
@@ -99,6 +99,12 @@ def load():
 
 def build(key):
     name, idea, fn = LEVELS[key]
+    if fn is None:
+        import hand_levels
+        rows = [row.ljust(W) for row in hand_levels.SET1[key[1]]]
+        if len(rows) != H or any(len(row) != W for row in rows):
+            raise SystemExit("%d-%02d: not 22 rows of 32 cells" % key)
+        return "".join(row + "\n" for row in rows)
     g = Grid()
     fn(g)
     text = g.text()
@@ -135,9 +141,7 @@ def main(argv):
             print("\n".join("|" + row + "|" for row in build((int(s), int(n))).splitlines()))
         return
     out = argv[1] if len(argv) > 1 else os.path.join(ROOT, "assets", "dat")
-    for key, (_name, _idea, fn) in sorted(LEVELS.items()):
-        if fn is None:
-            continue
+    for key in sorted(LEVELS):
         path = os.path.join(out, "levels%d_full" % key[0], "%02d.txt" % key[1])
         with open(path, "w", newline="\n") as f:
             f.write(build(key))

@@ -1,5 +1,5 @@
 # The first levels of the gentle set, drawn by hand: each one brings in one idea.
-# Rows are 32 cells; design.py pads nothing and refuses a row of another length.
+# Rows are 32 cells; drawn.py writes them and refuses a row of another length.
 
 SET1 = {}
 
