@@ -177,7 +177,7 @@ def _(g):
     g.start(20, 0)
 
 
-@level(1, 16, "The tunnel", "a brick ground over a long tunnel: dig down into it, run it past its guards and climb out")
+@level(1, 16, "The tunnel", "a brick ground over a long tunnel: climb down into it and run it past its guards")
 def _(g):
     g.fill(8, 0, 10, 31)
     g.fill(14, 0, 21, 31)
@@ -503,7 +503,7 @@ def _(g):
     g.start(4, 15)
 
 
-@level(1, 37, "Pockets", "a staircase of brick with a pocket of gold under each step: dig into it from the step above")
+@level(1, 37, "Pockets", "a staircase of brick with a pocket of gold under each step and a ladder down into it")
 def _(g):
     for s in range(6):
         r = 6 + 2 * s
@@ -1123,7 +1123,7 @@ def _(g):
     g.start(2, 15)
 
 
-@level(1, 72, "Two tunnels", "two brick tunnels run under the ground, one above the other: dig down from one to the next, guards in both")
+@level(1, 72, "Two tunnels", "two brick tunnels run under the ground, one above the other, guards in both")
 def _(g):
     g.fill(6, 0, 21, 31)
     g.h(21, 0, 31, "M")
@@ -1162,7 +1162,7 @@ def _(g):
     g.start(2, 12 - 1)
 
 
-@level(1, 74, "Treasury", "a stone strongroom full of small brick-lidded coffers, corridors between them, five guards on watch")
+@level(1, 74, "Treasury", "a stone strongroom full of small coffers of gold, corridors between them, five guards on watch")
 def _(g):
     g.fill(3, 1, 19, 30, "M")
     for r in (5, 10, 15):

@@ -324,7 +324,7 @@ def _(g):
     g.start(3, 2)
 
 
-@level(2, 26, "The brick pit", "a solid block of brick fills the bottom: the gold is buried in it at stepped depths")
+@level(2, 26, "The brick pit", "a solid block of brick fills the bottom: the gold lies in pits of different depths, a ladder in each")
 def _(g):
     g.fill(12, 0, 21, 31)
     g.h(21, 0, 31, "M")
@@ -611,7 +611,7 @@ def _(g):
     g.start(5, 8)
 
 
-@level(2, 17, "The tree", "a ladder trunk with brick branches spreading out at every height, gold at the branch tips and roots to dig for")
+@level(2, 17, "The tree", "a ladder trunk with brick branches spreading out at every height, gold at the branch tips and in the roots")
 def _(g):
     g.v(15, 0, 17)
     g.v(16, 0, 17)
@@ -836,7 +836,7 @@ def _(g):
     g.start(9, 2)
 
 
-@level(2, 37, "The mine", "solid rock cut by ladder shafts and galleries; the gold sits in brick seams you dig into")
+@level(2, 37, "The mine", "solid rock cut by ladder shafts and galleries, the gold in brick seams off them")
 def _(g):
     g.fill(3, 0, 21, 31, "M")
     for r in (6, 11, 16, 20):
@@ -982,7 +982,7 @@ def _(g):
     g.start(2, 5)
 
 
-@level(2, 45, "Flowerbeds", "low brick beds along the ground with gold planted one brick deep: dig it up; a breather")
+@level(2, 45, "Flowerbeds", "low brick beds along the stone ground, gold planted in each and a ladder into it; a breather")
 def _(g):
     g.fill(16, 0, 21, 31, "M")
     for a in (2, 9, 16, 23):
@@ -1170,7 +1170,7 @@ def _(g):
     g.start(2, 3)
 
 
-@level(2, 57, "Catacombs", "long stone galleries lined with niches, each niche closed by a brick you dig through")
+@level(2, 57, "Catacombs", "long stone galleries lined with niches under brick lids, gold in each niche")
 def _(g):
     g.fill(0, 0, 21, 31, "M")
     for r in (4, 10, 16):
