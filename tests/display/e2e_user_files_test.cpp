@@ -136,7 +136,11 @@ class UserFilesE2E : public e2e::GameCopyTest {
 
 TEST_F(UserFilesE2E, KilledRightAfterTheNameTheEntryIsInTheTable) {
     write_scrambled("data/save.sav", kEndedGame, kSavedGameKey);
-    const e2e::DriveResult run = e2e::drive(dir, enter_name("Grace") + "signal 9\n");
+    // An option changed too: the settings are on disk as the dialog closes.
+    const e2e::DriveResult run =
+        e2e::drive(dir, enter_name("Grace") +
+                            "click m_options_btn\nticks 2\nclick m_od_volume1\n"
+                            "click m_od_close_btn\nticks 2\nsignal 9\n");
     EXPECT_EQ(run.status, 128 + SIGKILL) << "the driver was not killed: " << run.errors;
     ASSERT_EQ(run.states.size(), 1u) << run.errors;
     EXPECT_EQ(fields(run.states[0])["top7"], "1,0");
@@ -144,6 +148,7 @@ TEST_F(UserFilesE2E, KilledRightAfterTheNameTheEntryIsInTheTable) {
     ASSERT_EQ(table.entries().size(), 1u);
     EXPECT_EQ(table.entries()[0].name, "Grace");
     EXPECT_EQ(table.entries()[0].score, 4321);
+    EXPECT_EQ(read_scrambled("data/dx.cfg", kSettingsKey).get("m_music_volume", ""), "1");
 }
 
 // The display goes away in the middle of a game (the session ends): the program saves

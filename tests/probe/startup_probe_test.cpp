@@ -24,11 +24,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A private game directory: a copy of the executable beside the built data.
+// A private game directory: a copy of the executable beside links to the built data, in a data
+// folder of its own (runs at the same time must not share their settings or their lock).
 void make_game_dir(const TempDir& game) {
     fs::copy_file(fs::path(QUARRIK_GAME_DIR) / "quarrik", fs::path(game.path()) / "quarrik");
-    fs::create_directory_symlink(fs::path(QUARRIK_GAME_DIR) / "data",
-                                 fs::path(game.path()) / "data");
+    const fs::path data = fs::path(game.path()) / "data";
+    fs::create_directory(data);
+    for (const char* name : {"data.pk", "music"}) {
+        fs::create_symlink(fs::path(QUARRIK_GAME_DIR) / "data" / name, data / name);
+    }
+    for (const auto& entry : fs::directory_iterator(fs::path(QUARRIK_GAME_DIR) / "data")) {
+        if (entry.path().extension() == ".wav") {
+            fs::create_symlink(entry.path(), data / entry.path().filename());
+        }
+    }
 }
 
 std::string run_command(const std::string& command, int& status) {
