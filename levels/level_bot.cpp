@@ -162,9 +162,12 @@ void LevelBotPlayer::go_back(End end) {
     }
     m_life_ticks = to;
     reset_actions();
-    m_vary_until = to + kExploreTicks;
-    static constexpr int kMargins[] = {2, 4, 8, 8, 14, 20};
-    m_margin = kMargins[m_random() % 6];
+    // Up to where the life was lost at least: a long wait for a safe way is varied all along.
+    m_vary_until = to + std::max(kExploreTicks, back);
+    // Below zero the runner goes where a guard could be first, betting it goes elsewhere: a
+    // guard that does is led on, or met with a hole.
+    static constexpr int kMargins[] = {-60, -30, -10, 2, 4, 8, 14, 20};
+    m_margin = kMargins[m_random() % 8];
 }
 
 // The keys for this tick: go on with the action under way, or choose the next one.
