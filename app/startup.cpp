@@ -1,7 +1,5 @@
 #include "app/startup.h"
 
-#include <SDL.h>
-
 #include <cstdio>
 #include <vector>
 
@@ -31,8 +29,7 @@ bool claim_user_files(InstanceLock& lock, bool message_box) {
     if (lock.acquire(kUserFolder) == InstanceLock::Result::held_elsewhere) {
         std::fprintf(stderr, "quarrik: %s\n", kAlreadyRunning);
         if (message_box) {
-            SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, "Quarrik", kAlreadyRunning,
-                                     nullptr);
+            platform::show_message_box("Quarrik", kAlreadyRunning);
         }
         return false;
     }

@@ -74,6 +74,10 @@ bool on_display_lost(std::function<void()> save) {
     return true;
 }
 
+void show_message_box(const char* title, const char* text) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title, text, nullptr);
+}
+
 std::vector<ScreenRect> display_bounds() {
     std::vector<ScreenRect> out;
     const int count = SDL_GetNumVideoDisplays();

@@ -19,6 +19,10 @@ bool quit_signal_received();
 // when libX11 is not loaded) nothing is set up and false is returned.
 bool on_display_lost(std::function<void()> save);
 
+// A message the player must see even before the window exists (works without init()); does
+// nothing where there is no display to show it on.
+void show_message_box(const char* title, const char* text);
+
 // A rectangle of the desktop in screen pixels.
 struct ScreenRect {
     int x = 0;
