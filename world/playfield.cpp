@@ -279,11 +279,3 @@ void Playfield::put_cell(int c, int r, std::unique_ptr<Cell> cell) {
     cell->place(cell_center(c, r));
     m_cells[index(c, r)] = std::move(cell);
 }
-
-void Playfield::draw_lights() {
-    for (auto& light : m_lights) {
-        if (light) {
-            light->draw();
-        }
-    }
-}

@@ -1,8 +1,31 @@
-// Drawing of the playfield: the skin's background, then the cells inside the border.
+// Drawing of the playfield: the skin's background, the lights, then the cells inside the border.
 #include "gfx/gl.h"
 #include "gfx/texture.h"
 #include "world/playfield.h"
 #include "world/world_context.h"
+
+namespace {
+
+// The lights are decoration: a little translucent, so they never compete with gold or guards.
+constexpr float kLightAlpha = 0.8f;
+
+}  // namespace
+
+void Playfield::draw_lights() {
+    glColor4f(1.0f, 1.0f, 1.0f, kLightAlpha);
+    for (int r = 0; r < kGridHeight - 1; ++r) {
+        for (int c = 1; c < kGridWidth - 1; ++c) {
+            Light* light = m_lights[index(c, r)].get();
+            // A light stands on the floor below it; while the level is being uncovered it
+            // shows only once that floor does.
+            const Cell* floor = m_cells[index(c, r + 1)].get();
+            if (light != nullptr && floor != nullptr && floor->sprite().m_visible) {
+                light->draw();
+            }
+        }
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
 
 void Playfield::draw() {
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -22,6 +45,7 @@ void Playfield::draw() {
         glVertex2f(800.0f, 600.0f);
         glEnd();
     }
+    draw_lights();
     for (int r = 0; r < kGridHeight - 1; ++r) {
         for (int c = 1; c < kGridWidth - 1; ++c) {
             if (Cell* cell = m_cells[index(c, r)].get()) {
