@@ -70,6 +70,9 @@ std::vector<Texture*> ResourceSet::textures() {
                                  &m_exit_dialog_wnd,
                                  &m_main_wnd,
                                  &m_options_wnd};
+    for (JpegTexture& top7 : m_top7_wnd) {
+        all.push_back(&top7);
+    }
     for (JpegTexture& bg : m_backgrounds) {
         all.push_back(&bg);
     }
@@ -179,6 +182,8 @@ void ResourceSet::load_all() {
     load_texture(m_exit_dialog_wnd, "mui/exit_dialog_wnd.jpg", false, false);
     load_texture(m_main_wnd, "mui/main_wnd.jpg", false, false);
     load_texture(m_options_wnd, "mui/options_wnd.jpg", false, false);
+    load_texture(m_top7_wnd[0], "mui/top7_wnd1.jpg", false, false);
+    load_texture(m_top7_wnd[1], "mui/top7_wnd2.jpg", false, false);
     for (int i = 0; i < kBackgroundCount; ++i) {
         char path[32];
         std::snprintf(path, sizeof path, "dat/bg%i.jpg", i);

@@ -98,6 +98,8 @@ class ResourceSet {
     JpegTexture m_exit_dialog_wnd;
     JpegTexture m_main_wnd;
     JpegTexture m_options_wnd;
+    // The Top 7 pictures of level sets 1 and 2 ("mui/top7_wnd1.jpg", "mui/top7_wnd2.jpg").
+    std::array<JpegTexture, 2> m_top7_wnd;
     std::array<JpegTexture, kBackgroundCount> m_backgrounds;
     Sprite m_player;  // "dat/p_1.spr", shared by all skins
 

@@ -31,7 +31,8 @@ float top7_name_height(const Font* font, const char* name) {
 Top7Dialog::Top7Dialog(GameApp& app, int table_index)
     : m_app(app),
       m_t7d_close_btn(this, &app.resources->m_close_btn),
-      m_table(app.config.m_scores[table_index == 1 ? 1 : 0]) {
+      m_table(app.config.m_scores[table_index == 1 ? 1 : 0]),
+      m_set(table_index == 1 ? 1 : 0) {
     const LayoutPoint close = layout_point_int(app.layout, "m_t7d_close_btn");
     m_t7d_close_btn.set_position(close.x, close.y);
     add_control(&m_t7d_close_btn);
@@ -49,7 +50,8 @@ void Top7Dialog::draw() {
         return;
     }
     begin_dialog_drawing();
-    draw_textured_rect(&m_app.resources->m_dialog_wnd, 0.0f, 0.0f,
+    // The set's own picture names the set and numbers the places beside the rows.
+    draw_textured_rect(&m_app.resources->m_top7_wnd[static_cast<std::size_t>(m_set)], 0.0f, 0.0f,
                        static_cast<float>(m_screen_width), static_cast<float>(m_screen_height),
                        0.0f, 0.0f, 1.0f, 1.0f, 0.0f, false);
     Dialog::draw();

@@ -29,4 +29,5 @@ class Top7Dialog : public Dialog {
     GameApp& m_app;
     Button m_t7d_close_btn;
     const ScoreTable& m_table;
+    int m_set;  // 0 or 1, which picks the picture naming the level set
 };

@@ -65,6 +65,8 @@ TEST(GeneratedResources, TheResourceSetLoadsEveryPicture) {
         {"exit dialog", &set.m_exit_dialog_wnd},
         {"main", &set.m_main_wnd},
         {"options window", &set.m_options_wnd},
+        {"top 7 set 1", &set.m_top7_wnd[0]},
+        {"top 7 set 2", &set.m_top7_wnd[1]},
     };
     for (const auto& t : textures) {
         EXPECT_GT(t.second->width(), 0) << t.first;
@@ -94,8 +96,9 @@ TEST(GeneratedResources, TheResourceSetLoadsEveryPicture) {
 
 // Pictures loaded without mipmaps are uploaded unscaled, so their sides must be powers of two.
 TEST(GeneratedResources, PicturesWithoutMipmapsHavePowerOfTwoSides) {
-    std::vector<std::string> jpegs = {"mui/dialog_wnd.jpg", "mui/exit_dialog_wnd.jpg",
-                                      "mui/main_wnd.jpg", "mui/options_wnd.jpg", "mui/intro.jpg"};
+    std::vector<std::string> jpegs = {
+        "mui/dialog_wnd.jpg", "mui/exit_dialog_wnd.jpg", "mui/main_wnd.jpg", "mui/options_wnd.jpg",
+        "mui/intro.jpg",      "mui/top7_wnd1.jpg",       "mui/top7_wnd2.jpg"};
     for (int i = 0; i < 6; ++i) {
         jpegs.push_back("dat/bg" + std::to_string(i) + ".jpg");
     }

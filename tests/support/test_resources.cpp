@@ -66,7 +66,7 @@ void add_resource_files(PackArchive& archive, int skins, const std::uint8_t colo
         put(archive, name, tga);
     }
     for (const char* name : {"mui/dialog_wnd.jpg", "mui/exit_dialog_wnd.jpg", "mui/main_wnd.jpg",
-                             "mui/options_wnd.jpg"}) {
+                             "mui/options_wnd.jpg", "mui/top7_wnd1.jpg", "mui/top7_wnd2.jpg"}) {
         put(archive, name, jpeg);
     }
     for (int i = 0; i < 6; ++i) {

@@ -65,6 +65,12 @@ void generate_interface(OutputTree& out, ContactSheet& review, Fonts& fonts) {
     Canvas options = options_picture(fonts);
     out.write("mui/options_wnd.jpg", encode_screen_jpeg(options, 1024, 512));
     review.add("mui/options_wnd.jpg", options);
+    for (int set = 1; set <= 2; ++set) {
+        Canvas top7 = top7_picture(fonts, set);
+        std::string path = "mui/top7_wnd" + std::to_string(set) + ".jpg";
+        out.write(path, encode_screen_jpeg(top7, 1024, 512));
+        review.add(path, top7);
+    }
     Canvas dialog = dialog_picture(512, false);
     out.write("mui/dialog_wnd.jpg", encode_jpeg(dialog, 90));
     review.add("mui/dialog_wnd.jpg", dialog.resized(256, 256));

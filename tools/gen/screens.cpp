@@ -224,3 +224,32 @@ Canvas dialog_picture(int size, bool warning) {
     }
     return framed(size, size, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 10, 911, 0.6f);
 }
+
+Canvas top7_picture(Fonts& fonts, int set) {
+    using namespace layout;
+    Canvas c = framed(800, 600, hex(0x26364f), hex(0x111a2a), hex(0xa87a3a), 7, 917 + set, 1);
+    // A band for the title the dialog writes at its top left, well inside the frame, with the
+    // level set's name at its right end.
+    panel(c, 12, 12, 776, 68, 10, hex(0x05080f, 0.6f), hex(0xd9a24a, 0.6f));
+    title_text(c, *fonts.serif, "Level set " + std::to_string(set),
+               768 - fonts.serif->width("Level set 0", 34), 60, 34, hex(0xfff2b0), hex(0xd9861a),
+               false);
+    // One band per place; the dialog writes the name from x 100 and the score from x 560 on
+    // the baselines 150, 210, ... 510, each line 40 high.
+    const Rgba medals[] = {hex(0xf2c23a), hex(0xc8d0dc), hex(0xc8804a)};
+    for (int i = 0; i < 7; ++i) {
+        float top = 104 + 60.0f * i;
+        fill_rect(c, 24, top, 752, 52, hex(i % 2 ? 0x0a1020 : 0x2a3c5c, 0.45f), 8);
+        float cy = top + 26;
+        Rgba medal = i < 3 ? medals[i] : hex(0x5a6e94);
+        fill_circle(c, 63, cy + 2, 20, hex(0x000000, 0.5f));
+        fill_circle(c, 62, cy, 20, scaled(medal, 0.6f));
+        fill_circle(c, 62, cy, 17, medal);
+        fill_circle(c, 57, cy - 6, 6, hex(0xffffff, 0.25f));
+        std::string rank = std::to_string(i + 1);
+        fonts.serif->draw_centred(c, rank, 26, 62, cy + 9, i < 3 ? hex(0x2a1a08) : hex(0xf0f4ff));
+    }
+    // The score column's edge.
+    draw_line(c, 546, 108, 546, 516, 1.5f, hex(0xd9a24a, 0.35f));
+    return c;
+}
