@@ -350,6 +350,21 @@ TEST_F(LayoutTest, HelpPromisesSavingOnlyWithAutosave) {
     EXPECT_GT(promises, 0);
 }
 
+// The game spaces words by the width of 'A' and numbers by their glyphs: the shipped font keeps
+// the word gap near that of ordinary print and gives all figures one width, so the scores of
+// the Top 7 line up under each other.
+TEST_F(LayoutTest, FontSpacesWordsNaturallyAndFiguresEvenly) {
+    const float size = 40;
+    const float gap = font.text_width(" ", size);
+    EXPECT_GT(gap, 0.2f * size);
+    EXPECT_LT(gap, 0.5f * size);
+    EXPECT_LT(gap, font.text_width("n", size)) << "a word gap wider than a letter";
+    for (char c = '1'; c <= '9'; ++c) {
+        const char figure[] = {c, 0};
+        EXPECT_FLOAT_EQ(font.text_width("0", size), font.text_width(figure, size)) << c;
+    }
+}
+
 TEST(Generator, LeavesUnchangedFilesAlone) {
     namespace fs = std::filesystem;
     TempDir dir;

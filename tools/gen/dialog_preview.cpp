@@ -130,7 +130,7 @@ class Composer {
         button(d, arrow_states(kScrollArrow, Arrow::down), num("m_hd_down_btnx"),
                num("m_hd_down_btny"));
         title(d, "Help", 50, 150, 70);
-        std::vector<std::string> lines = wrap(help_text() + "\r", 700, 25);
+        std::vector<std::string> lines = wrap(help_text(m_font) + "\r", 700, 25);
         for (int i = 0; i < 16 && i < static_cast<int>(lines.size()); ++i) {
             text(d, lines[i], 25, 60, 120 + 25.0f * i, hex(0xffff00));
         }

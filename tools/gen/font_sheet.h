@@ -6,7 +6,7 @@
 #include "canvas.h"
 #include "text.h"
 
-// The game's bitmap font: the 94 glyphs '!' .. '~' in white with coverage as alpha, in text
+// The game's bitmap font: the 94 glyphs '!' .. '~', white letters in a dark rim, in text
 // lines that each begin with a marker block spanning the whole line box. The game finds the
 // glyph boxes by scanning the alpha channel, so every box is separated by empty columns and
 // every line by empty rows.

@@ -16,10 +16,10 @@
 namespace {
 
 FontSheet generate_font(OutputTree& out, ContactSheet& review, Fonts& fonts) {
-    FontSheet font = build_font_sheet(*fonts.bold);
+    FontSheet font = build_font_sheet(*fonts.regular);
     out.write("mui/font.tga", encode_tga(font.picture, true));
-    // On a dark ground, so the white glyphs show.
-    Canvas shown(font.picture.width(), font.picture.height(), hex(0x101018));
+    // On a middle grey, so both the white letters and their dark rims show.
+    Canvas shown(font.picture.width(), font.picture.height(), hex(0x8088a0));
     shown.draw(font.picture, 0, 0);
     review.add("mui/font.tga (" + std::to_string(font.lines) + " lines)", shown);
     return font;
@@ -121,7 +121,7 @@ int main(int argc, char** argv) {
     generate_runner(out, review);
     generate_backgrounds(out, review);
     generate_interface(out, review, fonts);
-    generate_texts(out);
+    generate_texts(out, font);
     if (!contact.empty()) {
         // A level file to show instead of the made-up field: 22 lines of 32 cells.
         std::vector<std::string> level;

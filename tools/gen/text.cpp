@@ -2,6 +2,7 @@
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <cmath>
 
@@ -45,17 +46,10 @@ void TypeFace::set_size(float pixel_size) {
     }
 }
 
-GlyphImage TypeFace::glyph(unsigned char c, float pixel_size) {
+namespace {
+
+GlyphImage coverage_of(FT_GlyphSlot slot) {
     GlyphImage out;
-    if (!m_face) {
-        return out;
-    }
-    set_size(pixel_size);
-    FT_Face face = face_of(m_face);
-    if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0) {
-        return out;
-    }
-    FT_GlyphSlot slot = face->glyph;
     out.width = static_cast<int>(slot->bitmap.width);
     out.height = static_cast<int>(slot->bitmap.rows);
     out.left = slot->bitmap_left;
@@ -68,6 +62,45 @@ GlyphImage TypeFace::glyph(unsigned char c, float pixel_size) {
             out.coverage[static_cast<size_t>(y) * out.width + x] = row[x] / 255.0f;
         }
     }
+    return out;
+}
+
+}  // namespace
+
+GlyphImage TypeFace::glyph(unsigned char c, float pixel_size) {
+    if (!m_face) {
+        return {};
+    }
+    set_size(pixel_size);
+    FT_Face face = face_of(m_face);
+    if (FT_Load_Char(face, c, FT_LOAD_RENDER) != 0) {
+        return {};
+    }
+    return coverage_of(face->glyph);
+}
+
+GlyphImage TypeFace::shaped_glyph(unsigned char c, float pixel_size, float x_scale,
+                                  float embolden) {
+    if (!m_face) {
+        return {};
+    }
+    set_size(pixel_size);
+    FT_Face face = face_of(m_face);
+    if (FT_Load_Char(face, c, FT_LOAD_NO_BITMAP | FT_LOAD_NO_HINTING) != 0 ||
+        face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) {
+        return {};
+    }
+    FT_GlyphSlot slot = face->glyph;
+    // Narrowed first, so the strokes keep the same weight as in the other glyphs.
+    FT_Matrix squeeze = {static_cast<FT_Fixed>(std::lround(x_scale * 65536)), 0, 0, 0x10000};
+    FT_Outline_Transform(&slot->outline, &squeeze);
+    FT_Outline_Embolden(&slot->outline,
+                        static_cast<FT_Pos>(std::lround(embolden * pixel_size * 64)));
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) {
+        return {};
+    }
+    GlyphImage out = coverage_of(slot);
+    out.advance *= x_scale;
     return out;
 }
 

@@ -27,6 +27,9 @@ class TypeFace {
     bool ok() const { return m_face != nullptr; }
 
     GlyphImage glyph(unsigned char c, float pixel_size);
+    // The glyph with its strokes thickened by `embolden` (a fraction of the size, spread over
+    // both sides) and its width scaled by `x_scale`, for a weight or width the file lacks.
+    GlyphImage shaped_glyph(unsigned char c, float pixel_size, float x_scale, float embolden);
     float width(const std::string& text, float pixel_size);
     // Ascent and descent (positive, below the baseline) at this size.
     float ascent(float pixel_size);
