@@ -282,6 +282,11 @@ void AppWindow::handle_event(const WindowEvent& e) {
 }
 
 void AppWindow::key_down(int virtual_key) {
+    // F11 is the desktop's full-screen key; no screen sees it.
+    if (virtual_key == vk::f11) {
+        toggle_fullscreen();
+        return;
+    }
     // F5 changes the music everywhere, and the key still goes on to the screen.
     if (virtual_key == vk::f5) {
         next_track();
@@ -396,40 +401,121 @@ bool AppWindow::set_fullscreen(int width, int height) {
     if (width == 320 || width == 400 || width == 640) {
         return false;
     }
-    if (!m_fullscreen) {
-        window_position(m_saved_left, m_saved_top);
-        m_saved_width = m_width;
-        m_saved_height = m_height;
-    }
-    int desktop_w = 0, desktop_h = 0;
-    platform::desktop_size(desktop_w, desktop_h);
-    if (desktop_w <= 0 || desktop_h <= 0) {
+    if (!has_window()) {
         return false;
     }
-    if (m_hooks.release_resources) {
-        m_hooks.release_resources();
+    if (m_fullscreen) {
+        return true;
     }
-    destroy_window();
-    create_window(m_title, 0, 0, width, height);
-    // A mode the display cannot take leaves a centred window of that size.
-    m_fullscreen = m_window->enter_fullscreen_mode(width, height);
-    if (m_hooks.load_resources) {
-        m_hooks.load_resources();
+    // The window's own size and place, whatever happens next.
+    window_position(m_saved_left, m_saved_top);
+    m_saved_width = width_now();
+    m_saved_height = height_now();
+    // The window and its context stay: a switch that fails leaves everything as it was, and
+    // no texture has to be loaded again.
+    if (m_window->display_offers_mode(width, height) &&
+        m_window->enter_fullscreen_mode(width, height)) {
+        m_fullscreen = true;
+        game_log().write("Full screen: display mode %dx%d", width, height);
+    } else if (m_window->enter_desktop_fullscreen()) {
+        m_fullscreen = true;
+        game_log().write(
+            "Full screen: the display has no %dx%d mode, the picture is scaled to %dx%d", width,
+            height, width_now(), height_now());
+    } else {
+        game_log().write("Full screen refused by the display (%s); the window stays",
+                         m_window->last_error().c_str());
+        put_window_back();
+        return false;
     }
+    m_width = width_now();
+    m_height = height_now();
     return true;
 }
 
 bool AppWindow::restore_display() {
-    if (m_hooks.release_resources) {
-        m_hooks.release_resources();
+    if (!m_fullscreen) {
+        return true;
     }
-    destroy_window();
+    m_window->leave_fullscreen();
     m_fullscreen = false;
-    create_window(m_title, m_saved_left, m_saved_top, m_saved_width, m_saved_height);
-    if (m_hooks.load_resources) {
-        m_hooks.load_resources();
-    }
+    put_window_back();
     return true;
+}
+
+void AppWindow::put_window_back() {
+    // Not every window system brings the size back by itself.
+    m_window->resize(m_saved_width, m_saved_height);
+    move_window(m_saved_left, m_saved_top);
+    m_width = m_saved_width;
+    m_height = m_saved_height;
+}
+
+void AppWindow::toggle_fullscreen() {
+    if (m_fullscreen) {
+        restore_display();
+    } else {
+        set_fullscreen(m_app.view.m_screen_width, m_app.view.m_screen_height);
+    }
+}
+
+int AppWindow::width_now() const {
+    int w = 0, h = 0;
+    if (has_window()) {
+        m_window->size(w, h);
+    }
+    return w > 0 ? w : m_width;
+}
+
+int AppWindow::height_now() const {
+    int w = 0, h = 0;
+    if (has_window()) {
+        m_window->size(w, h);
+    }
+    return h > 0 ? h : m_height;
+}
+
+int AppWindow::width() const {
+    return width_now();
+}
+
+int AppWindow::height() const {
+    return height_now();
+}
+
+void AppWindow::drawable_size(int& width, int& height) const {
+    width = height = 0;
+    if (has_window()) {
+        m_window->drawable_size(width, height);
+    }
+    if (width <= 0 || height <= 0) {
+        width = width_now();
+        height = height_now();
+    }
+}
+
+Letterbox AppWindow::picture() const {
+    int dw = 0, dh = 0;
+    drawable_size(dw, dh);
+    return fit_picture(dw, dh, m_app.view.m_screen_width, m_app.view.m_screen_height);
+}
+
+bool AppWindow::to_logical(int x, int y, int& lx, int& ly) const {
+    int dw = 0, dh = 0;
+    drawable_size(dw, dh);
+    const Letterbox box =
+        fit_picture(dw, dh, m_app.view.m_screen_width, m_app.view.m_screen_height);
+    return window_to_logical(box, width_now(), height_now(), dw, dh, m_app.view.m_screen_width,
+                             m_app.view.m_screen_height, x, y, lx, ly);
+}
+
+void AppWindow::to_window(double lx, double ly, int& x, int& y) const {
+    int dw = 0, dh = 0;
+    drawable_size(dw, dh);
+    const Letterbox box =
+        fit_picture(dw, dh, m_app.view.m_screen_width, m_app.view.m_screen_height);
+    logical_to_window(box, width_now(), height_now(), dw, dh, m_app.view.m_screen_width,
+                      m_app.view.m_screen_height, lx, ly, x, y);
 }
 
 void AppWindow::minimize() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/letterbox.h"
 #include "platform/window_events.h"
 #include "sound/music_player.h"
 
@@ -71,8 +72,14 @@ class AppWindow {
     // Window, context, keyboard and timer.
     void create_window(const std::string& title, int x, int y, int width, int height);
     void destroy_window();
+    // Full screen for a logical picture of this size: the display's own mode of that size when
+    // it has one, else the whole desktop with the picture scaled. False, with the window as it
+    // was, when the display refuses both.
     bool set_fullscreen(int width, int height);
+    // Back to the window's own size and place.
     bool restore_display();
+    // F11 and the menu's button: full screen for the logical screen, or back.
+    void toggle_fullscreen();
     void minimize();
     void restore_from_minimized();
     void hide();
@@ -80,8 +87,17 @@ class AppWindow {
     void window_position(int& left, int& top) const;
     void move_window(int left, int top);
 
-    int width() const { return m_width; }
-    int height() const { return m_height; }
+    // The window's size in window coordinates (the whole display while in full screen).
+    int width() const;
+    int height() const;
+    // The drawable in pixels, larger than the window on a high-density display.
+    void drawable_size(int& width, int& height) const;
+    // Where the logical picture sits in the drawable.
+    Letterbox picture() const;
+    // A window point in logical units; false (and far off the picture) on a bar.
+    bool to_logical(int x, int y, int& lx, int& ly) const;
+    // The window point over logical (lx, ly), for tools that click.
+    void to_window(double lx, double ly, int& x, int& y) const;
     int left() const { return m_left; }
     int top() const { return m_top; }
     bool is_fullscreen() const { return m_fullscreen; }
@@ -89,9 +105,13 @@ class AppWindow {
     bool has_window() const;
     const std::atomic<bool>& tick_in_progress() const { return m_tick_in_progress; }
     GameApp& app() { return m_app; }
+    const GameApp& app() const { return m_app; }
 
   private:
     void pop(bool deferred);
+    void put_window_back();
+    int width_now() const;
+    int height_now() const;
 
     std::unique_ptr<GlWindow> m_window;
     std::unique_ptr<TickTimer> m_timer;

@@ -35,7 +35,11 @@ void PlayScreen::tick(int elapsed_ms) {
 void PlayScreen::draw() {
     if (has_current_gl_context()) {
         const AppWindow* window = app_window();
-        m_app.view.setup_ortho(window ? window->width() : 800, window ? window->height() : 600);
+        int dw = 800, dh = 600;
+        if (window) {
+            window->drawable_size(dw, dh);
+        }
+        m_app.view.setup_ortho(dw, dh);
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glDisable(GL_ALPHA_TEST);
@@ -70,12 +74,9 @@ void PlayScreen::key_down(int virtual_key) {
 }
 
 void PlayScreen::to_logical(int& x, int& y) const {
-    const AppWindow* window = app_window();
-    if (!window || window->width() <= 0 || window->height() <= 0) {
-        return;
+    if (const AppWindow* window = app_window()) {
+        window->to_logical(x, y, x, y);
     }
-    x = static_cast<int>(static_cast<double>(x) * m_app.view.m_screen_width / window->width());
-    y = static_cast<int>(static_cast<double>(y) * m_app.view.m_screen_height / window->height());
 }
 
 void PlayScreen::left_button_up(int x, int y, int buttons) {

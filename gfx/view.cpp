@@ -2,6 +2,7 @@
 
 #include "gfx/gl.h"
 #include "platform/gl_current.h"
+#include "platform/letterbox.h"
 
 void View::setup_ortho(int client_width, int client_height) const {
     if (!has_current_gl_context()) {
@@ -11,7 +12,12 @@ void View::setup_ortho(int client_width, int client_height) const {
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-    glViewport(0, 0, client_width, client_height);
+    // One scale for both axes, centred: the bars around the picture keep the screens' black
+    // clear, which covers the whole drawable.
+    const Letterbox box = fit_picture(client_width, client_height, m_screen_width, m_screen_height);
+    int vx = 0, vy = 0;
+    letterbox_viewport(box, client_height, vx, vy);
+    glViewport(vx, vy, box.width, box.height);
     glDisable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

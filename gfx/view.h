@@ -11,7 +11,8 @@ struct View {
     float m_scale = 1.0f;
     float m_rot_z = 0.0f;  // degrees about z
 
-    // Frame start of the full screens: maps the logical screen onto the whole client area and
+    // Frame start of the full screens: maps the logical screen onto the drawable (in pixels),
+    // scaled by one factor and centred, and
     // sets the render state the primitives rely on. Leaves the model-view matrix current
     // without resetting it.
     void setup_ortho(int client_width, int client_height) const;

@@ -22,8 +22,9 @@ bool GlWindow::create(const std::string& title, int left, int top, int width, in
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
 
-    m_window = SDL_CreateWindow(title.c_str(), left, top, width, height,
-                                SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN);
+    m_window = SDL_CreateWindow(
+        title.c_str(), left, top, width, height,
+        SDL_WINDOW_OPENGL | SDL_WINDOW_BORDERLESS | SDL_WINDOW_SHOWN | SDL_WINDOW_ALLOW_HIGHDPI);
     if (!m_window) {
         return false;
     }
@@ -62,24 +63,82 @@ void GlWindow::destroy() {
     }
 }
 
-bool GlWindow::enter_fullscreen_mode(int width, int height) {
-    if (!m_window) {
-        return false;
-    }
-    const int display = SDL_GetWindowDisplayIndex(m_window);
+namespace {
+
+bool closest_mode(SDL_Window* window, int width, int height, SDL_DisplayMode& closest) {
+    const int display = window ? SDL_GetWindowDisplayIndex(window) : 0;
     SDL_DisplayMode wanted;
     SDL_zero(wanted);
     wanted.w = width;
     wanted.h = height;
+    return SDL_GetClosestDisplayMode(display < 0 ? 0 : display, &wanted, &closest) &&
+           closest.w == width && closest.h == height;
+}
+
+}  // namespace
+
+bool GlWindow::display_offers_mode(int width, int height) const {
     SDL_DisplayMode closest;
-    if (!SDL_GetClosestDisplayMode(display < 0 ? 0 : display, &wanted, &closest) ||
-        closest.w != width || closest.h != height) {
+    return closest_mode(m_window, width, height, closest);
+}
+
+bool GlWindow::enter_fullscreen_mode(int width, int height) {
+    SDL_DisplayMode closest;
+    if (!m_window || !closest_mode(m_window, width, height, closest)) {
         return false;
     }
     if (SDL_SetWindowDisplayMode(m_window, &closest) != 0) {
         return false;
     }
+    cover_display(width, height);
     return SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN) == 0;
+}
+
+bool GlWindow::enter_desktop_fullscreen() {
+    if (!m_window) {
+        return false;
+    }
+    cover_display(0, 0);
+    return SDL_SetWindowFullscreen(m_window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+void GlWindow::cover_display(int width, int height) {
+    // Without a window manager nobody resizes a full-screen window: the library only reports
+    // the new size while the window and its GL buffers keep the old one. So the window is put
+    // over the display first.
+    const int display = SDL_GetWindowDisplayIndex(m_window);
+    SDL_Rect bounds;
+    if (SDL_GetDisplayBounds(display < 0 ? 0 : display, &bounds) != 0) {
+        return;
+    }
+    SDL_SetWindowPosition(m_window, bounds.x, bounds.y);
+    SDL_SetWindowSize(m_window, width > 0 ? width : bounds.w, height > 0 ? height : bounds.h);
+}
+
+bool GlWindow::leave_fullscreen() {
+    return m_window && SDL_SetWindowFullscreen(m_window, 0) == 0;
+}
+
+void GlWindow::size(int& width, int& height) const {
+    width = height = 0;
+    if (m_window)
+        SDL_GetWindowSize(m_window, &width, &height);
+}
+
+void GlWindow::drawable_size(int& width, int& height) const {
+    width = height = 0;
+    if (m_window)
+        SDL_GL_GetDrawableSize(m_window, &width, &height);
+}
+
+std::string GlWindow::last_error() {
+    const char* e = SDL_GetError();
+    return e ? e : "";
+}
+
+void GlWindow::resize(int width, int height) {
+    if (m_window)
+        SDL_SetWindowSize(m_window, width, height);
 }
 
 void GlWindow::swap_buffers() {

@@ -19,9 +19,22 @@ class GlWindow {
     void destroy();
     bool exists() const { return m_window != nullptr; }
 
+    // Whether the window's display lists a mode of exactly this size.
+    bool display_offers_mode(int width, int height) const;
     // Switches the display to a full-screen mode of this size for this window. False when the
     // mode cannot be set (the window then stays as it was).
     bool enter_fullscreen_mode(int width, int height);
+    // Covers the whole display at its own resolution, no mode change. False when refused.
+    bool enter_desktop_fullscreen();
+    // Back to a plain window (the display gets its own mode back); the caller restores the
+    // window's size and place, which the library does not do everywhere.
+    bool leave_fullscreen();
+    // Size in window coordinates and in drawable pixels (they differ on high-density displays).
+    void size(int& width, int& height) const;
+    void drawable_size(int& width, int& height) const;
+    void resize(int width, int height);
+    // The windowing library's message about the last thing that failed.
+    static std::string last_error();
 
     void swap_buffers();
     void show();
@@ -41,6 +54,9 @@ class GlWindow {
     SDL_Window* sdl_window() const { return m_window; }
 
   private:
+    // Moves the window to the display's corner at this size (0: the display's own size).
+    void cover_display(int width, int height);
+
     SDL_Window* m_window = nullptr;
     void* m_context = nullptr;
 };

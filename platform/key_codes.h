@@ -14,7 +14,7 @@ constexpr int escape = 1, enter = 28, left_ctrl = 29, left_shift = 42, z = 44, c
 namespace vk {
 constexpr int backspace = 8, tab = 9, enter = 13, shift = 16, control = 17, escape = 27, space = 32,
               page_up = 33, page_down = 34, end = 35, home = 36, left = 37, up = 38, right = 39,
-              down = 40, insert = 45, del = 46, f1 = 112, f4 = 115, f5 = 116;
+              down = 40, insert = 45, del = 46, f1 = 112, f4 = 115, f5 = 116, f11 = 122;
 }
 
 // Window mouse button flags (the Windows MK_ values).

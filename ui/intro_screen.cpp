@@ -23,7 +23,9 @@ void IntroScreen::activate() {
     if (!window || !has_current_gl_context()) {
         return;
     }
-    m_view.setup_ortho(window->width(), window->height());
+    int dw = 0, dh = 0;
+    window->drawable_size(dw, dh);
+    m_view.setup_ortho(dw, dh);
     // Cut-out edges of the picture stay transparent.
     glEnable(GL_ALPHA_TEST);
     glAlphaFunc(GL_GREATER, 0.5f);

@@ -123,7 +123,9 @@ Button* MainMenu::button_for(const std::string& name) {
 void MainMenu::setup_ortho() const {
     const AppWindow* window = app_window();
     if (window) {
-        m_app.view.setup_ortho(window->width(), window->height());
+        int dw = 0, dh = 0;
+        window->drawable_size(dw, dh);
+        m_app.view.setup_ortho(dw, dh);
     }
 }
 
@@ -166,6 +168,8 @@ void MainMenu::draw() {
     m_continue_single_game_btn->set_visible(m_play_screen != nullptr);
     const bool gl = has_current_gl_context();
     if (gl) {
+        // Every frame: the drawable changes size when full screen is switched by F11 too.
+        setup_ortho();
         glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
         glPushMatrix();
@@ -269,20 +273,10 @@ void MainMenu::toggle_fullscreen() {
     if (!window) {
         return;
     }
-    if (!window->is_fullscreen()) {
-        // A refused switch leaves the window as it was, drag included. Otherwise the window and
-        // its context are new, even when the display refused the mode and the game came back in
-        // a centred window: the projection is set up again either way, and that window can
-        // still be dragged.
-        if (window->set_fullscreen(m_screen_width, m_screen_height)) {
-            m_window_drag = !window->is_fullscreen();
-            setup_ortho();
-        }
-    } else {
-        window->restore_display();
-        m_window_drag = true;
-        setup_ortho();
-    }
+    // A refused switch leaves the window as it was, drag included.
+    window->toggle_fullscreen();
+    m_window_drag = !window->is_fullscreen();
+    setup_ortho();
     m_app.save_settings();
 }
 

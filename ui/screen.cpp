@@ -1,6 +1,7 @@
 #include "ui/screen.h"
 
 #include "app/app_window.h"
+#include "app/game_app.h"
 #include "platform/platform.h"
 #include "ui/control.h"
 
@@ -24,11 +25,20 @@ void window_to_virtual(int x, int y, int virtual_width, int virtual_height, int&
     vx = x;
     vy = y;
     const AppWindow* window = app_window();
-    if (window && window->width() > 0 && window->height() > 0 && virtual_width > 0 &&
-        virtual_height > 0) {
-        vx = static_cast<int>(x / (static_cast<double>(window->width()) / virtual_width));
-        vy = static_cast<int>(y / (static_cast<double>(window->height()) / virtual_height));
+    if (!window || window->width() <= 0 || window->height() <= 0 || virtual_width <= 0 ||
+        virtual_height <= 0) {
+        return;
     }
+    // Through the same fit as the picture, so a click lands where the control is drawn; a
+    // click on a bar stays far off every control.
+    int lx = 0, ly = 0;
+    if (!window->to_logical(x, y, lx, ly)) {
+        vx = vy = kOffPicture;
+        return;
+    }
+    const View& view = window->app().view;
+    vx = view.m_screen_width == virtual_width ? lx : lx * virtual_width / view.m_screen_width;
+    vy = view.m_screen_height == virtual_height ? ly : ly * virtual_height / view.m_screen_height;
 }
 
 void Screen::tick(int elapsed_ms) {
@@ -64,7 +74,8 @@ void Screen::char_typed(int code, int repeat) {
 void Screen::mouse_move(int x, int y, int buttons) {
     if (m_mouse_down && m_window_drag) {
         AppWindow* window = app_window();
-        if (window && window->has_window()) {
+        // A full-screen window stays where it is, whoever switched it (F11 or the menu).
+        if (window && window->has_window() && !window->is_fullscreen()) {
             // Desktop coordinates, so the drag does not drift as the window moves under the
             // cursor.
             int left = 0, top = 0, cx = 0, cy = 0;

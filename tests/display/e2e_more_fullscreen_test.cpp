@@ -1,5 +1,6 @@
-// Full screen and back through the main menu's button, in the real program driven by
-// quarrik-drive, on an X server of the test's own whose one display mode is the game's 800x600.
+// Full screen and back in the real program driven by quarrik-drive, each on an X server of the
+// test's own: one whose one display mode is the game's 800x600, one of 1920x1080 where the
+// picture is scaled, and windows whose size is not 800x600.
 
 #include <gtest/gtest.h>
 
@@ -85,52 +86,120 @@ TEST(FullScreenE2E, FullScreenAndBackRestoresTheWindowAndKeepsDrawing) {
                 << s.file << " quarter " << q;
         }
     }
-    // The log has the graphics lines once per window: start, full screen, back.
+    // The window and its context outlive the switches; the log says which full screen it was.
     const std::string log = e2e::read_file(dir.path() + "/game/game.log");
-    size_t windows = 0;
-    for (size_t at = log.find("Renderer: "); at != std::string::npos;
-         at = log.find("Renderer: ", at + 1)) {
-        ++windows;
-    }
-    EXPECT_EQ(windows, 3u) << log;
+    EXPECT_NE(log.find("Full screen: display mode 800x600"), std::string::npos) << log;
 }
 
-}  // namespace
+// Columns of the picture that are (nearly) black from top to bottom, counted from the left edge
+// and from the right edge.
+std::pair<int, int> black_edges(const e2e::Picture& p) {
+    auto black_column = [&p](int x) { return p.lit(x, 0, x + 1, p.height) == 0; };
+    int left = 0, right = 0;
+    while (left < p.width && black_column(left)) {
+        ++left;
+    }
+    while (right < p.width && black_column(p.width - 1 - right)) {
+        ++right;
+    }
+    return {left, right};
+}
 
-// A display that cannot take 800x600 (its one mode is 1024x768): the button leaves the game in
-// an 800x600 window centred on the desktop, not in full screen, and the game goes on drawing
-// there; asked again, it stays a window.
-TEST(FullScreenE2E, ADisplayWithoutTheModeLeavesACentredWindowThatKeepsDrawing) {
-    e2e::PrivateDisplay display(1024, 768);
+// A 1920x1080 display has no 800x600 mode: the button covers the desktop with the picture
+// scaled to 1440x1080 between black bars, clicks find the buttons at their scaled places and
+// nothing in the bars, and F11 brings back the window's own size and place.
+TEST(FullScreenE2E, AWideDisplayScalesThePictureBetweenBarsAndF11GivesTheWindowBack) {
+    e2e::PrivateDisplay display(1920, 1080);
     ASSERT_FALSE(display.name().empty()) << "Xvfb did not start";
     TempDir dir;
     e2e::copy_game(dir.path() + "/game");
+    ParamFile settings;
+    settings.set_int("m_window_width", 1000);
+    settings.set_int("m_window_height", 900);
+    settings.set_int("x", 100);
+    settings.set_int("y", 80);
+    ASSERT_TRUE(settings.save(dir.path() + "/game/data/dx.cfg", kSettingsKey));
+
     const e2e::DriveResult r = e2e::drive(dir,
                                           "ticks 3\n"
                                           "state\n"
                                           "click m_mm_fullscreen_btn\n"
                                           "ticks 3\n"
                                           "state\n"
-                                          "shot fallback.png\n"
-                                          "click m_mm_fullscreen_btn\n"
-                                          "ticks 3\n"
-                                          "state\n",
+                                          "shot full.png\n"
+                                          "click m_mm_top7_1_btn\n"
+                                          "ticks 2\n"
+                                          "state\n"
+                                          "key 27\n"
+                                          "ticks 2\n"
+                                          // Left of the picture, level with "New game set 1":
+                                          // stretched, this pixel would be on the button.
+                                          "click -50 160\n"
+                                          "ticks 2\n"
+                                          "state\n"
+                                          "key 122\n"
+                                          "ticks 2\n"
+                                          "state\n"
+                                          "shot back.png\n",
                                           display.name());
     ASSERT_EQ(r.status, 0) << r.errors;
-    ASSERT_EQ(r.states.size(), 3u) << r.errors;
-    EXPECT_EQ(fields(r.states[0])["window"], "112,84,800x600");
-    for (size_t i = 1; i < 3; ++i) {
-        auto after = fields(r.states[i]);
-        EXPECT_EQ(after["full"], "0") << r.states[i];
-        EXPECT_EQ(after["window"], "112,84,800x600") << r.states[i];
-        EXPECT_EQ(after["screen"], "menu");
-    }
-    e2e::Picture p;
-    ASSERT_TRUE(e2e::read_picture(dir.path() + "/fallback.png", p));
-    EXPECT_EQ(p.width, 800);
-    // The new window's projection is set up: the menu fills it, not one corner of it.
-    for (int q = 0; q < 4; ++q) {
-        const int x0 = (q % 2) * 400, y0 = (q / 2) * 300;
-        EXPECT_GT(p.lit(x0, y0, x0 + 400, y0 + 300), 400 * 300 / 3) << "quarter " << q;
-    }
+    ASSERT_EQ(r.states.size(), 5u) << r.errors;
+    EXPECT_EQ(fields(r.states[0])["window"], "100,80,1000x900");
+    EXPECT_EQ(fields(r.states[1])["full"], "1") << r.states[1];
+    EXPECT_EQ(fields(r.states[1])["window"], "0,0,1920x1080");
+    EXPECT_EQ(fields(r.states[2])["top"], "top7") << "the scaled button was missed";
+    EXPECT_EQ(fields(r.states[3])["screen"], "menu") << "a click in a bar pressed something";
+    EXPECT_EQ(fields(r.states[3])["dialogs"], "0");
+    EXPECT_EQ(fields(r.states[4])["full"], "0");
+    EXPECT_EQ(fields(r.states[4])["window"], "100,80,1000x900") << "F11 lost the window";
+
+    e2e::Picture full;
+    ASSERT_TRUE(e2e::read_picture(dir.path() + "/full.png", full));
+    ASSERT_EQ(full.width, 1920);
+    ASSERT_EQ(full.height, 1080);
+    // 240 black columns on each side; the picture between them is drawn to its edges.
+    const std::pair<int, int> bars = black_edges(full);
+    EXPECT_EQ(bars.first, 240);
+    EXPECT_EQ(bars.second, 240);
+    EXPECT_GT(full.lit(240, 0, 250, 1080), 10 * 1080 / 2);
+    EXPECT_GT(full.lit(1670, 0, 1680, 1080), 10 * 1080 / 2);
+    EXPECT_GT(full.lit(240, 0, 1680, 20), 1440 * 20 / 2);
+
+    e2e::Picture back;
+    ASSERT_TRUE(e2e::read_picture(dir.path() + "/back.png", back));
+    EXPECT_EQ(back.width, 1000);
+    EXPECT_EQ(back.height, 900);
+    const std::string log = e2e::read_file(dir.path() + "/game/game.log");
+    EXPECT_NE(log.find("the picture is scaled to 1920x1080"), std::string::npos) << log;
 }
+
+// A 1280x720 window shows a 960x720 picture in its middle, not a stretched one; the menu's
+// buttons are found there.
+TEST(FullScreenE2E, AWideWindowCentresAnUnstretchedPicture) {
+    TempDir dir;
+    e2e::copy_game(dir.path() + "/game");
+    ParamFile settings;
+    settings.set_int("m_window_width", 1280);
+    settings.set_int("m_window_height", 720);
+    settings.set_int("x", 0);
+    settings.set_int("y", 0);
+    ASSERT_TRUE(settings.save(dir.path() + "/game/data/dx.cfg", kSettingsKey));
+    const e2e::DriveResult r = e2e::drive(dir,
+                                          "ticks 3\n"
+                                          "shot wide.png\n"
+                                          "click m_help_btn\n"
+                                          "ticks 2\n"
+                                          "state\n");
+    ASSERT_EQ(r.status, 0) << r.errors;
+    ASSERT_EQ(r.states.size(), 1u) << r.errors;
+    EXPECT_EQ(fields(r.states[0])["top"], "help");
+    e2e::Picture p;
+    ASSERT_TRUE(e2e::read_picture(dir.path() + "/wide.png", p));
+    ASSERT_EQ(p.width, 1280);
+    ASSERT_EQ(p.height, 720);
+    const std::pair<int, int> bars = black_edges(p);
+    EXPECT_EQ(bars.first, 160);
+    EXPECT_EQ(bars.second, 160);
+}
+
+}  // namespace

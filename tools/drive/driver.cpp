@@ -25,9 +25,6 @@ static_assert(HeldKeys::kCount == SDL_NUM_SCANCODES, "one byte per SDL scancode"
 
 namespace {
 
-constexpr int kLogicalWidth = 800;
-constexpr int kLogicalHeight = 600;
-
 class DriverKeyboardDevice : public KeyboardDevice {
   public:
     explicit DriverKeyboardDevice(std::shared_ptr<HeldKeys> keys) : m_keys(std::move(keys)) {}
@@ -120,8 +117,8 @@ void Driver::run_ticks(long count) {
 }
 
 void Driver::to_window(long x, long y, int& wx, int& wy) const {
-    wx = static_cast<int>(x * m_window->width() / kLogicalWidth);
-    wy = static_cast<int>(y * m_window->height() / kLogicalHeight);
+    // Through the window's own fit of the picture: a point off the logical screen lands on a bar.
+    m_window->to_window(static_cast<double>(x), static_cast<double>(y), wx, wy);
 }
 
 void Driver::inject(const std::vector<SDL_Event>& events) {
@@ -156,8 +153,7 @@ bool Driver::press_key(long vk, std::string& error) {
 RgbImage Driver::capture() {
     m_window->draw();
     RgbImage image;
-    image.width = m_window->width();
-    image.height = m_window->height();
+    m_window->drawable_size(image.width, image.height);
     std::vector<uint8_t> bottom_up(static_cast<size_t>(image.width) * image.height * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_BACK);
