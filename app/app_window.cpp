@@ -192,8 +192,16 @@ void AppWindow::run_tick() {
     m_tick_in_progress = false;
 }
 
+void AppWindow::set_sound_paused(bool paused) {
+    m_sound_paused = paused;
+    m_app.sound.set_paused(paused);
+}
+
 void AppWindow::tick(int elapsed_ms) {
-    m_music.tick(m_minimized, m_app.m_music_volume);
+    // A paused song does not advance, heard or not.
+    if (!m_sound_paused) {
+        m_music.tick(m_minimized, m_app.m_music_volume);
+    }
     if (m_close_pending) {
         m_close_pending = false;
         pop(true);

@@ -35,6 +35,9 @@ class AppWindow {
     // Skips to the next music track (F5, a new level, the play screen shown again).
     void next_track() { m_music.next_track(); }
     MusicPlayer& music() { return m_music; }
+    // The game's pause: music and effects stop where they are, and go on from there.
+    void set_sound_paused(bool paused);
+    bool sound_paused() const { return m_sound_paused; }
 
     // Screen and dialog stacks.
     void push_screen(Screen* screen);
@@ -127,6 +130,7 @@ class AppWindow {
     bool m_minimized = false;
     bool m_quit = false;
     bool m_moved = false;  // dragged since the settings were last saved
+    bool m_sound_paused = false;
     int m_width = 0;
     int m_height = 0;
     int m_saved_width = 0;

@@ -2,13 +2,42 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "gfx/draw.h"
+#include "gfx/font.h"
 #include "gfx/gl.h"
 #include "platform/gl_current.h"
+#include "platform/key_codes.h"
 #include "platform/platform.h"
 
 PlayScreen::PlayScreen(GameApp& app) : m_app(app), m_field(std::make_unique<GameField>(app)) {}
 
-PlayScreen::~PlayScreen() = default;
+PlayScreen::~PlayScreen() {
+    set_paused(false);
+}
+
+void PlayScreen::set_paused(bool paused) {
+    if (paused == m_paused) {
+        return;
+    }
+    m_paused = paused;
+    if (AppWindow* window = app_window()) {
+        window->set_sound_paused(paused);
+    }
+}
+
+bool PlayScreen::pause_key(int virtual_key) const {
+    if (virtual_key != vk::p) {
+        return false;
+    }
+    const GameParams& c = m_app.config;
+    for (int bound :
+         {c.m_left_key, c.m_right_key, c.m_up_key, c.m_down_key, c.m_fire_key, c.m_die_key}) {
+        if (bound == dik::p) {
+            return false;
+        }
+    }
+    return true;
+}
 
 int PlayScreen::level_set() const {
     return m_app.config.m_game_kind;
@@ -23,7 +52,9 @@ void PlayScreen::tick(int elapsed_ms) {
         Screen::tick(elapsed_ms);
         return;
     }
-    if (m_resume_delay > 0) {
+    if (m_paused) {
+        // Nothing in the world moves, and no key is read for it.
+    } else if (m_resume_delay > 0) {
         m_resume_delay -= elapsed_ms;
     } else {
         m_field->tick(elapsed_ms);
@@ -46,7 +77,33 @@ void PlayScreen::draw() {
         glEnable(GL_DEPTH_TEST);
     }
     m_field->draw();
+    if (m_paused) {
+        draw_pause();
+    }
     Screen::draw();
+}
+
+void PlayScreen::draw_pause() const {
+    if (!has_current_gl_context()) {
+        return;
+    }
+    const float w = static_cast<float>(m_app.view.m_screen_width);
+    const float h = static_cast<float>(m_app.view.m_screen_height);
+    glDisable(GL_DEPTH_TEST);
+    draw_shade_rect(0.0f, 0.0f, w, h, 40.0f, 0.0f, 0.0f, 0.0f, 0.6f);
+    if (const Font* font = m_app.font()) {
+        const char* text = "Paused";
+        const float size = 48.0f;
+        const float x = (w - font->text_width(text, size)) / 2.0f;
+        const GLboolean textured = glIsEnabled(GL_TEXTURE_2D);
+        glEnable(GL_TEXTURE_2D);
+        font->draw_text(text, size, x + 2.0f, h / 2.0f + 2.0f, 41.0f, 0.0f, 0.0f, 0.0f, 1.0f);
+        font->draw_text(text, size, x, h / 2.0f, 41.0f, 1.0f, 1.0f, 0.0f, 1.0f);
+        if (!textured) {
+            glDisable(GL_TEXTURE_2D);
+        }
+    }
+    glEnable(GL_DEPTH_TEST);
 }
 
 void PlayScreen::activate() {
@@ -59,6 +116,15 @@ void PlayScreen::activate() {
 
 void PlayScreen::key_down(int virtual_key) {
     AppWindow* window = app_window();
+    // Any key ends the pause and does nothing else.
+    if (m_paused) {
+        set_paused(false);
+        return;
+    }
+    if (pause_key(virtual_key) && m_resume_delay <= 0 && !m_field->is_game_over()) {
+        set_paused(true);
+        return;
+    }
     if (virtual_key == m_app.back_key) {
         if (window) {
             window->next_track();

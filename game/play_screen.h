@@ -42,14 +42,22 @@ class PlayScreen : public GameScreen {
     int level_set() const override;
 
     bool game_over() const { return m_game_over; }
+    // The pause (P, or Start on a gamepad): the world stands still under a dimmed picture, the
+    // sound with it; any key or button goes on.
+    void set_paused(bool paused);
+    bool paused() const { return m_paused; }
     int32_t resume_delay() const { return m_resume_delay; }
     GameField& field() { return *m_field; }
 
   private:
     void to_logical(int& x, int& y) const;
+    // P pauses unless the player made it a playing key.
+    bool pause_key(int virtual_key) const;
+    void draw_pause() const;
 
     GameApp& m_app;
     bool m_game_over = false;
+    bool m_paused = false;
     int32_t m_resume_delay = 0;
     int32_t m_last_score = 0;
     std::unique_ptr<GameField> m_field;

@@ -55,6 +55,12 @@ void AudioOutput::close() {
     m_period = 0;
 }
 
+void AudioOutput::set_paused(bool paused) {
+    if (m_device != 0) {
+        SDL_PauseAudioDevice(m_device, paused ? 1 : 0);
+    }
+}
+
 void AudioOutput::lock() {
     if (m_device != 0) {
         SDL_LockAudioDevice(m_device);

@@ -26,6 +26,8 @@ class AudioOutput {
 
     void lock();
     void unlock();
+    // A paused device pulls nothing: whatever plays stops where it is and goes on when resumed.
+    void set_paused(bool paused);
 
   private:
     static void callback(void* self, uint8_t* stream, int bytes);

@@ -50,6 +50,12 @@ void SoundBank::init_without_output(int rate) {
     m_ready = true;
 }
 
+void SoundBank::set_paused(bool paused) {
+    if (m_output) {
+        m_output->set_paused(paused);
+    }
+}
+
 bool SoundBank::has_output() const {
     return m_output && m_output->is_open();
 }

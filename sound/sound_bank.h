@@ -78,6 +78,9 @@ class SoundBank : public MusicSink {
     void stop(int index);
     bool is_playing(int index) const;
     void set_enabled(bool flag) { m_enabled = flag; }
+    // Holds every effect and the queued music where they are (the game's pause), or lets them
+    // go on.
+    void set_paused(bool paused);
     bool is_enabled() const { return m_enabled; }
     int count() const { return static_cast<int>(m_waves.size()); }
     // The format of loaded effect `index` as its file gave it (null when out of range).

@@ -215,10 +215,11 @@ std::string Driver::state_line() const {
         }
         std::snprintf(line, sizeof line,
                       " level=%d score=%d lives=%d revealing=%d game_over=%d runner=%.1f,%.1f"
-                      " gold=%d solid=%d set=%d",
+                      " gold=%d solid=%d set=%d paused=%d sound_paused=%d",
                       field.level(), field.score(), field.lives(), field.reveal() ? 1 : 0,
                       field.is_game_over() ? 1 : 0, runner ? runner->pos().x : -1.0,
-                      runner ? runner->pos().y : -1.0, gold, solid, m_app.config.m_game_kind + 1);
+                      runner ? runner->pos().y : -1.0, gold, solid, m_app.config.m_game_kind + 1,
+                      play->paused() ? 1 : 0, m_window->sound_paused() ? 1 : 0);
         out += line;
     }
     return out;
