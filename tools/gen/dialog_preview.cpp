@@ -198,7 +198,7 @@ class Composer {
 
     Canvas top7() {
         Canvas c = menu();
-        c.draw(dialog_picture(512, false).resized(800, 600), 0, 0);
+        c.draw(top7_picture(m_fonts, 1), 0, 0);
         button(c, captioned("Close", kDialogButton, ButtonTone::dialog), num("m_t7d_close_btnx"),
                num("m_t7d_close_btny"));
         title(c, "Top 7", 50, 20, 70);
