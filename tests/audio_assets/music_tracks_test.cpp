@@ -203,10 +203,11 @@ double longest_repeat(const Song& s) {
 }
 
 // Every track has a form of its own: an intro, a bridge or a break, a turnaround; its own
-// order list and drums; nothing over 20 seconds played twice back to back.
-TEST(GameTracks, EachHasItsOwnFormOrderAndDrums) {
+// order list, drums and lead sounds; nothing over 20 seconds played twice back to back.
+TEST(GameTracks, EachHasItsOwnFormOrderDrumsAndLeads) {
     std::set<std::vector<uint8_t>> orders;
     std::set<std::vector<std::vector<int16_t>>> kits;
+    std::set<std::vector<int16_t>> leads;
     for (const TrackPlan& p : game_tracks()) {
         Form form;
         std::string error;
@@ -224,6 +225,17 @@ TEST(GameTracks, EachHasItsOwnFormOrderAndDrums) {
         EXPECT_EQ(drums.size(), 5u) << p.file;
         EXPECT_TRUE(kits.insert(drums).second) << p.file << " repeats another's drums";
         EXPECT_LE(longest_repeat(s), 20.0) << p.file;
+        // The melody's channel: the last of a module's four, the ninth of an XM's ten.
+        const int lead_channel = s.channels == 4 ? 3 : 8;
+        std::set<int> lead_instruments;
+        for (const Pattern& pat : s.patterns)
+            for (int row = 0; row < kRows; ++row)
+                if (pat.at(row, lead_channel).instrument)
+                    lead_instruments.insert(pat.at(row, lead_channel).instrument - 1);
+        EXPECT_EQ(lead_instruments.size(), 2u) << p.file << ": a lead and a bridge lead";
+        for (int i : lead_instruments)
+            EXPECT_TRUE(leads.insert(s.instruments[static_cast<size_t>(i)].samples).second)
+                << p.file << " shares a lead sound";
     }
 }
 

@@ -38,7 +38,11 @@ enum Role {
 struct Band {
     Format format;
     std::vector<Voice> voices;  // by role; XM only has pad and arp
+    double gain = 1.0;          // the track's level, on every volume written
     int number(Role r) const { return r + 1; }
+    uint8_t volume(uint8_t v) const {
+        return static_cast<uint8_t>(std::min(64L, std::lround(v * gain)));
+    }
 };
 
 uint8_t default_volume(Role r) {
@@ -68,7 +72,7 @@ uint8_t default_volume(Role r) {
 }
 
 Band make_band(const TrackPlan& plan) {
-    Band band{plan.format, {}};
+    Band band{plan.format, {}, std::pow(10.0, plan.level_db / 20.0)};
     const bool clap = plan.groove == Groove::kFourFloor || plan.groove == Groove::kChase;
     const Sound sounds[] = {Sound::kKick,     clap ? Sound::kClap : Sound::kSnare,
                             Sound::kHat,      Sound::kOpenHat,
@@ -83,7 +87,7 @@ Band make_band(const TrackPlan& plan) {
         const double colour =
             r == kLeadRole || r == kBridgeLeadRole ? plan.lead_colour : 1.0 - plan.lead_colour;
         Voice v = make_voice(sounds[r], plan.format, plan.kit, colour);
-        v.instrument.volume = default_volume(static_cast<Role>(r));
+        v.instrument.volume = band.volume(default_volume(static_cast<Role>(r)));
         // Spread the XM band a little across the stereo field.
         if (r == kHatRole || r == kOpenHatRole)
             v.instrument.panning = 150;
@@ -109,7 +113,7 @@ void place(Pattern& p, int channel, const std::vector<Note>& notes, const Band& 
             continue;
         first.note = note_for(voice, n.midi, band.format);
         first.instrument = static_cast<uint8_t>(band.number(role));
-        first.volume = n.volume;
+        first.volume = band.volume(n.volume);
         const int end = std::min(kRows, n.row + n.length);
         for (int r = n.row; r < end; ++r) {
             Cell& c = p.at(r, channel);
@@ -158,7 +162,7 @@ void place_drums(Pattern& p, const std::vector<DrumHit>& hits, const Band& band)
                 continue;
             c.note = band.voices[role].drum_note;
             c.instrument = static_cast<uint8_t>(band.number(role));
-            c.volume = h.volume;
+            c.volume = band.volume(h.volume);
             continue;
         }
         auto it = single.find(h.row);
@@ -171,7 +175,7 @@ void place_drums(Pattern& p, const std::vector<DrumHit>& hits, const Band& band)
         Cell& c = p.at(row, kModDrums);
         c.note = band.voices[role].drum_note;
         c.instrument = static_cast<uint8_t>(band.number(role));
-        c.volume = h.volume;
+        c.volume = band.volume(h.volume);
     }
 }
 

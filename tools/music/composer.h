@@ -49,6 +49,8 @@ struct TrackPlan {
     Sound bridge_lead = Sound::kFlute;  // the melody's voice in the bridge and the break
     double lead_colour = 0.5;           // 0..1: each track's own shade of its lead sounds
     DrumKit kit;
+    // Every volume is scaled by this (capped at full), so the tracks play about equally loud.
+    double level_db = 0.0;
     Sound chords = Sound::kPluck;
     Sound bass_sound = Sound::kSawBass;
     uint32_t seed = 1;

@@ -39,6 +39,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.55;
     t.kit = {50, 120, 0.16, 190, 0.08, 6500, 0.02, 0.5, 0x101};
     t.form = "in | v V c C v1 V1 br c1 C1 bk v2 c C2 t";
+    t.level_db = 0.4;
     all.push_back(t);
 
     // Down the shafts: driving A minor with a breakbeat.
@@ -58,6 +59,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.8;
     t.kit = {55, 150, 0.11, 220, 0.06, 7500, 0.015, 0.4, 0x202};
     t.form = "in | c v V c1 bk v1 V1 C br c2 C1 v2 c C2 t";
+    t.level_db = -0.9;
     all.push_back(t);
 
     // Funky E dorian vamp with offbeat stabs.
@@ -77,6 +79,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.3;
     t.kit = {48, 110, 0.13, 240, 0.05, 8000, 0.012, 0.35, 0x303};
     t.form = "in | v v1 c V bk c1 C br v c2 C1 t";
+    t.level_db = 0.5;
     all.push_back(t);
 
     // The calm one: slow F major with a walking bass and electric piano.
@@ -96,6 +99,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.15;
     t.kit = {42, 80, 0.22, 160, 0.11, 5000, 0.03, 0.7, 0x404};
     t.form = "in | v V c br v1 c C1 t";
+    t.level_db = 0.5;
     all.push_back(t);
 
     // Fast C minor chase on four-to-the-floor with a pulsing bass.
@@ -114,6 +118,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.65;
     t.kit = {52, 160, 0.12, 200, 0.07, 7000, 0.016, 0.45, 0x505};
     t.form = "in in1 | v V c C bk v1 V1 c1 C1 br c2 C2 bk1 c C2 t";
+    t.level_db = 0.3;
     all.push_back(t);
 
     // Bouncy B-flat major disco.
@@ -132,6 +137,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.4;
     t.kit = {46, 140, 0.18, 210, 0.08, 6800, 0.02, 0.55, 0x606};
     t.form = "in | v c V C br v1 c1 V C1 bk c2 C t";
+    t.level_db = -0.9;
     all.push_back(t);
 
     // Mysterious C-sharp minor, slow and wide.
@@ -150,6 +156,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.25;
     t.kit = {40, 90, 0.25, 150, 0.12, 4500, 0.035, 0.8, 0x707};
     t.form = "in | v V br c v1 bk c C1 V t";
+    t.level_db = 2.0;
     all.push_back(t);
 
     // G mixolydian rock.
@@ -169,6 +176,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.45;
     t.kit = {50, 130, 0.2, 180, 0.09, 6000, 0.022, 0.6, 0x808};
     t.form = "in | v V c C bk v1 c1 C1 br V v2 c2 C t";
+    t.level_db = -0.2;
     all.push_back(t);
 
     // Tense G minor patrol.
@@ -188,6 +196,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.9;
     t.kit = {58, 170, 0.1, 230, 0.055, 8500, 0.012, 0.38, 0x909};
     t.form = "in | v V v1 c C bk c1 C1 br v2 V1 c2 C2 c C1 t";
+    t.level_db = -2.7;
     all.push_back(t);
 
     // Easy-going E-flat major shuffle, two chords a bar in the chorus.
@@ -207,6 +216,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.6;
     t.kit = {44, 100, 0.17, 200, 0.1, 5500, 0.025, 0.5, 0xA0A};
     t.form = "in | v V c C v1 br c1 C bk c2 t";
+    t.level_db = 2.1;
     all.push_back(t);
 
     // The fastest: B minor, a last climb against the clock.
@@ -226,6 +236,7 @@ std::vector<TrackPlan> game_tracks() {
     t.lead_colour = 0.2;
     t.kit = {60, 180, 0.09, 250, 0.05, 9000, 0.01, 0.35, 0xB0B};
     t.form = "in | c C v V c1 C1 bk v1 V1 c2 C2 br c C1 v2 c1 C2 t";
+    t.level_db = -1.0;
     all.push_back(t);
 
     return all;
