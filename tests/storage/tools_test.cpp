@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -110,6 +113,47 @@ TEST(CfgTool, DecodesWhatTheGameWroteAndEncodesBack) {
     EXPECT_EQ(game.get("gf_m_level_current", "0"), "7");
     EXPECT_EQ(game.get("m_game_kind", "0"), "1");
     EXPECT_EQ(slurp(sav).size(), slurp(text).size() + 1);
+}
+
+// Every tool reads its command line one way: --help is the usage on stdout (0); an unknown
+// option or one without its value is refused with the usage on stderr (2). None of them takes
+// such a word for a file or folder: nothing is written in the working folder.
+TEST(Tools, HelpUnknownOptionsAndMissingValues) {
+    TempDir dir;
+    auto status_of = [&](const std::string& tool, const std::string& args, std::string* out) {
+        const std::string command = "cd " + dir.path() + " && " + QUARRIK_TOOLS_DIR + "/" + tool +
+                                    " " + args + " 2>/dev/null";
+        std::FILE* pipe = popen(command.c_str(), "r");
+        char buffer[4096];
+        std::size_t n;
+        out->clear();
+        while (pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            out->append(buffer, n);
+        }
+        const int status = pipe ? pclose(pipe) : -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    // Each tool with a line that lacks an option's value or a required word.
+    const std::pair<const char*, const char*> tools[] = {{"quarrik-sfx", ""},
+                                                         {"quarrik-music", "render"},
+                                                         {"quarrik-cfg", "decode --key"},
+                                                         {"quarrik-pack", "list"},
+                                                         {"quarrik-gen", "out --contact-sheet"},
+                                                         {"quarrik-levels", "check --dir"},
+                                                         {"quarrik-sim", "--seed"},
+                                                         {"quarrik-drive", "--game-dir"},
+                                                         {"quarrik-startup-probe", "game --runs"}};
+    for (const auto& [tool, missing] : tools) {
+        SCOPED_TRACE(tool);
+        std::string out;
+        EXPECT_EQ(status_of(tool, "--help", &out), 0);
+        EXPECT_EQ(out.rfind(std::string("usage: ") + tool, 0), 0u) << out;
+        EXPECT_EQ(status_of(tool, "--frobnicate", &out), 2);
+        EXPECT_EQ(out, "");
+        EXPECT_EQ(status_of(tool, missing, &out), 2);
+        EXPECT_EQ(status_of(tool, std::string(missing) + " --help", &out), 0);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
 }
 
 }  // namespace

@@ -16,16 +16,14 @@
 #include "storage/atomic_file.h"
 #include "storage/data_keys.h"
 #include "storage/scrambler.h"
+#include "tools/tool_args.h"
 
 namespace {
 
-int usage() {
-    std::fprintf(stderr,
-                 "usage: quarrik-cfg decode [--key KEY] FILE [OUT]\n"
-                 "       quarrik-cfg encode [--key KEY] FILE [OUT]\n"
-                 "keys by file name: dx.cfg, save.sav, scores1.tab, scores2.tab\n");
-    return 2;
-}
+constexpr char kUsage[] =
+    "usage: quarrik-cfg decode [--key KEY] FILE [OUT]\n"
+    "       quarrik-cfg encode [--key KEY] FILE [OUT]\n"
+    "keys by file name: dx.cfg, save.sav, scores1.tab, scores2.tab\n";
 
 const char* key_for(std::string path) {
     std::size_t slash = path.find_last_of('/');
@@ -65,27 +63,20 @@ bool write_out(const std::string& out, const std::vector<std::uint8_t>& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || (args[0] != "decode" && args[0] != "encode")) {
-        return usage();
+    const ToolArgs args(argc, argv, kUsage, {{"--key", true}});
+    if (args.done()) {
+        return args.exit_code();
     }
-    bool decode = args[0] == "decode";
-    std::string key;
-    bool key_given = false;
-    std::vector<std::string> paths;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        if (args[i] == "--key" && i + 1 < args.size()) {
-            key = args[++i];
-            key_given = true;
-        } else if (args[i].rfind("--key=", 0) == 0) {
-            key = args[i].substr(6);
-            key_given = true;
-        } else {
-            paths.push_back(args[i]);
-        }
+    const std::vector<std::string>& words = args.words();
+    if (words.empty() || (words[0] != "decode" && words[0] != "encode")) {
+        return args.refuse();
     }
+    const bool decode = words[0] == "decode";
+    const bool key_given = args.has("--key");
+    std::string key = args.value("--key");
+    const std::vector<std::string> paths(words.begin() + 1, words.end());
     if (paths.empty() || paths.size() > 2) {
-        return usage();
+        return args.refuse();
     }
     std::string in_path = paths[0];
     std::string out_path = paths.size() > 1 ? paths[1] : "";

@@ -54,32 +54,19 @@
 #include "driver.h"
 #include "platform/platform.h"
 #include "platform/process_end.h"
-
-namespace {
-
-int usage() {
-    std::fprintf(stderr, "usage: quarrik-drive [--game-dir DIR] SCRIPT\n");
-    return 2;
-}
-
-}  // namespace
+#include "tools/tool_args.h"
 
 int main(int argc, char** argv) {
-    std::string game_dir = ".";
-    std::string script_path;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--game-dir" && i + 1 < argc) {
-            game_dir = argv[++i];
-        } else if (!arg.empty() && arg[0] != '-' && script_path.empty()) {
-            script_path = arg;
-        } else {
-            return usage();
-        }
+    const ToolArgs args(argc, argv, "usage: quarrik-drive [--game-dir DIR] SCRIPT\n",
+                        {{"--game-dir", true}});
+    if (args.done()) {
+        return args.exit_code();
     }
-    if (script_path.empty()) {
-        return usage();
+    if (args.words().size() != 1) {
+        return args.refuse();
     }
+    const std::string game_dir = args.value("--game-dir", ".");
+    const std::string script_path = args.words()[0];
 
     std::ifstream in(script_path, std::ios::binary);
     if (!in) {

@@ -12,6 +12,7 @@
 #include "preview.h"
 #include "runner.h"
 #include "skins.h"
+#include "tools/tool_args.h"
 
 namespace {
 
@@ -88,27 +89,18 @@ void generate_runner(OutputTree& out, ContactSheet& review) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string outdir;
-    std::string contact;
-    std::string level_file;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        if (arg == "--contact-sheet" && i + 1 < argc) {
-            contact = argv[++i];
-        } else if (arg == "--preview-level" && i + 1 < argc) {
-            level_file = argv[++i];
-        } else if (outdir.empty() && !arg.empty() && arg[0] != '-') {
-            outdir = arg;
-        } else {
-            outdir.clear();
-            break;
-        }
+    const ToolArgs args(argc, argv,
+                        "usage: quarrik-gen OUTDIR [--contact-sheet PNG [--preview-level FILE]]\n",
+                        {{"--contact-sheet", true}, {"--preview-level", true}});
+    if (args.done()) {
+        return args.exit_code();
     }
-    if (outdir.empty()) {
-        std::fprintf(stderr,
-                     "usage: quarrik-gen OUTDIR [--contact-sheet PNG [--preview-level FILE]]\n");
-        return 2;
+    if (args.words().size() != 1) {
+        return args.refuse();
     }
+    const std::string outdir = args.words()[0];
+    const std::string contact = args.value("--contact-sheet");
+    const std::string level_file = args.value("--preview-level");
     Fonts fonts;
     if (!fonts.ok()) {
         std::fprintf(stderr, "quarrik-gen: the DejaVu fonts (fonts-dejavu-core) are missing\n");

@@ -24,6 +24,7 @@
 #include "levels/level_variety.h"
 #include "png_image.h"
 #include "storage/param_file.h"
+#include "tools/tool_args.h"
 #include "world/game_params.h"
 
 namespace {
@@ -41,19 +42,22 @@ struct Options {
     std::vector<std::string> rest;
 };
 
-bool parse_options(int argc, char** argv, Options& options) {
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
+const std::vector<ToolOption> kOptions = {
+    {"--markdown", false}, {"--dir", true},   {"--cell", true}, {"--set", true},
+    {"--level", true},     {"--seeds", true}, {"--lives", true}};
+
+bool parse_options(const ToolArgs& args, Options& options) {
+    for (const ToolArg& option : args.options()) {
+        const std::string& arg = option.name;
         if (arg == "--markdown") {
             options.markdown = true;
-        } else if ((arg == "--dir" || arg == "--cell") && i + 1 < argc) {
+        } else if (arg == "--dir" || arg == "--cell") {
             if (arg == "--dir")
-                options.dir = argv[++i];
+                options.dir = option.value;
             else
-                options.cell = std::max(1, std::atoi(argv[++i]));
-        } else if ((arg == "--set" || arg == "--level" || arg == "--seeds" || arg == "--lives") &&
-                   i + 1 < argc) {
-            const int value = std::atoi(argv[++i]);
+                options.cell = std::max(1, std::atoi(option.value.c_str()));
+        } else {
+            const int value = std::atoi(option.value.c_str());
             const bool ok = arg == "--set"     ? value >= 1 && value <= 2
                             : arg == "--level" ? value >= 1 && value <= 75
                                                : value >= 1 && value <= 1000;
@@ -66,13 +70,10 @@ bool parse_options(int argc, char** argv, Options& options) {
              : arg == "--level" ? options.level
              : arg == "--seeds" ? options.seeds
                                 : options.lives) = value;
-        } else if (arg.rfind("--", 0) == 0) {
-            std::fprintf(stderr, "unknown option %s\n", arg.c_str());
-            return false;
-        } else {
-            options.files.push_back(arg);
         }
     }
+    // The first word is the command.
+    options.files.assign(args.words().begin() + (args.words().empty() ? 0 : 1), args.words().end());
     return true;
 }
 
@@ -419,18 +420,20 @@ int run_fair(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const ToolArgs args(argc, argv,
+                        "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
+                        "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n"
+                        "       quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] "
+                        "[--lives L] [--markdown] [FILES]\n"
+                        "       quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] "
+                        "[FILES]\n",
+                        kOptions);
+    if (args.done())
+        return args.exit_code();
     Options options;
-    if (argc < 2 || !parse_options(argc, argv, options)) {
-        std::fprintf(stderr,
-                     "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
-                     "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n"
-                     "       quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] "
-                     "[--lives L] [--markdown] [FILES]\n"
-                     "       quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] "
-                     "[FILES]\n");
-        return 2;
-    }
-    const std::string command = argv[1];
+    if (args.words().empty() || !parse_options(args, options))
+        return args.refuse();
+    const std::string command = args.words()[0];
     if (command == "check")
         return run_check(options);
     if (command == "stats")
@@ -441,6 +444,5 @@ int main(int argc, char** argv) {
         return run_bot(options);
     if (command == "fair")
         return run_fair(options);
-    std::fprintf(stderr, "unknown command %s\n", command.c_str());
-    return 2;
+    return args.refuse("unknown command " + command);
 }

@@ -5,39 +5,41 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tools/music/render.h"
 #include "tools/music/tracks.h"
 #include "tools/sfx/wav_write.h"
+#include "tools/tool_args.h"
 
 namespace {
 
-int usage() {
-    std::fprintf(stderr,
-                 "usage: quarrik-music DATADIR\n"
-                 "       quarrik-music render FILE OUT.wav [SECONDS]\n");
-    return 2;
-}
+constexpr char kUsage[] =
+    "usage: quarrik-music DATADIR\n"
+    "       quarrik-music render FILE OUT.wav [SECONDS]\n";
 
-int render(int argc, char** argv) {
-    if (argc < 4 || argc > 5)
-        return usage();
-    const double seconds = argc == 5 ? std::atof(argv[4]) : 600.0;
+int render(const ToolArgs& args) {
+    const std::vector<std::string>& words = args.words();
+    if (words.size() < 3 || words.size() > 4)
+        return args.refuse();
+    const double seconds = words.size() == 4 ? std::atof(words[3].c_str()) : 600.0;
     if (seconds <= 0.0)
-        return usage();
+        return args.refuse("SECONDS must be above 0");
+    const char* module = words[1].c_str();
+    const char* out = words[2].c_str();
     music::Rendering r;
     std::string error;
-    if (!music::render_module(argv[2], seconds, &r, &error)) {
+    if (!music::render_module(module, seconds, &r, &error)) {
         std::fprintf(stderr, "quarrik-music: %s\n", error.c_str());
         return 1;
     }
-    if (!wav::write_pcm16(argv[3], r.samples, 2, music::Rendering::kRate)) {
-        std::fprintf(stderr, "quarrik-music: cannot write %s\n", argv[3]);
+    if (!wav::write_pcm16(out, r.samples, 2, music::Rendering::kRate)) {
+        std::fprintf(stderr, "quarrik-music: cannot write %s\n", out);
         return 1;
     }
     const music::Levels l = music::measure(r);
     std::printf("%s: %d patterns, %d positions, %.1f s%s, peak %.3f, rms %.3f, clipped %.5f%%\n",
-                argv[2], r.patterns, r.positions, l.seconds, r.ended ? " (ended)" : "", l.peak,
+                module, r.patterns, r.positions, l.seconds, r.ended ? " (ended)" : "", l.peak,
                 l.rms, 100.0 * l.clipped);
     return 0;
 }
@@ -45,11 +47,14 @@ int render(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc >= 2 && std::string(argv[1]) == "render")
-        return render(argc, argv);
-    if (argc != 2)
-        return usage();
-    const std::string dir = std::string(argv[1]) + "/music";
+    const ToolArgs args(argc, argv, kUsage, {});
+    if (args.done())
+        return args.exit_code();
+    if (!args.words().empty() && args.words()[0] == "render")
+        return render(args);
+    if (args.words().size() != 1)
+        return args.refuse();
+    const std::string dir = args.words()[0] + "/music";
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
     std::string error;

@@ -15,21 +15,20 @@
 #include <map>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "storage/data_keys.h"
 #include "storage/pack_archive.h"
+#include "tools/tool_args.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-int usage() {
-    std::fprintf(stderr,
-                 "usage: quarrik-pack pack DIR [DIR...] OUT\n"
-                 "       quarrik-pack list ARCHIVE\n"
-                 "       quarrik-pack cat ARCHIVE MEMBER\n");
-    return 2;
-}
+constexpr char kUsage[] =
+    "usage: quarrik-pack pack DIR [DIR...] OUT\n"
+    "       quarrik-pack list ARCHIVE\n"
+    "       quarrik-pack cat ARCHIVE MEMBER\n";
 
 bool ends_with(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
@@ -77,10 +76,11 @@ bool collect(const std::string& dir, std::map<std::string, std::string>& files) 
     return true;
 }
 
-int pack(int argc, char** argv) {
+// words: "pack", the folders, the archive to write.
+int pack(const std::vector<std::string>& words) {
     std::map<std::string, std::string> files;
-    for (int i = 2; i < argc - 1; ++i) {
-        if (!collect(argv[i], files)) {
+    for (std::size_t i = 1; i + 1 < words.size(); ++i) {
+        if (!collect(words[i], files)) {
             return 1;
         }
     }
@@ -97,7 +97,7 @@ int pack(int argc, char** argv) {
             return 1;
         }
     }
-    const char* out = argv[argc - 1];
+    const char* out = words.back().c_str();
     if (!archive.save(out)) {
         std::fprintf(stderr, "quarrik-pack: cannot write %s\n", out);
         return 1;
@@ -150,18 +150,20 @@ int cat(const char* path, const char* member) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        return usage();
+    const ToolArgs args(argc, argv, kUsage, {});
+    if (args.done()) {
+        return args.exit_code();
     }
-    std::string command = argv[1];
-    if (command == "pack" && argc >= 4) {
-        return pack(argc, argv);
+    const std::vector<std::string>& words = args.words();
+    const std::string command = words.empty() ? "" : words[0];
+    if (command == "pack" && words.size() >= 3) {
+        return pack(words);
     }
-    if (command == "list" && argc == 3) {
-        return list(argv[2]);
+    if (command == "list" && words.size() == 2) {
+        return list(words[1].c_str());
     }
-    if (command == "cat" && argc == 4) {
-        return cat(argv[2], argv[3]);
+    if (command == "cat" && words.size() == 3) {
+        return cat(words[1].c_str(), words[2].c_str());
     }
-    return usage();
+    return args.refuse();
 }

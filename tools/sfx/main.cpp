@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "tools/sfx/effects.h"
 #include "tools/sfx/levels.h"
+#include "tools/tool_args.h"
 
 namespace {
 
@@ -26,16 +28,20 @@ int report_levels(const char* game_dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "levels")
-        return report_levels(argv[2]);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: quarrik-sfx OUTDIR\n       quarrik-sfx levels GAMEDIR\n");
-        return 2;
-    }
+    const ToolArgs args(argc, argv,
+                        "usage: quarrik-sfx OUTDIR\n       quarrik-sfx levels GAMEDIR\n", {});
+    if (args.done())
+        return args.exit_code();
+    const std::vector<std::string>& words = args.words();
+    if (words.size() == 2 && words[0] == "levels")
+        return report_levels(words[1].c_str());
+    if (words.size() != 1)
+        return args.refuse();
+    const std::string& outdir = words[0];
     std::error_code ec;
-    std::filesystem::create_directories(argv[1], ec);
+    std::filesystem::create_directories(outdir, ec);
     std::string error;
-    if (!sfx::write_effects(argv[1], &error)) {
+    if (!sfx::write_effects(outdir, &error)) {
         std::fprintf(stderr, "quarrik-sfx: %s\n", error.c_str());
         return 1;
     }

@@ -28,6 +28,7 @@
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
 #include "tools/sim/game_mode.h"
+#include "tools/tool_args.h"
 #include "world/game_params.h"
 #include "world/playfield.h"
 #include "world/sim_support.h"
@@ -36,16 +37,10 @@
 
 namespace {
 
-int usage(const char* why) {
-    std::fprintf(stderr,
-                 "quarrik-sim: %s\n"
-                 "usage: quarrik-sim [--seed N] [--ticks T] [--keys FILE] [--rules FILE]\n"
-                 "                   [--archive PK] (LEVEL_FILE | --set S --level N)\n"
-                 "       quarrik-sim --game DIR --set S [--level N] [--seed N] [--ticks T] "
-                 "[--keys FILE]\n",
-                 why);
-    return 2;
-}
+constexpr char kUsage[] =
+    "usage: quarrik-sim [--seed N] [--ticks T] [--keys FILE] [--rules FILE]\n"
+    "                   [--archive PK] (LEVEL_FILE | --set S --level N)\n"
+    "       quarrik-sim --game DIR --set S [--level N] [--seed N] [--ticks T] [--keys FILE]\n";
 
 bool read_disk(const std::string& path, std::string& out) {
     std::ifstream in(path, std::ios::binary);
@@ -79,36 +74,50 @@ int main(int argc, char** argv) {
     std::string level_path;
     std::string game_dir;
     bool game_mode = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const bool has_value = i + 1 < argc;
-        if (arg == "--seed" && has_value) {
-            if (!parse_int(argv[++i], 0, 4294967295L, seed))
+    const ToolArgs args(argc, argv, kUsage,
+                        {{"--seed", true},
+                         {"--ticks", true},
+                         {"--set", true},
+                         {"--level", true},
+                         {"--keys", true},
+                         {"--rules", true},
+                         {"--game", true},
+                         {"--archive", true}});
+    if (args.done())
+        return args.exit_code();
+    auto usage = [&args](const char* why) {
+        return args.refuse(std::string("quarrik-sim: ") + why);
+    };
+    for (const ToolArg& option : args.options()) {
+        const std::string& arg = option.name;
+        const char* value = option.value.c_str();
+        if (arg == "--seed") {
+            if (!parse_int(value, 0, 4294967295L, seed))
                 return usage("bad --seed");
-        } else if (arg == "--ticks" && has_value) {
-            if (!parse_int(argv[++i], 0, 100000000L, ticks))
+        } else if (arg == "--ticks") {
+            if (!parse_int(value, 0, 100000000L, ticks))
                 return usage("bad --ticks");
-        } else if (arg == "--set" && has_value) {
-            if (!parse_int(argv[++i], 1, 2, set))
+        } else if (arg == "--set") {
+            if (!parse_int(value, 1, 2, set))
                 return usage("--set is 1 or 2");
-        } else if (arg == "--level" && has_value) {
-            if (!parse_int(argv[++i], 1, 75, level))
+        } else if (arg == "--level") {
+            if (!parse_int(value, 1, 75, level))
                 return usage("--level is 1..75");
-        } else if (arg == "--keys" && has_value) {
-            keys_path = argv[++i];
-        } else if (arg == "--rules" && has_value) {
-            rules_path = argv[++i];
-        } else if (arg == "--game" && has_value) {
+        } else if (arg == "--keys") {
+            keys_path = value;
+        } else if (arg == "--rules") {
+            rules_path = value;
+        } else if (arg == "--game") {
             game_mode = true;
-            game_dir = argv[++i];
-        } else if (arg == "--archive" && has_value) {
-            archive_path = argv[++i];
-        } else if (!arg.empty() && arg[0] != '-' && level_path.empty()) {
-            level_path = arg;
-        } else {
-            return usage(("unknown argument " + arg).c_str());
+            game_dir = value;
+        } else if (arg == "--archive") {
+            archive_path = value;
         }
     }
+    if (args.words().size() > 1)
+        return usage("one level file at most");
+    if (!args.words().empty())
+        level_path = args.words()[0];
     if (game_mode) {
         if (set == 0) {
             return usage("--game needs --set");

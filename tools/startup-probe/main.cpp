@@ -31,6 +31,8 @@
 #include <string>
 #include <thread>
 
+#include "tools/tool_args.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -159,40 +161,26 @@ RunResult run_once(const std::string& game_dir, double hold_s, const std::string
     return result;
 }
 
-int usage_error() {
-    std::fprintf(stderr,
-                 "usage: quarrik-startup-probe GAME_DIR [--runs N] [--hold SECONDS] "
-                 "[--drive COMMAND]\n");
-    return 2;
-}
+constexpr char kUsage[] =
+    "usage: quarrik-startup-probe GAME_DIR [--runs N] [--hold SECONDS] [--drive COMMAND]\n";
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) {
-        return usage_error();
+    const ToolArgs args(argc, argv, kUsage,
+                        {{"--runs", true}, {"--hold", true}, {"--drive", true}});
+    if (args.done()) {
+        return args.exit_code();
     }
-    const std::string game_dir = argv[1];
-    int runs = 1;
-    double hold_s = 0.0;
-    std::string drive;
-    for (int i = 2; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (i + 1 >= argc) {
-            return usage_error();
-        }
-        if (arg == "--runs") {
-            runs = std::atoi(argv[++i]);
-        } else if (arg == "--hold") {
-            hold_s = std::atof(argv[++i]);
-        } else if (arg == "--drive") {
-            drive = argv[++i];
-        } else {
-            return usage_error();
-        }
+    if (args.words().size() != 1) {
+        return args.refuse();
     }
+    const std::string game_dir = args.words()[0];
+    const int runs = std::atoi(args.value("--runs", "1").c_str());
+    const double hold_s = std::atof(args.value("--hold", "0").c_str());
+    const std::string drive = args.value("--drive");
     if (runs < 1) {
-        return usage_error();
+        return args.refuse("--runs is at least 1");
     }
 
     int failures = 0;
