@@ -169,7 +169,24 @@ void AppWindow::remove_screen(Screen* screen) {
     m_screens.erase(std::remove(m_screens.begin(), m_screens.end(), screen), m_screens.end());
 }
 
+bool AppWindow::holds_dialog(const Screen* dialog) const {
+    return dialog && (dialog == m_closed_dialog ||
+                      std::find(m_dialogs.begin(), m_dialogs.end(), dialog) != m_dialogs.end());
+}
+
+void AppWindow::forget_dialog(const Screen* dialog) {
+    m_dialogs.erase(std::remove(m_dialogs.begin(), m_dialogs.end(), dialog), m_dialogs.end());
+    if (dialog && dialog == m_closed_dialog) {
+        m_closed_dialog = nullptr;
+        m_notify_pending = false;
+    }
+}
+
 void AppWindow::close_request() {
+    // A close that a discarded dialog asked for must not take the next dialog opened.
+    if (!m_dialogs.empty()) {
+        m_close_pending = false;
+    }
     m_dialogs.clear();
     if (Screen* top = top_screen()) {
         top->on_close_request();

@@ -48,6 +48,10 @@ class AppWindow {
     void remove_screen(Screen* screen);
     Screen* top_screen() const { return m_screens.empty() ? nullptr : m_screens.front(); }
     Screen* top_dialog() const { return m_dialogs.empty() ? nullptr : m_dialogs.front(); }
+    // The dialog is open, or closed and not yet reported to its opener: its owner must keep it.
+    bool holds_dialog(const Screen* dialog) const;
+    // Lets go of a dialog its owner is about to delete (the owner going away at exit).
+    void forget_dialog(const Screen* dialog);
     size_t screen_count() const { return m_screens.size(); }
     size_t dialog_count() const { return m_dialogs.size(); }
 

@@ -84,6 +84,12 @@ MainMenu::MainMenu(GameApp& app, MenuPlugins plugins) : m_app(app), m_plugins(st
 }
 
 MainMenu::~MainMenu() {
+    // Dialogs still shown go with the menu that owns them: the window must not keep them.
+    if (AppWindow* window = app_window()) {
+        for (const std::unique_ptr<Dialog>* slot : dialog_slots()) {
+            window->forget_dialog(slot->get());
+        }
+    }
     if (g_main_menu == this) {
         g_main_menu = nullptr;
     }
@@ -147,7 +153,7 @@ void MainMenu::activate() {
         if (m_plugins.game_over_dialog) {
             dialog = m_plugins.game_over_dialog(score, level_set);
         }
-        if (dialog) {
+        if (dialog && !slot_busy(m_game_over_dialog)) {
             m_game_over_dialog = std::move(dialog);
             m_game_over_dialog->set_screen_size(m_screen_width, m_screen_height);
             m_game_over_dialog->set_shade(true);
@@ -291,6 +297,10 @@ void MainMenu::show_dialog(std::unique_ptr<Dialog>& slot, std::unique_ptr<Dialog
     if (!dialog) {
         return;
     }
+    if (slot_busy(slot)) {
+        game_log().write("A dialog of this kind is still open; the new one is not shown");
+        return;
+    }
     slot = std::move(dialog);
     slot->set_screen_size(m_screen_width, m_screen_height);
     slot->set_shade(false);
@@ -377,12 +387,22 @@ void MainMenu::set_game(std::unique_ptr<GameScreen> game, int level_set) {
     m_level_set = level_set;
 }
 
+std::array<std::unique_ptr<Dialog>*, 6> MainMenu::dialog_slots() {
+    return {&m_game_over_dialog, &m_help_dialog,     &m_top7_dialog,
+            &m_options_dialog,   &m_new_game_dialog, &m_custom_game_dialog};
+}
+
+bool MainMenu::slot_busy(const std::unique_ptr<Dialog>& slot) const {
+    // The window may still show the dialog, or have closed it without reporting it yet (a
+    // click that reaches the menu twice in one tick, a close still to come): it is ours to
+    // delete only once the window has let go of it. One the window dropped is replaced.
+    const AppWindow* window = app_window();
+    return slot && window && window->holds_dialog(slot.get());
+}
+
 void MainMenu::on_dialog_closed(int result, Screen* dialog) {
-    std::unique_ptr<Dialog>* slots[] = {&m_game_over_dialog, &m_help_dialog,
-                                        &m_top7_dialog,      &m_options_dialog,
-                                        &m_new_game_dialog,  &m_custom_game_dialog};
     std::unique_ptr<Dialog>* slot = nullptr;
-    for (std::unique_ptr<Dialog>* s : slots) {
+    for (std::unique_ptr<Dialog>* s : dialog_slots()) {
         if (s->get() == dialog && dialog) {
             slot = s;
         }

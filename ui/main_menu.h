@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <string>
@@ -94,6 +95,9 @@ class MainMenu : public Screen {
     // Keeps the dialog, sets it up over the menu, places it by "<prefix>x" ... and opens it.
     void show_dialog(std::unique_ptr<Dialog>& slot, std::unique_ptr<Dialog> dialog,
                      const char* rect_prefix);
+    std::array<std::unique_ptr<Dialog>*, 6> dialog_slots();
+    // The slot's dialog is still held by the window: no other may take its place yet.
+    bool slot_busy(const std::unique_ptr<Dialog>& slot) const;
     std::unique_ptr<Button> make_button(const Texture* image, const std::string& name);
     void toggle_fullscreen();
     void setup_ortho() const;
