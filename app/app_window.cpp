@@ -482,6 +482,8 @@ void AppWindow::toggle_fullscreen() {
     } else {
         set_fullscreen(m_app.view.m_screen_width, m_app.view.m_screen_height);
     }
+    // The player's switch (F11 or the menu button) is kept at once.
+    m_app.save_settings();
 }
 
 int AppWindow::width_now() const {

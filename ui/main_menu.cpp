@@ -283,7 +283,6 @@ void MainMenu::toggle_fullscreen() {
     window->toggle_fullscreen();
     m_window_drag = !window->is_fullscreen();
     setup_ortho();
-    m_app.save_settings();
 }
 
 void MainMenu::on_close_request() {

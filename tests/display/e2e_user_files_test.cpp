@@ -293,6 +293,13 @@ TEST_F(UserFilesE2E, WindowStoredOffTheDisplayOpensOnIt) {
         EXPECT_LE(left + 800, 1280) << where;
         EXPECT_LE(top + 600, 1024) << where;
     }
+    // Full screen switched with F11, then killed: the settings were kept at the switch.
+    fs::remove(game_file("data/dx.cfg"));
+    const e2e::DriveResult full =
+        e2e::drive(dir, "ticks 3\nkey 122\nticks 2\nstate\nsignal 9\n", display.name());
+    ASSERT_EQ(full.states.size(), 1u) << full.errors;
+    EXPECT_EQ(fields(full.states[0])["full"], "1");
+    EXPECT_TRUE(fs::exists(game_file("data/dx.cfg")));
 }
 
 // A Top 7 shared through a folder the player cannot write into, and one reached through a
