@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/game_app.h"
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "app/window_geometry.h"
 #include "app/window_icon.h"
 #include "platform/gl_window.h"

@@ -5,7 +5,8 @@
 #include <cstring>
 #include <string>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
+#include "core/user_paths.h"
 #include "platform/clock.h"
 #include "storage/data_keys.h"
 #include "world/world_skin.h"
@@ -22,7 +23,7 @@ GameApp::GameApp() {
 
     // A missing archive is no error: every file is then looked up on disk.
     archive.set_key(kPackKey);
-    archive.open(kArchivePath);
+    archive.open(data_file("data.pk"));
 
     ParamFile params;
     PackEntry param_text = archive.read_file("dat/param.txt");

@@ -13,9 +13,6 @@
 #include "world/game_params.h"
 #include "world/world_context.h"
 
-// Where the data archive lives, relative to the game directory.
-inline constexpr char kArchivePath[] = "data/data.pk";
-
 // The single application object: what the game owns for the whole run, reachable from
 // anywhere through game_app(). The window and its stacks live in AppWindow.
 class GameApp {
@@ -51,9 +48,9 @@ class GameApp {
     WorldContext world{config, keyboard};
     int32_t m_music_volume = 3;  // 0..6; the player volume is the step x 17
 
-    // "data/dx.cfg": read before the window exists, written whenever a setting changes and at
-    // shutdown. Loading also reads the score tables, whether or not the settings file was
-    // there. False when there was no settings file to read or it could not be written.
+    // dx.cfg among the player's files: read before the window exists, written whenever a setting
+    // changes and at shutdown. Loading also reads the score tables, whether or not the settings
+    // file was there. False when there was no settings file to read or it could not be written.
     bool load_settings();
     bool save_settings();
     // Both score tables, written as soon as an entry is made and at shutdown.

@@ -1,34 +1,68 @@
-// The program's entry point: start-up in order, the message loop, shutdown in reverse order.
+// The program's entry point: the command line, the paths of this run, start-up in order, the
+// message loop, shutdown in reverse order.
 
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #include "app/app_window.h"
+#include "app/command_line.h"
 #include "app/game_app.h"
-#include "app/game_log.h"
 #include "app/instance_lock.h"
 #include "app/startup.h"
+#include "app/startup_failure.h"
+#include "core/game_log.h"
+#include "core/user_paths.h"
 #include "platform/platform.h"
 #include "ui/menu_startup.h"
 
-namespace {
+namespace fs = std::filesystem;
 
-// Data paths are relative to the game directory; enter it before anything reads a file.
-const bool g_in_game_directory = platform::enter_game_directory();
+int main(int argc, char** argv) {
+    const CommandLine options = parse_command_line(argc, argv);
+    switch (options.action) {
+        case CommandLine::Action::help:
+            std::fputs(usage_text().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::version:
+            std::printf("%s\n", version_line().c_str());
+            return 0;
+        case CommandLine::Action::bad:
+            std::fprintf(stderr, "quarrik: %s\n%s", options.error.c_str(), usage_text().c_str());
+            return 2;
+        case CommandLine::Action::play:
+            break;
+    }
 
-// Built before main runs, destroyed after it returns.
-GameApp g_game_app;
+    const std::string game_dir = executable_dir();
+    set_game_paths(decide_paths(game_dir, options.paths, per_user_dir));
+    const std::string& user_dir = game_paths().user_dir;
+    std::error_code made;
+    if (user_dir.empty()) {
+        return report_startup_failure(
+            "there is no folder for the player's files (is HOME set?); --user-dir names one");
+    }
+    if (!fs::create_directories(user_dir, made) && made) {
+        return report_startup_failure("cannot make the folder " + user_dir + ": " + made.message());
+    }
+    // Files the archive does not hold are looked up below the game directory.
+    if (!game_dir.empty() && chdir(game_dir.c_str()) != 0) {
+        std::perror("quarrik: the game directory");
+    }
 
-}  // namespace
-
-int main() {
-    (void)g_in_game_directory;
-    GameApp& app = g_game_app;
     InstanceLock lock;
     if (!claim_user_files(lock, true)) {
         return 1;
     }
     end_on_signals();
-    game_log().open("game.log");
+    game_log().open(game_paths().log_path);
+    // Destroyed after the log is closed and the window system is down, like every other
+    // process-wide object.
+    auto app_object = std::make_unique<GameApp>();
+    GameApp& app = *app_object;
     app.load_settings();
 
     platform::init();

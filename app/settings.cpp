@@ -1,21 +1,22 @@
-// The player's settings file "data/dx.cfg" and, beside it, the two score tables.
+// The player's settings file dx.cfg and, beside it, the two score tables.
 
 #include <cerrno>
 #include <cstdio>
 
 #include "app/app_window.h"
 #include "app/game_app.h"
-#include "app/game_log.h"
+#include "core/game_log.h"
+#include "core/user_paths.h"
 #include "platform/key_translation.h"
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
 
 namespace {
 
-constexpr char kSettingsPath[] = "data/dx.cfg";
-constexpr char kOldSettingsPath[] = "data/d.cfg";
-constexpr char kScorePath1[] = "data/scores1.tab";
-constexpr char kScorePath2[] = "data/scores2.tab";
+constexpr char kSettingsName[] = "dx.cfg";
+constexpr char kOldSettingsName[] = "d.cfg";
+constexpr char kScoreName1[] = "scores1.tab";
+constexpr char kScoreName2[] = "scores2.tab";
 
 int read_int(const ParamFile& file, const char* key, const char* fallback) {
     return ParamFile::to_int(file.get(key, fallback));
@@ -39,14 +40,14 @@ bool usable_scan_code(int code) {
 
 bool GameApp::load_settings() {
     // The tables are the player's own records: they are read whatever became of the settings.
-    config.m_scores[0].load(kScorePath1);
-    config.m_scores[1].load(kScorePath2);
+    config.m_scores[0].load(user_file(kScoreName1));
+    config.m_scores[1].load(user_file(kScoreName2));
 
     ParamFile file;
-    if (!file.load_file(kSettingsPath, true, kSettingsKey)) {
+    if (!file.load_file(user_file(kSettingsName), true, kSettingsKey)) {
         return false;
     }
-    std::remove(kOldSettingsPath);
+    std::remove(user_file(kOldSettingsName).c_str());
 
     constexpr int kMaxWindowSide = 8192;
     m_window_width = read_int(file, "m_window_width", "0");
@@ -118,13 +119,13 @@ bool GameApp::save_settings() {
     file.set_int("m_sound_classik", m_sound_classik ? 1 : 0);
     file.set_int("m_current_skin", resources ? resources->current_skin() : 0);
     config.save_keys(file);
-    return report_save("the settings", file.save(kSettingsPath, kSettingsKey));
+    return report_save("the settings", file.save(user_file(kSettingsName), kSettingsKey));
 }
 
 bool GameApp::save_scores() {
-    const bool first = config.m_scores[0].save(kScorePath1);
+    const bool first = config.m_scores[0].save(user_file(kScoreName1));
     const int first_error = errno;
-    const bool second = config.m_scores[1].save(kScorePath2);
+    const bool second = config.m_scores[1].save(user_file(kScoreName2));
     if (!first) {
         errno = first_error;
     }

@@ -5,9 +5,10 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
-#include "app/game_log.h"
 #include "app/instance_lock.h"
 #include "app/window_geometry.h"
+#include "core/game_log.h"
+#include "core/user_paths.h"
 #include "game/game_field.h"
 #include "game/play_screen.h"
 #include "platform/platform.h"
@@ -17,16 +18,14 @@
 
 namespace {
 
-constexpr char kUserFolder[] = "data";
-const char* const kUserFiles[] = {"data/dx.cfg", "data/save.sav", "data/scores1.tab",
-                                  "data/scores2.tab"};
+const char* const kUserFiles[] = {"dx.cfg", "save.sav", "scores1.tab", "scores2.tab"};
 constexpr char kAlreadyRunning[] =
     "Quarrik is already running on these files. Only one copy can run at a time.";
 
 }  // namespace
 
 bool claim_user_files(InstanceLock& lock, bool message_box) {
-    if (lock.acquire(kUserFolder) == InstanceLock::Result::held_elsewhere) {
+    if (lock.acquire(game_paths().user_dir) == InstanceLock::Result::held_elsewhere) {
         std::fprintf(stderr, "quarrik: %s\n", kAlreadyRunning);
         if (message_box) {
             platform::show_message_box("Quarrik", kAlreadyRunning);
@@ -34,8 +33,8 @@ bool claim_user_files(InstanceLock& lock, bool message_box) {
         return false;
     }
     // Only now: a temporary file could be another copy's save in progress until the lock is ours.
-    for (const char* path : kUserFiles) {
-        remove_stale_temp_files(path);
+    for (const char* name : kUserFiles) {
+        remove_stale_temp_files(user_file(name));
     }
     return true;
 }

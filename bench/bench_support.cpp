@@ -9,6 +9,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "core/user_paths.h"
 #include "platform/platform.h"
 
 namespace bench {
@@ -26,7 +27,7 @@ std::string game_dir() {
 
 bool enter_game_dir() {
     const std::string dir = game_dir();
-    return chdir(dir.c_str()) == 0 && fs::exists("data/data.pk");
+    return chdir(dir.c_str()) == 0 && fs::exists(data_file("data.pk"));
 }
 
 void repeated(benchmark::internal::Benchmark* b) {

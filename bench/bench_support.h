@@ -17,7 +17,7 @@ namespace bench {
 std::string game_dir();
 
 // Makes the game directory the working directory, as the game does at start-up, so the data
-// paths ("data/data.pk") resolve. False when it does not hold the archive.
+// paths (the data archive) resolve. False when it does not hold the archive.
 bool enter_game_dir();
 
 // The game's application object, built once in the game directory (archive, layout, params).

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bench/bench_support.h"
+#include "core/user_paths.h"
 #include "gfx/font.h"
 #include "storage/data_keys.h"
 #include "storage/pack_archive.h"
@@ -15,7 +16,7 @@ namespace {
 
 bool open_game_archive(PackArchive& archive, benchmark::State& state) {
     archive.set_key(kPackKey);
-    if (!bench::enter_game_dir() || !archive.open("data/data.pk")) {
+    if (!bench::enter_game_dir() || !archive.open(data_file("data.pk"))) {
         state.SkipWithError("no data/data.pk in the game directory");
         return false;
     }
@@ -75,7 +76,7 @@ void BM_ArchiveOpen(benchmark::State& state) {
     for (auto _ : state) {
         PackArchive archive;
         archive.set_key(kPackKey);
-        benchmark::DoNotOptimize(archive.open("data/data.pk"));
+        benchmark::DoNotOptimize(archive.open(data_file("data.pk")));
     }
 }
 BENCHMARK(BM_ArchiveOpen)->Unit(benchmark::kMicrosecond);

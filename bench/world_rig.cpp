@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bench/bench_support.h"
+#include "core/user_paths.h"
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
 #include "world/cell.h"
@@ -40,7 +41,7 @@ uint32_t RandomKeys::draw() {
 
 bool WorldRig::init() {
     archive.set_key(kPackKey);
-    if (!enter_game_dir() || !archive.open("data/data.pk")) {
+    if (!enter_game_dir() || !archive.open(data_file("data.pk"))) {
         return false;
     }
     const PackEntry rules_text = archive.read_file("dat/zelm.txt");

@@ -17,8 +17,7 @@ MusicPlayer& player() {
     // The library stays up for the whole run; starting it per input would dominate the time.
     static MusicPlayer music;
     static const bool started = [] {
-        mkdir((fuzz::scratch_dir() + "/data").c_str(), 0700);
-        mkdir((fuzz::scratch_dir() + "/data/music").c_str(), 0700);
+        mkdir((fuzz::scratch_dir() + "/music").c_str(), 0700);
         const bool ok = music.init(nullptr, fuzz::scratch_dir());
         music.stop();
         return ok;

@@ -6,7 +6,7 @@
 #include <jerror.h>
 #include <jpeglib.h>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
 

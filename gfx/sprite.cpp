@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "gfx/gl.h"
 #include "gfx/jpeg_texture.h"
 #include "gfx/tga_texture.h"

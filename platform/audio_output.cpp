@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
 
 AudioOutput::~AudioOutput() {
     close();

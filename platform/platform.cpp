@@ -1,9 +1,7 @@
 #include "platform/platform.h"
 
 #include <SDL.h>
-#include <unistd.h>
 
-#include <climits>
 #include <cstdlib>
 #include <string>
 
@@ -115,22 +113,6 @@ std::string clipboard_text() {
     std::string result = text ? text : "";
     SDL_free(text);
     return result;
-}
-
-bool enter_game_directory() {
-    char path[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0) {
-        return false;
-    }
-    path[n] = '\0';
-    std::string dir(path);
-    const std::string::size_type slash = dir.rfind('/');
-    if (slash == std::string::npos) {
-        return false;
-    }
-    dir.resize(slash == 0 ? 1 : slash);
-    return chdir(dir.c_str()) == 0;
 }
 
 }  // namespace platform

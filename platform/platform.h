@@ -32,8 +32,4 @@ void desktop_size(int& width, int& height);
 // Clipboard text, empty when there is none.
 std::string clipboard_text();
 
-// Makes the process's working directory the folder of its executable, so the relative data
-// paths ("data/data.pk", "game.log") work from wherever the game was started.
-bool enter_game_directory();
-
 }  // namespace platform

@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
+#include "core/user_paths.h"
 
 namespace {
 
@@ -61,11 +62,11 @@ MusicPlayer::~MusicPlayer() {
 std::string MusicPlayer::track_path(int index) {
     char name[32];
     const bool xm = index >= 4 && index <= 6;  // 005..007
-    std::snprintf(name, sizeof name, "data/music/%03d.%s", index + 1, xm ? "xm" : "mod");
+    std::snprintf(name, sizeof name, "music/%03d.%s", index + 1, xm ? "xm" : "mod");
     return name;
 }
 
-bool MusicPlayer::init(MusicSink* output, const std::string& base_dir) {
+bool MusicPlayer::init(MusicSink* output, const std::string& data_dir) {
     m_output = output;
     if (!m_library && !g_library_in_use) {
         // The mode and rate must be set before MikMod_Init, which reads them.
@@ -80,7 +81,7 @@ bool MusicPlayer::init(MusicSink* output, const std::string& base_dir) {
             g_library_in_use = true;
         }
     }
-    std::string prefix = base_dir;
+    std::string prefix = data_dir.empty() ? game_paths().data_dir : data_dir;
     if (!prefix.empty() && prefix.back() != '/') {
         prefix += '/';
     }

@@ -18,7 +18,7 @@ struct MODULE;  // libmikmod's loaded song
 //     every timer tick, first:  m_music.tick(minimized, app.m_music_volume);
 //     F5 in any screen:         m_music.next_track();
 //     play screen activated, new level, Escape from play, game over dialog:  next_track()
-// Files are read from "data/music" below the working directory (or `base_dir`). Without an
+// Files are read from "music/" in the game's data folder (or in `data_dir`). Without an
 // audio output everything still runs and songs still take their real time, silently.
 class MusicPlayer {
   public:
@@ -36,7 +36,7 @@ class MusicPlayer {
     // IT, MOD and XM loaders), fills the playlist and starts the first track. `output` receives
     // the mixed music (may be null: silent). False when the library cannot start; the player
     // then keeps its playlist but loads no songs.
-    bool init(MusicSink* output = nullptr, const std::string& base_dir = "");
+    bool init(MusicSink* output = nullptr, const std::string& data_dir = "");
 
     // Advances to the next track, wrapping from the last to the first, and starts it. The song
     // plays through once: its own backward jumps do not restart it.

@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
+#include "core/user_paths.h"
 #include "platform/audio_output.h"
 #include "sound/mixer.h"
 #include "sound/sample_convert.h"
@@ -85,15 +86,15 @@ bool SoundBank::load(const std::string& path) {
 std::string SoundBank::effect_path(int index) {
     char name[32];
     if (index < classic_sound_offset) {
-        std::snprintf(name, sizeof name, "data/s%d.wav", index + 1);
+        std::snprintf(name, sizeof name, "s%d.wav", index + 1);
     } else {
-        std::snprintf(name, sizeof name, "data/s0%d.wav", index - classic_sound_offset + 1);
+        std::snprintf(name, sizeof name, "s0%d.wav", index - classic_sound_offset + 1);
     }
     return name;
 }
 
-int SoundBank::load_effects(const std::string& base_dir) {
-    std::string prefix = base_dir;
+int SoundBank::load_effects(const std::string& data_dir) {
+    std::string prefix = data_dir.empty() ? game_paths().data_dir : data_dir;
     if (!prefix.empty() && prefix.back() != '/') {
         prefix += '/';
     }

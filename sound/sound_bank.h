@@ -66,9 +66,9 @@ class SoundBank : public MusicSink {
     // is not ready, the file is missing or malformed, or its format cannot be played; later files
     // then take the lower numbers.
     bool load(const std::string& path);
-    // Loads "data/s1.wav" … "data/s6.wav", then "data/s01.wav" … "data/s06.wav", below
-    // `base_dir` (relative to the working directory when empty). Returns how many loaded.
-    int load_effects(const std::string& base_dir = "");
+    // Loads "s1.wav" … "s6.wav", then "s01.wav" … "s06.wav", from the game's data folder
+    // `data_dir` (the one the paths of this run name when empty). Returns how many loaded.
+    int load_effects(const std::string& data_dir = "");
     // The path of effect `index` (0..11) in `load_effects` order.
     static std::string effect_path(int index);
 

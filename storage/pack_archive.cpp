@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "storage/atomic_file.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "gfx/draw.h"
 #include "gfx/gl.h"
 #include "platform/gl_current.h"

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "core/user_paths.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
 #include "ui/game_screen.h"
@@ -32,7 +33,7 @@ struct MenuPlugins {
     // Ends the program (posts the window's close message).
     std::function<void()> request_close;
     // The saved game, written scrambled at every level start and at exit.
-    std::string save_path = "data/save.sav";
+    std::string save_path = user_file("save.sav");
 };
 
 // Fills the dialog slots left empty with the game's own dialogs (new game, custom game,

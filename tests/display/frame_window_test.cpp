@@ -13,7 +13,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "platform/platform.h"
 #include "platform/tick_timer.h"
 #include "support/temp_dir.h"

@@ -11,7 +11,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "game/play_screen.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/game_log.h"
+#include "core/game_log.h"
 #include "gfx/resource_set.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"

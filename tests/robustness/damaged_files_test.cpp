@@ -300,10 +300,10 @@ TEST(DamagedFiles, DamagedSongsAreSkippedAndTheMusicGoesOn) {
     ASSERT_FALSE(good.empty());
     ASSERT_FALSE(good_xm.empty());
     TempDir dir;
-    fs::create_directories(dir.path() + "/data/music");
+    fs::create_directories(dir.path() + "/music");
     for (int i = 1; i < MusicPlayer::track_count; ++i) {
         const std::string rel = MusicPlayer::track_path(i);
-        fs::copy_file(std::string(QUARRIK_GAME_DIR) + "/" + rel, dir.path() + "/" + rel);
+        fs::copy_file(kGameData + "/" + rel, dir.path() + "/" + rel);
     }
     std::vector<robustness::Damaged> versions = damaged_versions(good, 17);
     for (auto& d : damaged_versions(good_xm, 19)) {

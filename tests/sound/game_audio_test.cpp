@@ -22,7 +22,7 @@ int peak(const std::vector<int16_t>& samples) {
 TEST(GameAudio, AllTwelveEffectsLoadPlayAndEnd) {
     SoundBank bank;
     bank.init_without_output();
-    ASSERT_EQ(bank.load_effects(QUARRIK_GAME_DIR), 12);
+    ASSERT_EQ(bank.load_effects(QUARRIK_GAME_DIR "/data"), 12);
     std::vector<int16_t> mix(2 * 4410);
     for (int i = 0; i < 12; ++i) {
         bank.play(i, true);
@@ -37,7 +37,7 @@ TEST(GameAudio, AllTwelveEffectsLoadPlayAndEnd) {
 
 TEST(GameAudio, EveryTrackOfThePlaylistLoadsAndIsHeard) {
     MusicPlayer music;
-    ASSERT_TRUE(music.init(nullptr, QUARRIK_GAME_DIR));
+    ASSERT_TRUE(music.init(nullptr, QUARRIK_GAME_DIR "/data"));
     std::vector<int16_t> block(2 * 44100);
     for (int i = 0; i < MusicPlayer::track_count; ++i) {
         ASSERT_EQ(music.current(), i);
@@ -51,7 +51,7 @@ TEST(GameAudio, EveryTrackOfThePlaylistLoadsAndIsHeard) {
         music.next_track();
     }
     // The three XM tracks really are XM, so the second loader is exercised too.
-    std::ifstream xm(std::string(QUARRIK_GAME_DIR) + "/" + MusicPlayer::track_path(4),
+    std::ifstream xm(std::string(QUARRIK_GAME_DIR) + "/data/" + MusicPlayer::track_path(4),
                      std::ios::binary);
     char magic[17] = {};
     xm.read(magic, 17);

@@ -42,9 +42,9 @@ TEST_F(MusicFixture, PlaylistOrderAndF5WrapsFromTheLastToTheFirst) {
                            "007.xm",  "008.mod", "009.mod", "010.mod", "011.mod"};
     ASSERT_EQ(music.tracks().size(), 11u);
     for (int i = 0; i < 11; ++i) {
-        EXPECT_EQ(music.tracks()[i], dir.path() + "/data/music/" + names[i]);
+        EXPECT_EQ(music.tracks()[i], dir.path() + "/music/" + names[i]);
     }
-    EXPECT_EQ(MusicPlayer::track_path(0), "data/music/001.mod");
+    EXPECT_EQ(MusicPlayer::track_path(0), "music/001.mod");
     // init plays the first track; each F5 the next.
     EXPECT_EQ(music.current(), 0);
     EXPECT_TRUE(music.is_playing());

@@ -41,12 +41,12 @@ struct BankFixture : ::testing::Test {
 };
 
 TEST(SoundBankPaths, TableOrderAndClassicOffset) {
-    EXPECT_EQ(SoundBank::effect_path(0), "data/s1.wav");
-    EXPECT_EQ(SoundBank::effect_path(5), "data/s6.wav");
-    EXPECT_EQ(SoundBank::effect_path(6), "data/s01.wav");
-    EXPECT_EQ(SoundBank::effect_path(11), "data/s06.wav");
+    EXPECT_EQ(SoundBank::effect_path(0), "s1.wav");
+    EXPECT_EQ(SoundBank::effect_path(5), "s6.wav");
+    EXPECT_EQ(SoundBank::effect_path(6), "s01.wav");
+    EXPECT_EQ(SoundBank::effect_path(11), "s06.wav");
     // With the classic set, digging plays s01 instead of s1.
-    EXPECT_EQ(SoundBank::effect_path(sound_index(sound_dig, true)), "data/s01.wav");
+    EXPECT_EQ(SoundBank::effect_path(sound_index(sound_dig, true)), "s01.wav");
     EXPECT_EQ(sound_index(sound_life, false) + 6, sound_index(sound_life, true));
     EXPECT_TRUE(sound_restarts(sound_gold));
     EXPECT_FALSE(sound_restarts(sound_caught));
@@ -64,8 +64,8 @@ TEST_F(BankFixture, LoadsTwelveInOrderAndPlaysByNumber) {
 }
 
 TEST_F(BankFixture, MissingFileShiftsLaterIndicesDown) {
-    write_effects(2);                                    // no s3.wav
-    dir.write("data/s5.wav", "RIFF....WAVEnot a wave");  // malformed s5.wav
+    write_effects(2);                               // no s3.wav
+    dir.write("s5.wav", "RIFF....WAVEnot a wave");  // malformed s5.wav
     bank.init_without_output();
     ASSERT_EQ(bank.load_effects(dir.path()), 10);
     // Number 2 is now s4.wav, number 3 is s6.wav and the classic set starts at 4.
@@ -135,7 +135,7 @@ TEST_F(BankFixture, LoopedEffectWrapsAndDisabledBankIsSilent) {
 
 TEST_F(BankFixture, EverythingIsHarmlessWithoutInit) {
     write_effects();
-    EXPECT_FALSE(bank.load(dir.path() + "/data/s1.wav"));
+    EXPECT_FALSE(bank.load(dir.path() + "/s1.wav"));
     EXPECT_EQ(bank.load_effects(dir.path()), 0);
     bank.play(0, true);
     bank.stop(0);

@@ -48,9 +48,10 @@
 #include <string>
 
 #include "app/game_app.h"
-#include "app/game_log.h"
 #include "app/instance_lock.h"
 #include "app/startup.h"
+#include "core/game_log.h"
+#include "core/user_paths.h"
 #include "driver.h"
 #include "platform/platform.h"
 #include "platform/process_end.h"
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     end_on_signals();
-    game_log().open("game.log");
+    game_log().open(game_paths().log_path);
     app->load_settings();
     if (!platform::init()) {
         std::fprintf(stderr, "quarrik-drive: the window system did not start\n");

@@ -32,7 +32,7 @@ const char* phase_of(const GameField& field) {
 
 int run_game_mode(const std::string& game_dir, int set, int level, unsigned seed, long ticks,
                   const KeyScript& script) {
-    // The application reads "data/data.pk" and the rules relative to the game directory.
+    // The application reads its archive and the rules relative to the game directory.
     if (!game_dir.empty() && chdir(game_dir.c_str()) != 0) {
         std::fprintf(stderr, "quarrik-sim: cannot enter %s\n", game_dir.c_str());
         return 1;

@@ -24,6 +24,7 @@
 #include <vector>
 
 #include "app/keyboard_state.h"
+#include "core/user_paths.h"
 #include "storage/data_keys.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
@@ -70,7 +71,7 @@ int main(int argc, char** argv) {
     long level = 0;
     std::string keys_path;
     std::string rules_path;
-    std::string archive_path = "data/data.pk";
+    std::string archive_path = data_file("data.pk");
     std::string level_path;
     std::string game_dir;
     bool game_mode = false;

@@ -1,4 +1,4 @@
-#include "app/game_log.h"
+#include "core/game_log.h"
 
 #include <gtest/gtest.h>
 
