@@ -37,7 +37,7 @@ BENCHMARK(BM_MixerRenderTick)->Arg(1)->Arg(12);
 void BM_MusicTick(benchmark::State& state) {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / "quarrik-sound-bench";
-    fs::create_directories(dir / "data/music");
+    fs::create_directories(dir / "music");
     for (int i = 0; i < MusicPlayer::track_count; ++i) {
         std::ofstream(dir / MusicPlayer::track_path(i), std::ios::binary) << mod_bytes::module();
     }

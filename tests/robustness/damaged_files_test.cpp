@@ -266,11 +266,10 @@ TEST(DamagedFiles, EffectsLoadOrAreLeftOutAndTheRestStillPlay) {
     const std::string good = read_bytes(kGameData + "/s1.wav");
     ASSERT_FALSE(good.empty());
     TempDir dir;
-    fs::create_directory(dir.path() + "/data");
     // The other effects stay good.
     for (int i = 1; i < 12; ++i) {
         const std::string rel = SoundBank::effect_path(i);
-        fs::copy_file(kGameData + "/" + fs::path(rel).filename().string(), dir.path() + "/" + rel);
+        fs::copy_file(kGameData + "/" + rel, dir.path() + "/" + rel);
     }
     for (const auto& damaged : damaged_versions(good, 13)) {
         SCOPED_TRACE(damaged.what);

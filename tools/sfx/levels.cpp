@@ -47,9 +47,10 @@ void render_track(MusicPlayer& player, std::vector<int16_t>* out) {
 }  // namespace
 
 bool measure_game_audio(const std::string& game_dir, Report* out, std::string* error) {
+    const std::string data_dir = game_dir + "/data";
     Report r;
     for (int i = 0; i < 12; ++i) {
-        const std::string path = game_dir + "/" + SoundBank::effect_path(i);
+        const std::string path = data_dir + "/" + SoundBank::effect_path(i);
         WaveFile wave;
         std::vector<int16_t> frames;
         if (!read_wave_file(path, wave) || !convert_wave(wave, kRate, frames))
@@ -66,14 +67,14 @@ bool measure_game_audio(const std::string& game_dir, Report* out, std::string* e
     }
 
     MusicPlayer player;
-    if (!player.init(nullptr, game_dir))
+    if (!player.init(nullptr, data_dir))
         return levels_fail(error, "the music player cannot start");
     player.set_volume(kDefaultMusicStep * MusicPlayer::volume_per_step);
     std::vector<int16_t> song;
     for (int i = 0; i < MusicPlayer::track_count; ++i) {
         if (i > 0)
             player.next_track();
-        const std::string path = game_dir + "/" + MusicPlayer::track_path(i);
+        const std::string path = data_dir + "/" + MusicPlayer::track_path(i);
         if (!player.is_playing())
             return levels_fail(error, "cannot play " + path);
         render_track(player, &song);
