@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(AllTwelve, GeneratedEffect, ::testing::Range(0, 12));
 TEST(GeneratedEffects, GameBankLoadsAndPlaysAllTwelve) {
     SoundBank bank;
     bank.init_without_output();
-    ASSERT_EQ(bank.load_effects(QUARRIK_GAME_DIR), 12);
+    ASSERT_EQ(bank.load_effects(QUARRIK_GAME_DIR "/data"), 12);
     for (int i = 0; i < 12; ++i) {
         bank.play(i, true);
         std::vector<int16_t> frames(2 * 2048);
