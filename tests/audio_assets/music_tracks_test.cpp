@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(All, Track, ::testing::Range(0, 11));
 // tracks that did not start or stayed silent.
 int play_playlist_with_game_player() {
     MusicPlayer player;
-    if (!player.init(nullptr, QUARRIK_GAME_DIR))
+    if (!player.init(nullptr, QUARRIK_GAME_DIR "/data"))
         return 100;
     std::vector<int16_t> frames(2 * 44100);
     int failures = 0;
