@@ -132,15 +132,16 @@ def _(g):
     g.start(6, 1)
 
 
-@level(2, 9, "The great stair", "a brick pyramid to walk down step by step; a rope over it takes you back to the top")
+@level(2, 9, "The great stair", "a brick pyramid on a floor to walk down step by step, a passage under it and a rope back to the top: a breather")
 def _(g):
-    g.pyramid(8, 15, 13)
+    g.pyramid(8, 15, 10)
+    g.h(18, 3, 28)
     g.h(21, 0, 31, "M")
+    g.h(4, 2, 29, "-")
     g.v(1, 0, 20)
     g.v(30, 0, 20)
-    g.h(4, 2, 29, "-")
-    g.gold((9, 13), (11, 19), (13, 9), (15, 23), (17, 5), (19, 27), (20, 2), (20, 29), (5, 8))
-    g.guards((20, 0), (20, 31))
+    g.gold((9, 13), (11, 19), (13, 9), (15, 23), (17, 5), (20, 10), (20, 20), (5, 8), (17, 27))
+    g.guards((20, 4), (20, 27))
     g.start(7, 15)
 
 
@@ -196,6 +197,7 @@ def _(g):
         steps_b.append((r - 1, 31 - 2 * k))
     g.h(2, 1, 30, "-")
     g.v(31, 0, 20)
+    g.v(0, 3, 20)
     g.h(21, 0, 31, "M")
     g.gold(*[steps_a[i] for i in (3, 6, 9, 12)])
     g.gold(*[steps_b[i] for i in (2, 5, 8, 11)])
