@@ -129,6 +129,30 @@ TEST(LevelBot, FinishesAShippedDiggingLevelTheSameWayEachTime) {
     EXPECT_EQ(a.ticks, b.ticks);
 }
 
+// A sample of the shipped levels with their guards, two from each third of each set, each with
+// a seed the bot finishes it with: a change to the world's rules or to the bot that costs it
+// these levels shows here, the full run (quarrik-levels bot) being a tool run.
+TEST(LevelBot, FinishesASampleOfShippedLevelsWithTheirGuards) {
+    struct Sample {
+        int set, level;
+        unsigned seed;
+    };
+    const Sample samples[] = {{1, 9, 1}, {1, 22, 1}, {1, 28, 1}, {1, 36, 1},
+                              {2, 8, 1}, {2, 11, 1}, {2, 25, 1}, {2, 29, 1}};
+    const GameParams params = rules();
+    for (const Sample& s : samples) {
+        char name[64];
+        std::snprintf(name, sizeof name, "/assets/dat/levels%d_full/%02d.txt", s.set, s.level);
+        std::FILE* f = std::fopen((std::string(QUARRIK_SOURCE_DIR) + name).c_str(), "rb");
+        ASSERT_NE(f, nullptr) << name;
+        std::string text(4096, '\0');
+        text.resize(std::fread(&text[0], 1, text.size(), f));
+        std::fclose(f);
+        const BotResult r = play_level_bot(params, text, s.seed);
+        EXPECT_TRUE(r.finished) << name << " seed " << s.seed << ": " << r.cause;
+    }
+}
+
 // The tool prints a line per level and a summary, and fails when a level was not finished.
 TEST(LevelBot, ToolReportsEachLevelAndFailsOnAnUnfinishedOne) {
     TempDir dir;
