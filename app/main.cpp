@@ -16,6 +16,7 @@
 #include "app/startup_failure.h"
 #include "core/game_log.h"
 #include "core/user_paths.h"
+#include "platform/gl_window.h"
 #include "platform/platform.h"
 #include "ui/menu_startup.h"
 
@@ -63,11 +64,25 @@ int main(int argc, char** argv) {
     // process-wide object.
     auto app_object = std::make_unique<GameApp>();
     GameApp& app = *app_object;
+    if (const std::string fault = game_data_fault(app.archive, data_file("data.pk"));
+        !fault.empty()) {
+        return report_startup_failure(fault);
+    }
     app.load_settings();
 
-    platform::init();
+    if (!platform::init()) {
+        return report_startup_failure("no video driver could start (" + GlWindow::last_error() +
+                                      ")");
+    }
     save_when_display_lost(app);
     auto window = open_program_window(app);
+    if (!window->has_window()) {
+        const std::string why = GlWindow::last_error();
+        window->destroy_window();
+        window.reset();
+        platform::shutdown();
+        return report_startup_failure("no OpenGL window could be opened (" + why + ")");
+    }
 
     install_level_start_save();
     auto menu = show_intro_then_menu(*window, app, make_menu_plugins(app),

@@ -30,6 +30,10 @@ bool GlWindow::create(const std::string& title, int left, int top, int width, in
     }
     m_context = SDL_GL_CreateContext(m_window);
     if (!m_context) {
+        // A window without a context would only ever show white.
+        const std::string why = last_error();
+        destroy();
+        SDL_SetError("%s", why.c_str());
         return false;
     }
     SDL_GL_MakeCurrent(m_window, m_context);

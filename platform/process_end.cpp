@@ -74,6 +74,10 @@ bool on_display_lost(std::function<void()> save) {
     return true;
 }
 
+void show_error_box(const char* title, const char* text) {
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, text, nullptr);
+}
+
 void show_message_box(const char* title, const char* text) {
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title, text, nullptr);
 }

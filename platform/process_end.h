@@ -22,6 +22,8 @@ bool on_display_lost(std::function<void()> save);
 // A message the player must see even before the window exists (works without init()); does
 // nothing where there is no display to show it on.
 void show_message_box(const char* title, const char* text);
+// The same for a failure that ends the program.
+void show_error_box(const char* title, const char* text);
 
 // A rectangle of the desktop in screen pixels.
 struct ScreenRect {

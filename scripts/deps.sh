@@ -7,7 +7,7 @@ packages=(
     libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
     libjpeg62-turbo-dev libmikmod-dev libfreetype-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool clang
+    xvfb xauth xdotool clang desktop-file-utils appstream groff-base
     libclang-rt-14-dev python3
 )
 

@@ -109,6 +109,7 @@ bool PackArchive::open(const std::string& path) {
     }
     m_archive_path = path;
     clear();
+    m_complete = false;
     std::uint32_t count = 0;
     if (!read_u32(f.get(), count)) {
         game_log().write("Archive %s: truncated header", path.c_str());
@@ -142,6 +143,7 @@ bool PackArchive::open(const std::string& path) {
             break;
         }
     }
+    m_complete = m_entries.size() == count;
     return true;
 }
 

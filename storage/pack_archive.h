@@ -62,6 +62,9 @@ class PackArchive {
     // Index of the member `name` resolves to, or -1.
     long find(std::string_view name) const;
     const std::string& archive_path() const { return m_archive_path; }
+    // Whether the last open read every member its header announces, each inside the file (a
+    // cut or overwritten archive is not).
+    bool complete() const { return m_complete; }
     void clear();
 
     // XOR stream of the member data; applying it twice restores the bytes.
@@ -76,4 +79,5 @@ class PackArchive {
     std::vector<std::string> m_names;
     std::string m_archive_path;
     std::string m_key;
+    bool m_complete = false;
 };

@@ -3,6 +3,7 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "core/game_log.h"
+#include "core/version.h"
 #include "gfx/draw.h"
 #include "gfx/gl.h"
 #include "platform/gl_current.h"
@@ -21,8 +22,6 @@
 namespace {
 
 MainMenu* g_main_menu = nullptr;
-
-constexpr char kVersion[] = "version 1.54";
 
 }  // namespace
 
@@ -184,7 +183,8 @@ void MainMenu::draw() {
     const ResourceSet* r = m_app.resources.get();
     if (r) {
         draw_fullscreen_image(r->m_main_wnd);
-        r->font().draw_text(kVersion, 15.0f, 680.0f, 520.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f);
+        const std::string version = std::string("version ") + game_version();
+        r->font().draw_text(version.c_str(), 15.0f, 680.0f, 520.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     }
     m_banner.step();
     if (r) {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "assets/asset_files.h"
+#include "core/version.h"
 #include "gfx/font.h"
 #include "support/temp_dir.h"
 
@@ -223,7 +224,7 @@ TEST_F(LayoutTest, MainMenuButtonsFitBesideTheLogoAndTheBanner) {
     };
     auto logo = band("mui/velmora.tga", 3);
     boxes.push_back({"logo", 88, 449, logo.first, logo.second});
-    boxes.push_back(text("version", "version 1.54", 15, 680, 520));
+    boxes.push_back(text("version", std::string("version ") + game_version(), 15, 680, 520));
     check("main menu", 800, 600, boxes);
     // The studio banner's lines slide between y 60 and 480 from x 420 onwards.
     Box banner{"banner", 420, 60, 380, 420};

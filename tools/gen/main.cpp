@@ -1,6 +1,8 @@
 // quarrik-gen OUTDIR [--contact-sheet PNG]
 // Draws every picture, sprite file, layout and text of the data archive except the levels and
 // the game rules, and writes them into OUTDIR as the archive tree.
+// quarrik-gen --icons DIR
+// Draws the game's icon for the desktop: DIR/hicolor/NxN/apps/quarrik.png, N from 16 to 256.
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -13,6 +15,7 @@
 #include "runner.h"
 #include "skins.h"
 #include "tools/tool_args.h"
+#include "widgets.h"
 
 namespace {
 
@@ -86,25 +89,42 @@ void generate_runner(OutputTree& out, ContactSheet& review) {
     review.add_sheet("guards (p_1 tinted)", tinted, sheet.groups(), sheet.frames(), 2);
 }
 
+bool write_desktop_icons(const std::string& dir, Fonts& fonts) {
+    OutputTree out(dir);
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string name = std::to_string(size) + "x" + std::to_string(size);
+        out.write("hicolor/" + name + "/apps/quarrik.png", encode_png(window_icon(fonts, size)));
+    }
+    if (!out.ok()) {
+        std::fprintf(stderr, "quarrik-gen: cannot write the icons into %s\n", dir.c_str());
+    }
+    return out.ok();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const ToolArgs args(argc, argv,
-                        "usage: quarrik-gen OUTDIR [--contact-sheet PNG [--preview-level FILE]]\n",
-                        {{"--contact-sheet", true}, {"--preview-level", true}});
+                        "usage: quarrik-gen OUTDIR [--contact-sheet PNG [--preview-level FILE]]\n"
+                        "       quarrik-gen --icons DIR\n",
+                        {{"--contact-sheet", true}, {"--preview-level", true}, {"--icons", true}});
     if (args.done()) {
         return args.exit_code();
     }
-    if (args.words().size() != 1) {
+    const std::string icons_dir = args.value("--icons");
+    if (icons_dir.empty() ? args.words().size() != 1 : !args.words().empty()) {
         return args.refuse();
     }
-    const std::string outdir = args.words()[0];
+    const std::string outdir = icons_dir.empty() ? args.words()[0] : std::string();
     const std::string contact = args.value("--contact-sheet");
     const std::string level_file = args.value("--preview-level");
     Fonts fonts;
     if (!fonts.ok()) {
         std::fprintf(stderr, "quarrik-gen: the DejaVu fonts (fonts-dejavu-core) are missing\n");
         return 1;
+    }
+    if (!icons_dir.empty()) {
+        return write_desktop_icons(icons_dir, fonts) ? 0 : 1;
     }
     OutputTree out(outdir);
     ContactSheet review;

@@ -258,22 +258,31 @@ std::vector<Canvas> logo_states(Fonts& fonts, layout::Size size) {
     return out;
 }
 
-Canvas window_icon(Fonts& fonts) {
-    Canvas c(64, 64);
-    fill_rect(c, 2, 2, 60, 60, hex(0x0a0e1a), 12);
-    fill_rect_paint(c, 4, 4, 56, 56, 10,
-                    [](float, float y) { return mix(hex(0x2a4a7a), hex(0x101a30), y / 64); });
+Canvas window_icon(Fonts& fonts, int size) {
+    // Drawn on a 64-unit grid scaled to the size, so every size is a sharp drawing of its own.
+    const float s = static_cast<float>(size) / 64.0f;
+    Canvas c(size, size);
+    fill_rect(c, 2 * s, 2 * s, 60 * s, 60 * s, hex(0x0a0e1a), 12 * s);
+    fill_rect_paint(c, 4 * s, 4 * s, 56 * s, 56 * s, 10 * s, [size](float, float y) {
+        return mix(hex(0x2a4a7a), hex(0x101a30), y / static_cast<float>(size));
+    });
     // A gold bar under a big Q.
     std::vector<float> bar = {14, 56, 50, 56, 44, 44, 20, 44};
-    fill_polygon(c, bar, hex(0xe0a820));
     std::vector<float> top = {20, 44, 44, 44, 42, 40, 22, 40};
+    for (float& v : bar) {
+        v *= s;
+    }
+    for (float& v : top) {
+        v *= s;
+    }
+    fill_polygon(c, bar, hex(0xe0a820));
     fill_polygon(c, top, hex(0xffe27a));
     TextStyle q;
-    q.size = 44;
+    q.size = 44 * s;
     q.colour = hex(0xfff4d0);
     q.outline = hex(0x0a0e1a);
-    q.outline_width = 2;
-    draw_styled(c, *fonts.serif, "Q", 32, 40, q, true);
+    q.outline_width = 2 * s;
+    draw_styled(c, *fonts.serif, "Q", 32 * s, 40 * s, q, true);
     return c;
 }
 

@@ -29,7 +29,8 @@ std::vector<Canvas> field_states(layout::Size size, bool key_reader);
 
 // The publisher logo as a button: normal, hover, pressed.
 std::vector<Canvas> logo_states(Fonts& fonts, layout::Size size);
-Canvas window_icon(Fonts& fonts);
+// The game's icon, `size` pixels square: 64 for the window, the desktop's sizes when installed.
+Canvas window_icon(Fonts& fonts, int size = 64);
 
 // A panel: rounded, translucent, with a thin light rim (drawn on menu pictures).
 void panel(Canvas& c, float x, float y, float w, float h, float radius, const Rgba& fill,
