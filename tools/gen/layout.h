@@ -11,7 +11,7 @@ struct Size {
     int w, h;
 };
 
-constexpr Size kMainButton = {192, 42};
+constexpr Size kMainButton = {168, 42};
 constexpr Size kSmallButton = {128, 32};
 constexpr Size kDialogButton = {128, 42};
 constexpr Size kLogo = {256, 80};
@@ -26,10 +26,16 @@ struct Rect {
     int x, y, w, h;
 };
 
+// The publisher banner's lines travel over the right of the main menu, their flash included:
+// from x 368 to the edge and from y 45 to 505. The title and the button panel stay left of it.
+constexpr Rect kBannerPath = {368, 45, 432, 460};
+constexpr Rect kMenuTitle = {14, 8, 346, 84};  // the title and its glow
+constexpr Rect kMenuPanel = {6, 102, 358, 278};
+
 // Main menu columns.
-constexpr int kColumn1 = 20;
-constexpr int kColumn2 = 220;
-constexpr int kRow0 = 150;
+constexpr int kColumn1 = 16;
+constexpr int kColumn2 = kColumn1 + kMainButton.w + 8;
+constexpr int kRow0 = 114;
 constexpr int kRowStep = 52;
 constexpr int kLogoX = 88;  // where the menu puts the publisher logo
 constexpr int kLogoY = 449;

@@ -127,14 +127,26 @@ Canvas framed(int w, int h, const Rgba& top, const Rgba& bottom, const Rgba& fra
 }  // namespace
 
 Canvas main_menu_picture(Fonts& fonts) {
+    using namespace layout;
     Canvas c = background_design(0);
     const Skin& skin = all_skins()[0];
-    // The title and its tag line.
-    title_text(c, *fonts.serif, "QUARRIK", 26, 104, 84, hex(0xfff2b0), hex(0xd9861a), false, 3);
-    label(c, *fonts.bold, "DIG  \xb7  CLIMB  \xb7  COLLECT  \xb7  ESCAPE", 32, 132, 14,
-          hex(0xc8d4f0));
+    // The title as large as its box allows (glow and outline included), and its tag line.
+    const std::string title = "QUARRIK";
+    const float tracking = 3;
+    float size = 84;
+    while (size > 20 && fonts.serif->width(title, size) + tracking * (title.size() - 1) +
+                                2 * (size / 10 + size / 28) >
+                            kMenuTitle.w) {
+        size -= 1;
+    }
+    const float title_x = kMenuTitle.x + size / 10 + size / 28;
+    title_text(c, *fonts.serif, title, title_x, kMenuTitle.y + 0.75f * size + size / 10 + 4, size,
+               hex(0xfff2b0), hex(0xd9861a), false, tracking);
+    label(c, *fonts.bold, "DIG  \xb7  CLIMB  \xb7  COLLECT  \xb7  ESCAPE", title_x + 4,
+          kMenuTitle.y + kMenuTitle.h, 13, hex(0xc8d4f0));
     // The panel behind the two button columns and quit.
-    panel(c, 8, 140, 416, 272, 14, hex(0x0a1020, 0.72f), hex(0x8aa8d8, 0.5f));
+    panel(c, kMenuPanel.x, kMenuPanel.y, kMenuPanel.w, kMenuPanel.h, 14, hex(0x0a1020, 0.72f),
+          hex(0x8aa8d8, 0.5f));
     // A strip of playfield in the lower right: the runner escaping a guard over a dug brick.
     const int cell = 36;
     for (int i = 0; i < 11; ++i) {
