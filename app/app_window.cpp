@@ -301,6 +301,9 @@ void AppWindow::handle_event(const WindowEvent& e) {
         case WindowEventKind::restored:
             restore_from_minimized();
             break;
+        case WindowEventKind::pad_button:
+            pad_button(e.key);
+            break;
         case WindowEventKind::none:
             break;
     }
@@ -353,6 +356,12 @@ void AppWindow::left_button_up(int x, int y, int buttons) {
 void AppWindow::right_button_up(int x, int y, int buttons) {
     if (Screen* target = input_target(top_dialog(), top_screen())) {
         target->right_button_up(x, y, buttons);
+    }
+}
+
+void AppWindow::pad_button(int button) {
+    if (Screen* target = input_target(top_dialog(), top_screen())) {
+        target->pad_button(button);
     }
 }
 

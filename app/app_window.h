@@ -68,6 +68,7 @@ class AppWindow {
     void left_button_down(int x, int y, int buttons);
     void left_button_up(int x, int y, int buttons);
     void right_button_up(int x, int y, int buttons);
+    void pad_button(int button);
     void set_active(bool active) { m_active = active; }
     bool is_active() const { return m_active; }
     // The close message: with F4 held it asks the top screen, otherwise it ends the program.

@@ -27,6 +27,9 @@ void KeyboardState::poll() {
             m_last_result = m_device->read_state(m_keys);
         }
     }
+    if (m_last_result == kOk && m_overlay) {
+        m_overlay(m_keys);
+    }
 }
 
 bool KeyboardState::is_down(int code) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 // Where the raw key states come from: the platform keyboard in the game, a fake in tests.
@@ -36,6 +37,11 @@ class KeyboardState {
     int first_down() const;
     // Gives the device back; a second call does nothing.
     void release();
+    // Keys held elsewhere (a gamepad while playing) added to every successful poll; empty
+    // for none. Kept across devices.
+    void set_overlay(std::function<void(uint8_t* state256)> overlay) {
+        m_overlay = std::move(overlay);
+    }
 
     int32_t last_result() const { return m_last_result; }
     bool attached() const { return m_device != nullptr; }
@@ -44,4 +50,5 @@ class KeyboardState {
     std::unique_ptr<KeyboardDevice> m_device;
     int32_t m_last_result = kNotAcquired;
     uint8_t m_keys[256] = {};
+    std::function<void(uint8_t* state256)> m_overlay;
 };

@@ -5,6 +5,7 @@
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/gl.h"
+#include "platform/gamepads.h"
 #include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
@@ -57,7 +58,11 @@ void PlayScreen::tick(int elapsed_ms) {
     } else if (m_resume_delay > 0) {
         m_resume_delay -= elapsed_ms;
     } else {
+        // The pads play through the keys the world polls, and only here.
+        m_app.keyboard.set_overlay(
+            [this](uint8_t* keys) { m_pad_keys.apply(gamepads::held(), m_app.config, keys); });
         m_field->tick(elapsed_ms);
+        m_app.keyboard.set_overlay(nullptr);
         m_last_score = m_field->score();
     }
     Screen::tick(elapsed_ms);
@@ -137,6 +142,21 @@ void PlayScreen::key_down(int virtual_key) {
         }
     }
     Screen::key_down(virtual_key);
+}
+
+void PlayScreen::pad_button(int button) {
+    if (m_paused) {
+        set_paused(false);  // any button goes on, as any key does
+        return;
+    }
+    if (button == gamepads::start) {
+        if (m_resume_delay <= 0 && !m_field->is_game_over()) {
+            set_paused(true);
+        }
+    } else if (button == gamepads::back) {
+        key_down(m_app.back_key);
+    }
+    // Moving, digging and giving up are read with the keys at each tick.
 }
 
 void PlayScreen::to_logical(int& x, int& y) const {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "game/game_field.h"
+#include "game/pad_keys.h"
 #include "ui/game_screen.h"
 
 class GameApp;
@@ -23,6 +24,7 @@ class PlayScreen : public GameScreen {
     void draw() override;
     void activate() override;
     void key_down(int virtual_key) override;
+    void pad_button(int button) override;
     void left_button_up(int x, int y, int buttons) override;
     void right_button_up(int x, int y, int buttons) override;
     void on_close_request() override;
@@ -61,4 +63,5 @@ class PlayScreen : public GameScreen {
     int32_t m_resume_delay = 0;
     int32_t m_last_score = 0;
     std::unique_ptr<GameField> m_field;
+    PadKeys m_pad_keys;
 };

@@ -1,5 +1,6 @@
 #include "platform/event_translation.h"
 
+#include "platform/gamepads.h"
 #include "platform/key_codes.h"
 #include "platform/key_translation.h"
 
@@ -68,6 +69,9 @@ void translate_event(const SDL_Event& event, WindowEvents& out) {
                  : index == 1 ? WindowEventKind::close
                               : WindowEventKind::quit;
         out.push_back(e);
+        return;
+    }
+    if (gamepads::translate(event, out)) {
         return;
     }
     switch (event.type) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/event_translation.h"
+#include "platform/gamepads.h"
 #include "platform/key_codes.h"
 #include "platform/process_end.h"
 
@@ -30,10 +31,12 @@ bool init() {
         return false;
     }
     register_user_events();
+    gamepads::init();
     return true;
 }
 
 void shutdown() {
+    gamepads::shutdown();
     SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
 }
 

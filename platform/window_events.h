@@ -16,7 +16,8 @@ enum class WindowEventKind {
     right_up,
     focus_gained,  // the window became the active one
     focus_lost,
-    restored,  // the window came back from being minimised
+    restored,    // the window came back from being minimised
+    pad_button,  // key = gamepads::Button pressed on a game controller
 };
 
 struct WindowEvent {

@@ -19,6 +19,9 @@ class Button : public ImageControl {
 
     static constexpr int32_t kNormal = 1, kHover = 2, kPressed = 3;
 
+  protected:
+    bool shown() const override { return m_visible; }
+
   private:
     bool m_visible = true;
 };

@@ -28,4 +28,12 @@ class Control {
     virtual void reset() {}
     // An earlier control in the screen took the last move: the pointer is not over this one.
     virtual void pointer_elsewhere() {}
+    // Where the keyboard and gamepad focus would rest on this control, in its screen's
+    // coordinates; false when it takes no focus (hidden, or nothing to press).
+    virtual bool focus_box(float& x, float& y, float& width, float& height) const {
+        (void)x, (void)y, (void)width, (void)height;
+        return false;
+    }
+    // The control keeps every key to itself now (text being typed, a key being waited for).
+    virtual bool takes_keys() const { return false; }
 };

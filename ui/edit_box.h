@@ -33,6 +33,7 @@ class EditBox : public ImageControl {
     void set_digits_only(bool on) { m_digits_only = on; }
     void set_range(int min_value, int max_value);
     void set_visible(bool on) { m_visible = on; }
+    bool takes_keys() const override { return focused(); }
     void set_position(float x, float y, float z) { m_position = {x, y, z}; }
     using ImageControl::set_position;
 
@@ -48,6 +49,9 @@ class EditBox : public ImageControl {
     void set_key_query(std::function<bool(int)> is_down) { m_vk_down = std::move(is_down); }
 
     static constexpr int32_t kIdle = 1, kFocused = 2;
+
+  protected:
+    bool shown() const override { return m_visible; }
 
   private:
     // Inserts at the caret, keeping at most max_length characters and what fits the box.

@@ -5,6 +5,7 @@
 #include "app/game_app.h"
 #include "gfx/draw.h"
 #include "gfx/gl.h"
+#include "platform/gamepads.h"
 #include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "storage/score_table.h"
@@ -74,6 +75,14 @@ void GameOverDialog::key_down(int virtual_key) {
         commit();
     }
     Screen::key_down(virtual_key);
+}
+
+void GameOverDialog::pad_button(int button) {
+    if (button == gamepads::south || button == gamepads::start) {
+        key_down(vk::enter);
+    } else {
+        Dialog::pad_button(button);
+    }
 }
 
 void GameOverDialog::on_control(Control* control) {

@@ -23,6 +23,8 @@ class GameOverDialog : public Dialog {
     ~GameOverDialog() override = default;
 
     void key_down(int virtual_key) override;
+    // A pad cannot type: south or Start takes the name typed so far, or "Anonymous".
+    void pad_button(int button) override;
     void on_control(Control* control) override;
     void draw() override;
 

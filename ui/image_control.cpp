@@ -7,6 +7,17 @@ ImageControl::ImageControl(Screen* owner, const Texture* image, ControlPosition 
                            float width, float height)
     : m_owner(owner), m_image(image), m_position(position), m_width(width), m_height(height) {}
 
+bool ImageControl::focus_box(float& x, float& y, float& width, float& height) const {
+    if (!m_focusable || !shown() || m_width <= 0.0f || m_height <= 0.0f) {
+        return false;
+    }
+    x = m_position.x;
+    y = m_position.y;
+    width = m_width;
+    height = m_height;
+    return true;
+}
+
 bool ImageControl::inside(int x, int y) const {
     return static_cast<int>(m_position.x) <= x && x <= static_cast<int>(m_position.x + m_width) &&
            static_cast<int>(m_position.y) <= y && y <= static_cast<int>(m_position.y + m_height);

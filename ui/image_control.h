@@ -30,8 +30,13 @@ class ImageControl : public Control {
     float height() const { return m_height; }
     int32_t state() const { return m_state; }
     const Texture* image() const { return m_image; }
+    bool focus_box(float& x, float& y, float& width, float& height) const override;
+    // A picture that only looks like a control (the menu's logo) takes no focus.
+    void set_focusable(bool on) { m_focusable = on; }
 
   protected:
+    // Hidden controls take no focus.
+    virtual bool shown() const { return true; }
     // The image decides the size: its width, and the height of one of `bands` bands.
     void size_from_image(int bands);
     // The band of the current state on one quad, blended. With `textured` false the quad is
@@ -44,4 +49,5 @@ class ImageControl : public Control {
     float m_width;
     float m_height;
     int32_t m_state = 1;
+    bool m_focusable = true;
 };

@@ -29,6 +29,7 @@ class KeyReader : public ImageControl {
     int key() const { return m_key; }
     const std::string& caption() const { return m_caption; }
     bool waiting() const { return m_state == kWaiting; }
+    bool takes_keys() const override { return waiting(); }
     void set_keyboard(KeyboardState* keyboard) { m_keyboard = keyboard; }
 
     static constexpr int32_t kIdle = 1, kWaiting = 2;

@@ -70,6 +70,8 @@ MainMenu::MainMenu(GameApp& app, MenuPlugins plugins) : m_app(app), m_plugins(st
     m_options_btn = make_button(image(&ResourceSet::m_options_btn), "m_options_btn");
     m_logo = std::make_unique<Button>(this, image(&ResourceSet::m_logo));
     m_logo->set_position(88.0f, 449.0f);
+    // The logo looks like a button but does nothing: the focus passes it by.
+    m_logo->set_focusable(false);
     add_control(m_logo.get());
     m_play_custom_btn = make_button(image(&ResourceSet::m_play_custom_btn), "m_play_custom_btn");
     m_mm_fullscreen_btn = make_button(image(&ResourceSet::m_fullscreen_btn), "m_mm_fullscreen_btn");

@@ -22,6 +22,9 @@ class RadioButton : public ImageControl {
     void set_visible(bool on) { m_visible = on; }
     bool visible() const { return m_visible; }
 
+  protected:
+    bool shown() const override { return m_visible; }
+
   private:
     bool m_visible = true;
 };

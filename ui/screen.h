@@ -34,6 +34,19 @@ class Screen {
     virtual void on_dialog_closed(int result, Screen* dialog);
     // The desktop asked to close the program (Alt+F4).
     virtual void on_close_request();
+    // A gamepad button (gamepads::Button). In menus and dialogs the d-pad moves the focus, south
+    // presses the focused control, east and Back are Escape.
+    virtual void pad_button(int button);
+
+    // The focus that Tab, Shift+Tab and the d-pad move between the controls, drawn as a frame;
+    // Space and the south button press the control under it. -1: none shown.
+    int focus() const { return m_focus; }
+    // The next (1) or previous (-1) control in the order they were added, round the end.
+    void step_focus(int step);
+    // The nearest control in the direction (dx, dy), if any.
+    void move_focus(int dx, int dy);
+    // A click on the middle of the focused control, as the mouse would make it.
+    void press_focus();
 
     // The controls are not owned: the concrete screen creates and deletes them.
     void add_control(Control* control) { m_children.push_back(control); }
@@ -43,7 +56,13 @@ class Screen {
     void set_window_drag(bool on) { m_window_drag = on; }
 
   protected:
+    // The focus frame, over the controls (a screen that draws its controls itself calls it).
+    void draw_focus() const;
+    // Whether a control keeps the keys now (so Tab and Space are its own).
+    bool keys_taken() const;
+
     std::vector<Control*> m_children;
+    int m_focus = -1;
     int32_t m_result = 0;
     bool m_mouse_down = false;
     bool m_window_drag = false;

@@ -6,6 +6,7 @@
 
 #include "gfx/font.h"
 #include "gfx/texture.h"
+#include "platform/gamepads.h"
 #include "platform/key_codes.h"
 #include "storage/score_table.h"
 #include "support/dialog_test_app.h"
@@ -59,6 +60,23 @@ TEST_F(GameOverDialogTest, EscapeWithAnEmptyNameEntersAnonymousOnce) {
     EXPECT_EQ(table(1).entries()[0].score, 1200);
     EXPECT_TRUE(table(0).entries().empty());
     EXPECT_EQ(dialog.player_name(), "Anonymous");
+}
+
+// A pad cannot type: its south button takes the name typed so far, or "Anonymous".
+TEST_F(GameOverDialogTest, ThePadConfirmsTheTypedNameOrAnonymous) {
+    GameOverDialog typed(test.app, 900, 0);
+    test.open(typed);
+    click(typed, kNameBox[0], kNameBox[1]);
+    type(typed, "Pad");
+    typed.pad_button(gamepads::south);
+    test.tick();
+    GameOverDialog empty(test.app, 800, 0);
+    test.open(empty);
+    empty.pad_button(gamepads::south);
+    test.tick();
+    ASSERT_EQ(table(0).entries().size(), 2u);
+    EXPECT_EQ(table(0).entries()[0].name, "Pad");
+    EXPECT_EQ(table(0).entries()[1].name, "Anonymous");
 }
 
 TEST_F(GameOverDialogTest, TheNameBoxTakesFifteenCharactersAfterAClick) {

@@ -7,6 +7,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "platform/gamepads.h"
 #include "platform/key_codes.h"
 #include "ui/control.h"
 #include "ui/dialog.h"
@@ -139,3 +140,72 @@ TEST_F(ScreenEvents, DialogWithoutAWindowSizeOnlyShiftsPoints) {
 }
 
 }  // namespace
+
+// The keyboard and pad focus: Tab walks the controls in order, the d-pad goes to the nearest
+// control that way, Space and the south button click the middle of the focused one, and a
+// control that keeps the keys (typing) gets Tab and Space itself.
+class FocusProbe : public ProbeControl {
+  public:
+    FocusProbe(std::string name, Journal& journal, float x, float y, bool focusable = true)
+        : ProbeControl(std::move(name), journal), m_x(x), m_y(y), m_focusable(focusable) {}
+    bool focus_box(float& x, float& y, float& w, float& h) const override {
+        x = m_x, y = m_y, w = 100, h = 50;
+        return m_focusable;
+    }
+    bool takes_keys() const override { return typing; }
+    bool typing = false;
+
+  private:
+    float m_x, m_y;
+    bool m_focusable;
+};
+
+TEST_F(ScreenEvents, FocusMovesByTabAndDirectionAndPressesTheFocusedControl) {
+    FocusProbe left("L", journal, 0, 0), right("R", journal, 200, 0),
+        hidden("H", journal, 0, 300, false), below("B", journal, 0, 100);
+    TestDialog dialog;
+    for (Control* c : std::initializer_list<Control*>{&left, &hidden, &right, &below}) {
+        dialog.add_control(c);
+    }
+    window.open_dialog(&dialog);
+    journal.clear();
+    EXPECT_EQ(dialog.focus(), -1);
+    dialog.key_down(vk::space);  // nothing focused: Space goes to the controls
+    EXPECT_EQ(journal.size(), 4u);
+    journal.clear();
+
+    dialog.key_down(vk::tab);
+    EXPECT_EQ(dialog.focus(), 0);
+    dialog.key_down(vk::tab);  // the hidden control is passed by
+    EXPECT_EQ(dialog.focus(), 2);
+    dialog.pad_button(gamepads::down);
+    EXPECT_EQ(dialog.focus(), 3);
+    dialog.pad_button(gamepads::down);  // nothing further down: the focus stays
+    EXPECT_EQ(dialog.focus(), 3);
+    dialog.pad_button(gamepads::up);  // straight above before the one up and aside
+    EXPECT_EQ(dialog.focus(), 0);
+    dialog.pad_button(gamepads::right);
+    EXPECT_EQ(dialog.focus(), 2);
+    EXPECT_TRUE(journal.empty()) << "focus moves reached a control";
+
+    // A click on the middle of the focused control; every control hit-tests it as usual.
+    dialog.key_down(vk::space);
+    ASSERT_EQ(journal.size(), 8u);
+    EXPECT_EQ(journal[2], "R.down250,25");
+    journal.clear();
+    dialog.pad_button(gamepads::south);
+    EXPECT_EQ(journal.size(), 8u);
+
+    // Typing keeps Tab and Space for the control.
+    right.typing = true;
+    journal.clear();
+    dialog.key_down(vk::tab);
+    EXPECT_EQ(dialog.focus(), 2);
+    EXPECT_EQ(journal.size(), 4u);
+
+    // East is Escape: cancelled at the next tick.
+    dialog.pad_button(gamepads::east);
+    window.tick(30);
+    EXPECT_EQ(dialog.result(), 1);
+    EXPECT_EQ(window.dialog_count(), 0u);
+}

@@ -6,12 +6,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <sstream>
 
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/startup.h"
 #include "game/play_screen.h"
 #include "gfx/gl.h"
+#include "platform/gamepads.h"
 #include "platform/key_translation.h"
 #include "platform/platform.h"
 #include "platform/synthetic_input.h"
@@ -82,6 +84,7 @@ void Driver::finish() {
     if (!m_started || m_finished) {
         return;
     }
+    detach_pad(false);
     m_finished = true;
     close_program(*m_window, m_app, m_menu);
     m_window.reset();
@@ -150,6 +153,109 @@ bool Driver::press_key(long vk, std::string& error) {
     return true;
 }
 
+namespace {
+
+int pad_button_named(const std::string& name) {
+    const struct {
+        const char* name;
+        SDL_GameControllerButton button;
+    } kButtons[] = {
+        {"a", SDL_CONTROLLER_BUTTON_A},
+        {"b", SDL_CONTROLLER_BUTTON_B},
+        {"x", SDL_CONTROLLER_BUTTON_X},
+        {"y", SDL_CONTROLLER_BUTTON_Y},
+        {"back", SDL_CONTROLLER_BUTTON_BACK},
+        {"start", SDL_CONTROLLER_BUTTON_START},
+        {"up", SDL_CONTROLLER_BUTTON_DPAD_UP},
+        {"down", SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+        {"left", SDL_CONTROLLER_BUTTON_DPAD_LEFT},
+        {"right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
+    };
+    for (const auto& b : kButtons) {
+        if (name == b.name) {
+            return b.button;
+        }
+    }
+    return -1;
+}
+
+}  // namespace
+
+bool Driver::pad(const std::string& words, std::string& error) {
+    std::istringstream in(words);
+    std::string verb, name;
+    in >> verb;
+    if (verb == "attach") {
+        if (m_pad) {
+            error = "a pad is already attached";
+            return false;
+        }
+        // Laid out as a game controller, so the library maps it like a real pad.
+        SDL_VirtualJoystickDesc desc;
+        SDL_zero(desc);
+        desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+        desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+        desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+        desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+        desc.name = "quarrik-drive pad";
+        const int index = SDL_JoystickAttachVirtualEx(&desc);
+        m_pad = index >= 0 ? SDL_JoystickOpen(index) : nullptr;
+        if (!m_pad) {
+            error = std::string("no virtual pad: ") + SDL_GetError();
+            return false;
+        }
+    } else if (verb == "detach") {
+        if (!m_pad) {
+            error = "no pad is attached";
+            return false;
+        }
+        detach_pad(true);
+    } else if (verb == "press" || verb == "hold" || verb == "release") {
+        in >> name;
+        const int button = pad_button_named(name);
+        if (!m_pad || button < 0) {
+            error = m_pad ? "no pad button '" + name + "'" : "no pad is attached";
+            return false;
+        }
+        SDL_JoystickSetVirtualButton(m_pad, button, verb == "release" ? 0 : 1);
+        pump();
+        if (verb == "press") {
+            SDL_JoystickSetVirtualButton(m_pad, button, 0);
+        }
+    } else if (verb == "stick") {
+        long x = 0, y = 0;
+        if (!m_pad || !(in >> x >> y) || x < -32768 || x > 32767 || y < -32768 || y > 32767) {
+            error = m_pad ? "'pad stick' takes X Y in -32768..32767" : "no pad is attached";
+            return false;
+        }
+        SDL_JoystickSetVirtualAxis(m_pad, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
+        SDL_JoystickSetVirtualAxis(m_pad, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
+    } else {
+        error = "unknown pad step '" + verb + "'";
+        return false;
+    }
+    pump();
+    return true;
+}
+
+void Driver::detach_pad(bool handle_events) {
+    if (!m_pad) {
+        return;
+    }
+    const SDL_JoystickID id = SDL_JoystickInstanceID(m_pad);
+    SDL_JoystickClose(m_pad);
+    m_pad = nullptr;
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        if (SDL_JoystickGetDeviceInstanceID(i) == id) {
+            SDL_JoystickDetachVirtual(i);
+            break;
+        }
+    }
+    if (handle_events) {
+        pump();
+    }
+}
+
 RgbImage Driver::capture() {
     m_window->draw();
     RgbImage image;
@@ -188,14 +294,17 @@ std::string Driver::state_line() const {
     std::string out = line;
     // The settings as the game holds them now.
     const GameParams& config = m_app.config;
+    // The keyboard and pad focus of whatever takes the input now.
+    const Screen* input = m_window->top_dialog() ? m_window->top_dialog() : m_window->top_screen();
+    const int focus = input ? input->focus() : -1;
     std::snprintf(line, sizeof line,
                   " skin=%d volume=%d sound=%d classic=%d autosave=%d"
-                  " keys=%d,%d,%d,%d,%d,%d top7=%zu,%zu",
+                  " keys=%d,%d,%d,%d,%d,%d top7=%zu,%zu pads=%d focus=%d",
                   m_app.resources ? m_app.resources->current_skin() : -1, m_app.m_music_volume,
                   m_app.m_sound ? 1 : 0, m_app.m_sound_classik ? 1 : 0, m_app.m_autosave ? 1 : 0,
                   config.m_left_key, config.m_right_key, config.m_up_key, config.m_down_key,
                   config.m_fire_key, config.m_die_key, config.m_scores[0].entries().size(),
-                  config.m_scores[1].entries().size());
+                  config.m_scores[1].entries().size(), gamepads::open_count(), focus);
     out += line;
     // A failed save's notice, as the main menu shows it ("" while there is none).
     out += " notice=\"" + m_app.save_notice() + "\"";
@@ -277,6 +386,8 @@ bool Driver::run(const Step& step, std::string& error) {
             inject(events);
             break;
         }
+        case StepKind::pad:
+            return pad(step.text, error);
         case StepKind::seed:
             std::srand(static_cast<unsigned>(n[0]));
             break;

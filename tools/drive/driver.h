@@ -10,6 +10,8 @@
 #include "script.h"
 
 union SDL_Event;
+struct _SDL_Joystick;
+typedef struct _SDL_Joystick SDL_Joystick;
 class AppWindow;
 class GameApp;
 class MainMenu;
@@ -57,12 +59,16 @@ class Driver {
     RgbImage capture();
     std::string state_line() const;
     void use_driver_keyboard();
+    // The virtual game controller steps.
+    bool pad(const std::string& words, std::string& error);
+    void detach_pad(bool handle_events);
 
     GameApp& m_app;
     std::string m_output_dir;
     std::unique_ptr<AppWindow> m_window;
     std::unique_ptr<MainMenu> m_menu;
     std::shared_ptr<HeldKeys> m_keys = std::make_shared<HeldKeys>();
+    SDL_Joystick* m_pad = nullptr;
     bool m_started = false;
     bool m_finished = false;
 };

@@ -12,11 +12,17 @@
 //   type TEXT            type the characters of TEXT on a US keyboard (each its key down,
 //                        the text, its key up; Shift for capitals and symbols)
 //   move X Y / click X Y move the mouse / press and release the left button, at 800x600
-//                        coordinates scaled to the window; "click NAME" aims at a control of
+//                        coordinates placed as the window shows the picture (a point off
+//                        0..800 x 0..600 lands on a bar beside it); "click NAME" aims at a control of
 //                        the dialog on top by its layout name (m_od_close_btn, m_end_edit,
 //                        m_od_volume0..6 ...) or a main menu button (m_zelm1_game_btn)
 //                        Every key, text and mouse step is made of real window-system events
 //                        put on the queue and handled as the program's message loop does.
+//   pad attach / pad detach   plug a virtual game controller in / pull it out
+//   pad press B / pad hold B / pad release B   press and release / hold / let go of button
+//                        B: a (south), b (east), x (west), y (north), back, start, up, down,
+//                        left, right (the d-pad)
+//   pad stick X Y        the left stick to X, Y (-32768..32767; 0 0 is at rest)
 //   seed N               seed the random generator (srand)
 //   shot FILE.png        draw a frame and save it (relative to the directory the driver was
 //                        started in)
@@ -28,6 +34,8 @@
 //                        notice on the main menu), and with a game level= score=
 //                        lives= revealing= game_over= runner=X,Y gold= (left) solid= (cells
 //                        that block; a dug hole lowers it) set=1|2 (the level set)
+//                        paused=0|1 sound_paused=0|1; before the game part pads=N (controllers
+//                        open) focus=N (the focused control of the top screen or dialog, -1)
 //   assert_file PATH     fail unless PATH exists (relative to the game directory)
 //   assert_pixel X Y R G B TOL   draw a frame and fail unless the pixel at X Y (800x600
 //                        coordinates) is within TOL of the colour in every channel

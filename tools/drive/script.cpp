@@ -29,6 +29,7 @@ const Form kForms[] = {
     {"assert_file", StepKind::assert_file, 0, true},
     {"assert_pixel", StepKind::assert_pixel, 6, false},
     {"signal", StepKind::signal, 1, false},
+    {"pad", StepKind::pad, 0, true},
 };
 
 bool to_number(const std::string& word, long& out) {

@@ -18,6 +18,7 @@ enum class StepKind {
     assert_file,   // assert_file PATH
     assert_pixel,  // assert_pixel X Y R G B TOL
     signal,        // signal N: the driver sends itself signal N (9 kills it on the spot)
+    pad,           // pad attach|detach|press B|hold B|release B|stick X Y
 };
 
 struct Step {
