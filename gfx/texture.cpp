@@ -21,9 +21,25 @@ bool Texture::load_memory_with_alpha(const unsigned char*, std::size_t, const un
     return false;
 }
 
+namespace {
+
+bool g_whole_scale = false;
+
+}  // namespace
+
+void Texture::set_whole_scale(bool on) {
+    g_whole_scale = on;
+}
+
 void Texture::bind() const {
     if (has_current_gl_context()) {
         glBindTexture(GL_TEXTURE_2D, m_texture);
+        // Only when the scale changed kind: a parameter change costs more than a bind.
+        if (m_texture != 0 && m_nearest != g_whole_scale) {
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
+                            g_whole_scale ? GL_NEAREST : GL_LINEAR);
+            m_nearest = g_whole_scale;
+        }
     }
 }
 
@@ -48,6 +64,7 @@ void Texture::create(const unsigned char* pixels, int width, int height, int com
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    m_nearest = false;
     if (mip) {
         glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);

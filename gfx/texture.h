@@ -28,6 +28,10 @@ class Texture {
 
     // Binds the texture to GL_TEXTURE_2D (name 0 when empty, so drawing is untextured).
     void bind() const;
+    // While the picture is shown at a whole multiple (2x, 3x ...) of its size, textures are
+    // magnified by repeating texels, so text and sprites stay sharp; otherwise smoothly. Each
+    // texture follows at its next bind.
+    static void set_whole_scale(bool on);
 
     unsigned gl_name() const { return m_texture; }
     int width() const { return m_width; }
@@ -49,6 +53,7 @@ class Texture {
     int m_width = 0;
     int m_height = 0;
     int m_components = 0;
+    mutable bool m_nearest = false;  // the magnification filter set on the GL texture now
 };
 
 // Reads a whole disk file; false when it cannot be opened or read.

@@ -1,6 +1,7 @@
 #include "gfx/view.h"
 
 #include "gfx/gl.h"
+#include "gfx/texture.h"
 #include "platform/gl_current.h"
 #include "platform/letterbox.h"
 
@@ -18,6 +19,8 @@ void View::setup_ortho(int client_width, int client_height) const {
     int vx = 0, vy = 0;
     letterbox_viewport(box, client_height, vx, vy);
     glViewport(vx, vy, box.width, box.height);
+    Texture::set_whole_scale(box.width >= 2 * m_screen_width && box.width % m_screen_width == 0 &&
+                             box.height % m_screen_height == 0);
     glDisable(GL_LIGHTING);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
