@@ -147,6 +147,12 @@ TEST_F(RealWindow, FullScreenOnTheDesktopAndBackKeepsTheContextAndTheWindow) {
     platform::desktop_size(desktop_w, desktop_h);
     ASSERT_TRUE(window.set_fullscreen(800, 600));
     EXPECT_TRUE(window.is_fullscreen());
+    // A busy X server may take a moment to resize the window (bounded wait).
+    WindowEvents events;
+    for (int waited = 0; waited < 5000 && window.width() != desktop_w; waited += 50) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        platform::poll_events(events);
+    }
     EXPECT_EQ(window.width(), desktop_w);
     EXPECT_EQ(window.height(), desktop_h);
     int dw = 0, dh = 0;
