@@ -49,13 +49,11 @@ std::string usage_text() {
            "Quarrik, an arcade platform game: dig, dodge the guards, take every gold.\n"
            "\n"
            "  --fullscreen      start full screen\n"
-           "  --window          start in a window\n"
+           "  --window          start in a window (what every start does without --fullscreen)\n"
            "  --data-dir DIR    read the game's data (data.pk, sounds, music) from DIR\n"
            "  --user-dir DIR    keep settings, saved game, Top 7 tables and log in DIR\n"
            "  --help            show this help and exit\n"
-           "  --version         show the version and exit\n"
-           "\n"
-           "Without --fullscreen or --window the game starts as it was left.\n";
+           "  --version         show the version and exit\n";
 }
 
 std::string version_line() {

@@ -87,6 +87,11 @@ int main(int argc, char** argv) {
     install_level_start_save();
     auto menu = show_intro_then_menu(*window, app, make_menu_plugins(app),
                                      [&app] { load_game_resources(app); });
+    // Nothing stores full screen between runs, so only --fullscreen starts there (--window is
+    // what every start does anyway); it takes the same path as the menu's button.
+    if (options.fullscreen == 1) {
+        window->set_fullscreen(app.view.m_screen_width, app.view.m_screen_height);
+    }
 
     const int exit_code = window->run_message_loop();
 
