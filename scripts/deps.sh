@@ -9,6 +9,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth xdotool clang desktop-file-utils appstream groff-base
     libclang-rt-14-dev python3
+    # The X server's own fonts: without them SDL cannot draw its message box on the virtual
+    # display, and the start-up failure box goes untested.
+    xfonts-base
 )
 
 missing=()

@@ -214,7 +214,8 @@ inline std::string inside(const ParamFile& layout, const std::string& dialog,
 // display modes or send real input must not share the display with other windows.
 class PrivateDisplay {
   public:
-    PrivateDisplay(int width, int height) {
+    // `without`, when given, names an X extension the server leaves out ("GLX": no OpenGL).
+    PrivateDisplay(int width, int height, const char* without = nullptr) {
         int fds[2];
         if (pipe(fds) != 0) {
             return;
@@ -227,6 +228,10 @@ class PrivateDisplay {
             const int null = open("/dev/null", O_WRONLY);
             dup2(null, 1);
             dup2(null, 2);
+            if (without) {
+                execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
+                       "-nolisten", "tcp", "-extension", without, static_cast<char*>(nullptr));
+            }
             execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(),
                    "-nolisten", "tcp", static_cast<char*>(nullptr));
             _exit(127);

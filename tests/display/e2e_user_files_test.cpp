@@ -17,7 +17,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 
 #include "app/game_app.h"
 #include "e2e_support.h"
@@ -25,6 +24,7 @@
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
 #include "storage/score_table.h"
+#include "support/child_process.h"
 
 namespace {
 
@@ -60,59 +60,36 @@ class BackgroundDrive {
   public:
     BackgroundDrive(const TempDir& dir, const std::string& script, const std::string& display,
                     const std::string& name)
-        : m_out(dir.path() + "/" + name + ".out") {
-        const std::string script_path = dir.write(name + ".txt", script);
-        const std::string command = "cd '" + dir.path() +
-                                    "' && exec '" QUARRIK_TOOLS_DIR
-                                    "/quarrik-drive' --game-dir game '" +
-                                    script_path + "' >'" + m_out + "' 2>'" + m_out + ".err'";
-        m_pid = fork();
-        if (m_pid == 0) {
-            if (!display.empty()) {
-                setenv("DISPLAY", display.c_str(), 1);
-            }
-            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    ~BackgroundDrive() {
-        if (m_pid > 0 && !m_done) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
+        : m_out(dir.path() + "/" + name + ".out"),
+          m_process(setup(dir, dir.write(name + ".txt", script), display)) {}
     // Waits (generously: the machine may be loaded) until `count` state lines are out.
     bool wait_for_states(size_t count) const {
-        for (int i = 0; i < 1200; ++i) {
-            if (lines() >= count) {
-                return true;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return false;
+        return test_support::wait_for([&] { return lines() >= count; }, std::chrono::minutes(2));
     }
     size_t lines() const {
         const std::string text = e2e::read_file(m_out);
         return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
     }
-    // The raw wait status once the run ended (within two minutes), -1 otherwise.
-    int wait_end() {
-        for (int i = 0; i < 1200; ++i) {
-            int status = 0;
-            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_done = true;
-                return status;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
-        return -1;
-    }
-    pid_t pid() const { return m_pid; }
+    // The exit status once the run ended (within two minutes), 128 + the signal that ended
+    // it, or -1.
+    int wait_end() { return m_process.wait_exit(std::chrono::minutes(2)); }
+    void signal(int sig) { m_process.signal(sig); }
 
   private:
+    test_support::ChildSetup setup(const TempDir& dir, const std::string& script,
+                                   const std::string& display) const {
+        test_support::ChildSetup out(
+            {QUARRIK_TOOLS_DIR "/quarrik-drive", "--game-dir", "game", script}, {}, m_out);
+        out.error_output = m_out + ".err";
+        out.work_dir = dir.path();
+        if (!display.empty()) {
+            out.env.emplace_back("DISPLAY", display);
+        }
+        return out;
+    }
+
     std::string m_out;
-    pid_t m_pid = -1;
-    bool m_done = false;
+    test_support::ChildProcess m_process;
 };
 
 class UserFilesE2E : public e2e::GameCopyTest {
@@ -166,9 +143,7 @@ TEST_F(UserFilesE2E, LostDisplayAndQuitSignalsEndThroughTheShutdown) {
     ASSERT_TRUE(run.wait_for_states(1));
     EXPECT_FALSE(fs::exists(game_file("data/save.sav")));
     display.reset();
-    const int status = run.wait_end();
-    ASSERT_TRUE(WIFEXITED(status)) << "status " << status;
-    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(run.wait_end(), 1);
     const std::string log = e2e::read_file(game_file("game.log"));
     EXPECT_NE(log.find("connection to the display was lost"), std::string::npos) << log;
     EXPECT_EQ(log.substr(log.size() - 12), "Closing Log\n");
@@ -237,9 +212,8 @@ TEST_F(UserFilesE2E, SecondCopyOnTheSameFilesStepsAside) {
     EXPECT_EQ(second.status, 2);
     EXPECT_NE(second.errors.find("already running"), std::string::npos) << second.errors;
 
-    kill(first.pid(), SIGTERM);
-    const int status = first.wait_end();
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    first.signal(SIGTERM);
+    EXPECT_EQ(first.wait_end(), 0);
     const ScoreTable table = table1();
     ASSERT_EQ(table.entries().size(), 1u);
     EXPECT_EQ(table.entries()[0].name, "First");

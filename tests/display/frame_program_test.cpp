@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -12,9 +10,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <thread>
 #include <vector>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -30,15 +28,6 @@ std::vector<std::string> read_lines(const fs::path& path) {
     return lines;
 }
 
-bool wait_until(const std::function<bool()>& done, int timeout_ms) {
-    for (int waited = 0; waited < timeout_ms; waited += 50) {
-        if (done())
-            return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return done();
-}
-
 TEST(FrameProgram, StartsLogsTheContextAndClosesCleanly) {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
 
@@ -50,37 +39,24 @@ TEST(FrameProgram, StartsLogsTheContextAndClosesCleanly) {
                                  fs::path(game.path()) / "data");
     TempDir elsewhere;
 
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        if (chdir(elsewhere.path().c_str()) != 0)
-            _exit(126);
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    test_support::ChildSetup setup({exe.string()}, {{"SDL_AUDIODRIVER", "dummy"}});
+    setup.work_dir = elsewhere.path();
+    test_support::ChildProcess process(setup);
 
     const fs::path log = fs::path(game.path()) / "game.log";
-    const bool started = wait_until(
+    const bool started = test_support::wait_for(
         [&] {
             int n = 0;
             for (const std::string& l : read_lines(log))
                 n += l.rfind("Renderer: ", 0) == 0;
             return n >= 1;
         },
-        20000);
+        std::chrono::seconds(20));
     EXPECT_TRUE(started) << "no context lines in " << log;
 
-    kill(pid, SIGTERM);  // the desktop asks the program to close
-    int status = 0;
-    bool exited = wait_until([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 20000);
-    if (!exited) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    ASSERT_TRUE(exited) << "the program did not close";
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    process.signal(SIGTERM);  // the desktop asks the program to close
+    ASSERT_EQ(process.wait_exit(std::chrono::seconds(20)), 0)
+        << "the program did not close cleanly: " << process.status();
 
     const std::vector<std::string> lines = read_lines(log);
     ASSERT_GE(lines.size(), 6u);

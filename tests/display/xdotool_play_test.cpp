@@ -3,90 +3,21 @@
 // files the program leaves in its directory. It runs on an X server of its own, so no other
 // test's window can take the pointer or the keyboard focus.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <string>
 #include <thread>
 
 #include "e2e_support.h"
+#include "support/child_process.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
-
-// Runs xdotool on `display` and returns what it printed.
-std::string xdotool(const std::string& display, const std::string& args) {
-    const std::string command = "DISPLAY=" + display + " xdotool " + args + " 2>/dev/null";
-    std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) {
-            out += buffer;
-        }
-        pclose(pipe);
-    }
-    return out;
-}
-
-// The game started by the test, killed if it outlives the test.
-class GameProcess {
-  public:
-    // The program's own output goes to `output`, for the failure messages.
-    GameProcess(const std::string& executable, const std::string& display,
-                const std::string& output) {
-        m_pid = fork();
-        if (m_pid == 0) {
-            const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-            dup2(out, 1);
-            dup2(out, 2);
-            setenv("DISPLAY", display.c_str(), 1);
-            setenv("SDL_AUDIODRIVER", "dummy", 1);
-            setenv("QUARRIK_TICK_STATS", "1", 1);
-            execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-    }
-    ~GameProcess() {
-        if (m_pid > 0) {
-            kill(m_pid, SIGKILL);
-            waitpid(m_pid, nullptr, 0);
-        }
-    }
-    // Waits up to `limit` for the program to end; its exit status, or -1.
-    int wait_exit(std::chrono::milliseconds limit) {
-        for (auto waited = 0ms; m_pid > 0 && waited < limit; waited += 100ms) {
-            int status = 0;
-            if (waitpid(m_pid, &status, WNOHANG) == m_pid) {
-                m_pid = -1;
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(100ms);
-        }
-        return -1;
-    }
-    bool started() const { return m_pid > 0; }
-    // What became of the program, for failure messages.
-    std::string status() {
-        int status = 0;
-        if (m_pid > 0 && waitpid(m_pid, &status, WNOHANG) == m_pid) {
-            m_pid = -1;
-            m_ended = WIFEXITED(status) ? "exited with " + std::to_string(WEXITSTATUS(status))
-                                        : "killed by signal " + std::to_string(WTERMSIG(status));
-        }
-        return m_pid > 0 ? "still running" : m_ended;
-    }
-
-  private:
-    pid_t m_pid = -1;
-    std::string m_ended = "not started";
-};
+using test_support::wait_for;
+using test_support::xdotool;
 
 bool load(ParamFile& file, const std::string& path, const char* key) {
     return fs::exists(path) && file.load_file(path, true, key);
@@ -94,19 +25,6 @@ bool load(ParamFile& file, const std::string& path, const char* key) {
 
 int number(const ParamFile& file, const char* key) {
     return ParamFile::to_int(file.get(key, "-999"));
-}
-
-// Polls `ready` every 100 ms until it holds or `limit` has passed.
-template <typename Ready>
-bool wait_for(Ready ready, std::chrono::milliseconds limit) {
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    while (std::chrono::steady_clock::now() < deadline) {
-        if (ready()) {
-            return true;
-        }
-        std::this_thread::sleep_for(100ms);
-    }
-    return ready();
 }
 
 // A first run: the window appears centred on the 1024x768 desktop, a click on "new game, set 1"
@@ -126,22 +44,18 @@ TEST(XdotoolPlay, RealInputPlaysALevelAndTheProgramLeavesItsFiles) {
 
     const std::string log_path = game + "/game.log";
     const std::string output_path = dir.path() + "/output.txt";
-    GameProcess process(game + "/quarrik", display.name(), output_path);
+    test_support::ChildProcess process(
+        {{game + "/quarrik"},
+         {{"DISPLAY", display.name()}, {"SDL_AUDIODRIVER", "dummy"}, {"QUARRIK_TICK_STATS", "1"}},
+         output_path});
     ASSERT_TRUE(process.started());
     const auto report = [&] {
         return "the program " + process.status() + "\ngame.log:\n" + e2e::read_file(log_path) +
                "output:\n" + e2e::read_file(output_path);
     };
     // Start-up on a busy machine can be slow: the waits are generous, and bounded.
-    std::string window;
-    ASSERT_TRUE(wait_for(
-        [&] {
-            window = xdotool(display.name(), "search --name '^Quarrik$'");
-            return !window.empty();
-        },
-        60s))
-        << "no window; " << report();
-    window = window.substr(0, window.find('\n'));
+    const std::string window = test_support::wait_for_window(display.name(), "Quarrik", 60s);
+    ASSERT_FALSE(window.empty()) << "no window; " << report();
     const std::string geometry = xdotool(display.name(), "getwindowgeometry " + window);
     EXPECT_NE(geometry.find("Position: 112,84"), std::string::npos) << geometry;
     EXPECT_NE(geometry.find("Geometry: 800x600"), std::string::npos) << geometry;
@@ -161,13 +75,7 @@ TEST(XdotoolPlay, RealInputPlaysALevelAndTheProgramLeavesItsFiles) {
         << "the main menu did not show; " << report();
     // Without a window manager nothing gives the window the keyboard focus, and the game
     // only runs while it has it: set it, and make sure it took.
-    ASSERT_TRUE(wait_for(
-        [&] {
-            xdotool(display.name(), "windowfocus " + window);
-            const std::string focus = xdotool(display.name(), "getwindowfocus");
-            return focus.substr(0, focus.find('\n')) == window;
-        },
-        10s))
+    ASSERT_TRUE(test_support::focus_window(display.name(), window, 10s))
         << "the window did not take the focus";
     xdotool(display.name(), click);
 

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <array>
 #include <chrono>
@@ -18,6 +16,7 @@
 #include <string>
 #include <thread>
 
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -98,25 +97,14 @@ TEST(StartupProbe, AnOrdinaryRunLogsNoTickStatistics) {
     const fs::path exe = fs::path(game.path()) / "quarrik";
     const fs::path log = fs::path(game.path()) / "game.log";
 
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        unsetenv("QUARRIK_TICK_STATS");
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    test_support::ChildProcess process(
+        {{exe.string()}, {{"QUARRIK_TICK_STATS", ""}, {"SDL_AUDIODRIVER", "dummy"}}});
     // Until the window exists, then long enough for the menu and a good number of ticks.
-    for (int waited = 0; waited < 20000; waited += 50) {
-        if (read_text(log).find("Renderer: ") != std::string::npos) {
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
+    test_support::wait_for([&] { return read_text(log).find("Renderer: ") != std::string::npos; },
+                           std::chrono::seconds(20));
     std::this_thread::sleep_for(std::chrono::milliseconds(2000));
-    kill(pid, SIGTERM);
-    int status = 0;
-    waitpid(pid, &status, 0);
+    process.signal(SIGTERM);
+    process.wait_exit(std::chrono::seconds(60));
 
     const std::string text = read_text(log);
     EXPECT_NE(text.find("Closing Log"), std::string::npos) << text;

@@ -2,11 +2,8 @@
 // score tables, an effect and a song. It must come up, run and close normally; an archive that
 // is empty or cut short is refused at once with the reason (nothing could be shown from it).
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
@@ -18,6 +15,7 @@
 #include <vector>
 
 #include "robustness/damage.h"
+#include "support/child_process.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -28,15 +26,7 @@ namespace {
 
 const fs::path kGame = QUARRIK_GAME_DIR;
 
-bool wait_until(const std::function<bool()>& done, int timeout_ms) {
-    for (int waited = 0; waited < timeout_ms; waited += 50) {
-        if (done()) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return done();
-}
+using namespace std::chrono_literals;
 
 // A private copy of the game: the executable and every data file, each replaced by `damage`
 // when it returns a value for it.
@@ -69,30 +59,16 @@ void make_game(const fs::path& dir,
 // Starts the game, lets it run a while after its window is up and asks it to close: it must
 // have come up, close by itself with exit code 0 and log its normal end.
 void run_game(const fs::path& dir) {
-    const fs::path exe = dir / "quarrik";
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
+    test_support::ChildProcess process(
+        {{(dir / "quarrik").string()}, {{"SDL_AUDIODRIVER", "dummy"}}});
     const fs::path log = dir / "game.log";
-    const bool started = wait_until(
-        [&] { return read_bytes(log.string()).find("Renderer: ") != std::string::npos; }, 60000);
+    const bool started = test_support::wait_for(
+        [&] { return read_bytes(log.string()).find("Renderer: ") != std::string::npos; }, 60s);
     EXPECT_TRUE(started) << "the game did not open its window";
     // Past the intro, into the menu with its music.
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    kill(pid, SIGTERM);
-    int status = 0;
-    const bool exited = wait_until([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 60000);
-    if (!exited) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    ASSERT_TRUE(exited) << "the game did not close";
-    ASSERT_TRUE(WIFEXITED(status)) << "the game died by signal " << WTERMSIG(status);
-    EXPECT_EQ(0, WEXITSTATUS(status));
+    std::this_thread::sleep_for(1500ms);
+    process.signal(SIGTERM);
+    ASSERT_EQ(process.wait_exit(60s), 0) << "the game did not close cleanly: " << process.status();
     const std::string text = read_bytes(log.string());
     EXPECT_NE(std::string::npos, text.find("Closing Log")) << text;
 }
@@ -100,26 +76,10 @@ void run_game(const fs::path& dir) {
 // Starts the game on data it cannot run on: it must end by itself at once with status 1 and
 // say why in its log. No display is given, so the error box cannot hold it up.
 void run_refused(const fs::path& dir) {
-    const fs::path exe = dir / "quarrik";
-    const pid_t pid = fork();
-    ASSERT_GE(pid, 0);
-    if (pid == 0) {
-        unsetenv("DISPLAY");
-        setenv("SDL_AUDIODRIVER", "dummy", 1);
-        const int null = open("/dev/null", O_WRONLY);
-        dup2(null, 2);
-        execl(exe.c_str(), exe.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    int status = 0;
-    const bool exited = wait_until([&] { return waitpid(pid, &status, WNOHANG) == pid; }, 60000);
-    if (!exited) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-    }
-    ASSERT_TRUE(exited) << "the game did not end";
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(1, WEXITSTATUS(status));
+    test_support::ChildProcess process({{(dir / "quarrik").string()},
+                                        {{"DISPLAY", ""}, {"SDL_AUDIODRIVER", "dummy"}},
+                                        "/dev/null"});
+    ASSERT_EQ(process.wait_exit(60s), 1) << "the game did not end so: " << process.status();
     const std::string text = read_bytes((dir / "game.log").string());
     EXPECT_NE(std::string::npos, text.find("Cannot start: ")) << text;
 }
