@@ -5,9 +5,9 @@
 #include <cstdlib>
 
 #include "app/game_app.h"
-#include "core/game_log.h"
 #include "app/window_geometry.h"
 #include "app/window_icon.h"
+#include "core/game_log.h"
 #include "platform/gl_window.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
@@ -15,12 +15,12 @@
 #include "platform/tick_timer.h"
 #include "ui/main_menu.h"
 #include "ui/screen.h"
+#include "world/grid.h"
 
 namespace {
 
 AppWindow* g_window = nullptr;
 
-constexpr int kTickMs = 30;
 const char kDashes[] = "---------------------------------------------------";  // 51
 
 }  // namespace

@@ -7,9 +7,9 @@
 
 #include "core/game_log.h"
 #include "core/user_paths.h"
+#include "game/world_skin.h"
 #include "platform/clock.h"
 #include "storage/data_keys.h"
-#include "world/world_skin.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ GameApp::GameApp() {
     rules.load_memory(rules_text.data.get(), rules_text.size, true);
     config.load_rules(rules);
 
-    world.sound = &sound;
+    world.sound = &world_sounds;
     world.sound_classic = m_sound_classik;
     world.read_file = [this](const std::string& name, std::vector<uint8_t>& out) {
         PackEntry entry = archive.read_file(name);
@@ -58,7 +58,11 @@ GameApp::~GameApp() {
 
 void GameApp::load_resources() {
     resources->load_all();
-    use_current_skin(world, *resources);
+    use_current_skin();
+}
+
+void GameApp::use_current_skin() {
+    ::use_current_skin(world, *resources);
 }
 
 GameApp& game_app() {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/keyboard_state.h"
+#include "game/world_sounds.h"
 #include "gfx/resource_set.h"
 #include "gfx/view.h"
 #include "sound/sound_bank.h"
@@ -40,6 +41,8 @@ class GameApp {
     int32_t hide_key = 13;  // minimises the game
     bool m_autosave = true;
     SoundBank sound;
+    // The world's sound events, played from the bank.
+    WorldSounds world_sounds{sound};
     bool m_sound = true;
     bool m_sound_classik = true;
     // The game rules, key bindings, custom-game choices, level set and score tables.
@@ -63,6 +66,8 @@ class GameApp {
     const std::string& save_notice() const { return m_save_notice; }
     // Loads every picture (and points the world at the current skin's sprites).
     void load_resources();
+    // Gives the world the current skin's sheet grids (after the skin changed).
+    void use_current_skin();
 
     // The game's font (empty until the resources are loaded).
     const Font* font() const { return resources ? &resources->font() : nullptr; }

@@ -7,6 +7,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "game/playfield_renderer.h"
 #include "gfx/gl.h"
 #include "platform/gl_current.h"
 #include "platform/key_codes.h"
@@ -241,12 +242,10 @@ void GameField::draw() {
         m_app.view.apply_view();
         glPushMatrix();
         glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
-        if (!m_is_game_over) {
-            m_playfield->draw();
+        if (!m_is_game_over && m_app.resources) {
+            draw_playfield(*m_playfield, *m_app.resources);
             if (!m_reveal) {
-                for (auto& guard : m_guards)
-                    guard->draw();
-                m_runner->draw();
+                draw_actors(*m_runner, m_guards, *m_app.resources);
             }
         }
         glPopMatrix();

@@ -8,7 +8,7 @@ LevelReveal::LevelReveal(Playfield& field) : m_field(field) {
     for (int c = 1; c <= kColumns; ++c) {
         for (int r = 0; r < kRows; ++r) {
             if (Cell* cell = m_field.cell_at(c, r)) {
-                cell->sprite().set_visible(false);
+                cell->animation().set_visible(false);
             }
         }
     }
@@ -25,7 +25,7 @@ void LevelReveal::advance() {
             state = 0;
             Cell* cell = m_field.cell_at(c + 1, r);
             if (cell && cell->kind() != kHiddenLadder) {
-                cell->sprite().set_visible(true);
+                cell->animation().set_visible(true);
             }
             ++uncovered;
             if (r == kRows - 1 && c == kColumns - 1) {

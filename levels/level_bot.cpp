@@ -127,9 +127,9 @@ LevelBotPlayer::End LevelBotPlayer::play_life(int& gold_taken) {
             const Runner& runner = m_run->runner();
             if (runner.dead()) {
                 ++m_life_ticks;
-                end = m_pressed_die               ? End::kGaveUp
-                      : runner.sprite().m_visible ? End::kCaught
-                                                  : End::kBuried;
+                end = m_pressed_die                  ? End::kGaveUp
+                      : runner.animation().m_visible ? End::kCaught
+                                                     : End::kBuried;
                 break;
             }
         }

@@ -6,7 +6,6 @@
 #include "platform/key_codes.h"
 #include "ui/layout.h"
 #include "ui/text_panel.h"
-#include "world/world_skin.h"
 
 OptionsDialog::OptionsDialog(GameApp& app)
     : m_app(app),
@@ -151,7 +150,7 @@ void OptionsDialog::on_control(Control* control) {
         }
         resources.set_current_skin(skin);
         // New games, and the game in progress once the menu tells it, take the new skin.
-        use_current_skin(app.world, resources);
+        app.use_current_skin();
         rebuild_preview();
     } else {
         for (int i = 0; i < kVolumeSteps; ++i) {

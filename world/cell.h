@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "gfx/sprite.h"
+#include "world/animation.h"
 #include "world/grid.h"
 
 struct WorldContext;
@@ -19,37 +19,28 @@ enum CellKind : int {
     kRope = 7,
 };
 
-// Builds the sprite of a world object: a copy of the prototype, or without one a picture-less
-// sprite with the given grid so that animations and groups still behave.
-Sprite make_world_sprite(const Sprite* prototype, int groups, int frames);
-
-// Non-zero count of a sprite's groups or frames, safe to use as a divisor.
-int sprite_groups(const Sprite& s);
-int sprite_frames(const Sprite& s);
-
 // One object in a grid cell. The base is a solid block: impassable, inert.
 class Cell {
   public:
-    Cell(WorldContext& ctx, int kind, Sprite sprite);
+    Cell(WorldContext& ctx, int kind, Animation animation);
     virtual ~Cell() = default;
     Cell(const Cell&) = delete;
     Cell& operator=(const Cell&) = delete;
 
-    virtual void draw();
     virtual bool is_passable() const { return false; }
     virtual void activate() {}
     virtual void tick() {}
 
     int kind() const { return m_kind; }
-    Sprite& sprite() { return m_sprite; }
-    const Sprite& sprite() const { return m_sprite; }
+    Animation& animation() { return m_animation; }
+    const Animation& animation() const { return m_animation; }
     // Moves the cell's picture to a position (cells sit at their cell's centre, z 0).
     void place(const Pos& p);
 
   protected:
     WorldContext& m_ctx;
     int m_kind;
-    Sprite m_sprite;
+    Animation m_animation;
 };
 
 // False brick, ladder, rope and gold: actors pass through them.
@@ -71,7 +62,7 @@ class BrickCell : public Cell {
   public:
     enum Stage : int { kDigging = 0, kOpen = 1, kClosing = 2, kClosed = 3 };
 
-    BrickCell(WorldContext& ctx, Sprite sprite);
+    BrickCell(WorldContext& ctx, Animation animation);
 
     bool is_passable() const override { return m_is_open; }
     void activate() override;
@@ -96,9 +87,8 @@ class Light {
   public:
     Light(WorldContext& ctx, int c, int r);
     void tick();
-    void draw();
-    const Sprite& sprite() const { return m_sprite; }
+    const Animation& animation() const { return m_animation; }
 
   private:
-    Sprite m_sprite;
+    Animation m_animation;
 };

@@ -1,7 +1,5 @@
 #include "world/guard.h"
 
-#include "gfx/gl.h"
-
 #include <cstdlib>
 
 #include "world/cell.h"
@@ -42,15 +40,6 @@ Guard::~Guard() {
 void Guard::place(const Pos& p) {
     m_pos = p;
     m_pos.z = m_depth;
-    sync_sprite();
-}
-
-void Guard::draw() {
-    sync_sprite();
-    // Guards are the runner's sprite tinted magenta.
-    glColor4f(1.0f, 0.0f, 1.0f, 1.0f);
-    m_sprite.draw(true);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 float Guard::catch_distance2() const {

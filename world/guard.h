@@ -30,7 +30,6 @@ class Guard : public Runner {
     // Puts the guard at a start position (its "$" cell centre), at its own depth.
     void place(const Pos& p);
 
-    void draw() override;
     void update(int elapsed_ms) override;
     bool is_carrying_gold() const override { return m_carried_gold != nullptr; }
     void fall() override;

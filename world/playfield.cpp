@@ -15,8 +15,7 @@ constexpr float kPushBackReach2 = 20.0f * 20.0f;
 }  // namespace
 
 Playfield::Playfield(WorldContext& ctx)
-    : m_ctx(ctx),
-      m_outside(std::make_unique<Cell>(ctx, kSolid, make_world_sprite(nullptr, 1, 1))) {}
+    : m_ctx(ctx), m_outside(std::make_unique<Cell>(ctx, kSolid, Animation())) {}
 
 Playfield::~Playfield() = default;
 
@@ -184,7 +183,7 @@ void Playfield::rebuild_skin() {
             if (slot->kind() == kBrick) {
                 static_cast<BrickCell&>(*fresh).take_hole_from(static_cast<BrickCell&>(*slot));
             }
-            fresh->sprite().set_visible(slot->sprite().m_visible);
+            fresh->animation().set_visible(slot->animation().m_visible);
             slot = std::move(fresh);
         }
     }

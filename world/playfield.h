@@ -43,8 +43,6 @@ class Playfield {
     bool is_blocking(int c, int r) const;
 
     void tick_cells();
-    void draw();
-    void draw_lights();
     void rebuild_skin();
 
     // Gold, exit and digging rules.

@@ -18,27 +18,15 @@ constexpr int kMaxPushBackSteps = 16;
 }  // namespace
 
 Runner::Runner(WorldContext& ctx, Playfield& field, const GuardList& guards)
-    : m_ctx(ctx), m_field(field), m_guards(guards), m_sprite(make_world_sprite(ctx.player, 8, 16)) {
+    : m_ctx(ctx), m_field(field), m_guards(guards), m_animation(ctx.skin.player) {
     const float size = ctx.params.m_sprite_size + 5.0f;
-    m_sprite.set_size(size, size);
-    m_sprite.m_blend = true;
-    m_sprite.m_flip = true;
-    m_sprite.set_frame_time(kRunnerFrameMs);
+    m_animation.set_size(size, size);
+    m_animation.m_blend = true;
+    m_animation.m_flip = true;
+    m_animation.set_frame_time(kRunnerFrameMs);
     m_pos = field.runner_start();
     m_pos.x += kStartShiftX;
     m_pos.z = kRunnerZ;
-    sync_sprite();
-}
-
-void Runner::sync_sprite() {
-    m_sprite.m_pos.x = m_pos.x;
-    m_sprite.m_pos.y = m_pos.y;
-    m_sprite.m_pos.z = m_pos.z;
-}
-
-void Runner::draw() {
-    sync_sprite();
-    m_sprite.draw(true);
 }
 
 int Runner::take_score() {
@@ -128,7 +116,7 @@ void Runner::update(int elapsed_ms) {
         const Cell* here = m_field.cell_at(cc.c, cc.r);
         if (here != nullptr && !here->is_passable()) {
             m_dead = true;
-            m_sprite.set_visible(false);
+            m_animation.set_visible(false);
         }
     }
 

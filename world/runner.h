@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "gfx/sprite.h"
+#include "world/animation.h"
 #include "world/grid.h"
 
 struct WorldContext;
@@ -23,7 +23,7 @@ enum ActorState : int {
     kFalling = 7,
 };
 
-// Sprite groups of the actor sheet.
+// Groups of the actor sheet.
 enum ActorGroup : int {
     kGroupStand = 0,
     kGroupRight = 1,
@@ -47,7 +47,6 @@ class Runner {
     Runner(const Runner&) = delete;
     Runner& operator=(const Runner&) = delete;
 
-    virtual void draw();
     virtual void update(int elapsed_ms);
     virtual bool is_carrying_gold() const { return false; }
     virtual void fall();
@@ -69,7 +68,7 @@ class Runner {
     void set_pos(const Pos& p) { m_pos = p; }
     int state() const { return m_state; }
     void set_state(int s) { m_state = s; }
-    int group() const { return m_sprite.m_group; }
+    int group() const { return m_animation.m_group; }
     int facing() const { return m_facing; }
     bool dead() const { return m_dead; }
     bool moved() const { return m_moved; }
@@ -78,26 +77,25 @@ class Runner {
     int take_score();
     uint32_t dig_cooldown() const { return m_dig_cooldown; }
     float speed() const { return m_speed; }
-    const Sprite& sprite() const { return m_sprite; }
+    const Animation& animation() const { return m_animation; }
     CellCoord cell() const { return grid_cell_of(m_pos); }
 
   protected:
     bool key_down(int code) const;
     bool is_near() const;
-    void select_group(int g) { m_sprite.set_group(g); }
-    void animate(uint32_t ms) { m_sprite.advance(ms); }
+    void select_group(int g) { m_animation.set_group(g); }
+    void animate(uint32_t ms) { m_animation.advance(ms); }
     // Kind of a cell: 0 for an empty one.
     int kind_at(int c, int r) const;
     bool is_blocking(int c, int r) const;
     bool is_passable_at(int c, int r) const;
     // Whether the cell below lets an actor drop into it (the guard reservation is separate).
     bool is_drop_cell(int c, int r) const;
-    void sync_sprite();
 
     WorldContext& m_ctx;
     Playfield& m_field;
     const GuardList& m_guards;
-    Sprite m_sprite;
+    Animation m_animation;
     Pos m_pos;
     int m_score = 0;
     int m_state = kStanding;

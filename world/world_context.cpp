@@ -1,6 +1,5 @@
 #include "world/world_context.h"
 
-#include "sound/sound_bank.h"
 #include "world/rules.h"
 
 void WorldContext::play(int event, bool restart, bool stop_first) const {
@@ -8,11 +7,7 @@ void WorldContext::play(int event, bool restart, bool stop_first) const {
     if (sound_log != nullptr) {
         sound_log->push_back(index);
     }
-    if (sound == nullptr) {
-        return;
+    if (sound != nullptr) {
+        sound->play(index, restart, stop_first);
     }
-    if (stop_first) {
-        sound->stop(index);
-    }
-    sound->play(index, restart, false);
 }

@@ -7,21 +7,29 @@
 
 #include "world/game_params.h"
 
-class Sprite;
-class Texture;
-class SoundBank;
+#include "world/animation.h"
+
 class KeyboardState;
 
-// The prototype sprites of the current skin. Null members (tests, tools) make the cells use
-// built-in sprites that have no picture but animate like real ones.
+// The sheet grids of the current skin's pictures, which the world's animations count in. The
+// defaults stand where no skin is loaded (tests, tools).
 struct WorldSkin {
-    const Sprite* brick = nullptr;   // "g_1.spr", also the false brick
-    const Sprite* solid = nullptr;   // "g_2.spr"
-    const Sprite* ladder = nullptr;  // "g_3.spr", also the hidden ladder
-    const Sprite* rope = nullptr;    // "g_4.spr"
-    const Sprite* gold = nullptr;    // "g_7.spr"
-    const Sprite* light = nullptr;   // "light.spr"
-    const Texture* background = nullptr;
+    SheetGrid brick{1, 8};  // also the false brick
+    SheetGrid solid;
+    SheetGrid ladder;  // also the hidden ladder
+    SheetGrid rope;
+    SheetGrid gold{4, 1};
+    SheetGrid light{1, 8};
+    SheetGrid player{8, 16};  // the runner and, tinted, the guards
+};
+
+// Where the world's sound events go: the game plays them, tests note them.
+class WorldSoundSink {
+  public:
+    virtual ~WorldSoundSink() = default;
+    // `effect` is the effect's number in the selected set; stop_first stops a running copy
+    // before the restart (the gold pick-up).
+    virtual void play(int effect, bool restart, bool stop_first) = 0;
 };
 
 // What the world needs of the application. The owner fills it and keeps it alive as long as
@@ -32,8 +40,7 @@ struct WorldContext {
     GameParams& params;
     KeyboardState& keyboard;
     WorldSkin skin;
-    const Sprite* player = nullptr;  // "dat/p_1.spr"
-    SoundBank* sound = nullptr;
+    WorldSoundSink* sound = nullptr;
     bool sound_classic = true;
 
     // Reads a whole data file (a level) by its archive name; false when it cannot be read.

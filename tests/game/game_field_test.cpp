@@ -94,7 +94,7 @@ TEST_F(GameFieldTest, RevealUncoversFiveCellsPerTickIn141TicksAndKeepsHiddenLadd
     levels["dat/levels1_full/01.txt"] = level_bytes(kRevealLevel);
     GameField field(app);
     Playfield& pf = *field.playfield();
-    EXPECT_FALSE(pf.cell_at(3, 3)->sprite().m_visible);
+    EXPECT_FALSE(pf.cell_at(3, 3)->animation().m_visible);
     const Pos start = field.runner()->pos();
     keys->press(dik::right);
 
@@ -105,14 +105,14 @@ TEST_F(GameFieldTest, RevealUncoversFiveCellsPerTickIn141TicksAndKeepsHiddenLadd
         if (ticks == 1) {
             // Reading order: row 0 first; row 3 is still hidden after one tick.
             EXPECT_TRUE(field.reveal()->hidden(2, 3) || !field.reveal());
-            EXPECT_FALSE(pf.cell_at(3, 3)->sprite().m_visible);
+            EXPECT_FALSE(pf.cell_at(3, 3)->animation().m_visible);
         }
         ASSERT_LE(ticks, 200);
     }
     EXPECT_EQ(ticks, 141);
-    EXPECT_TRUE(pf.cell_at(3, 3)->sprite().m_visible);   // the ladder under the hidden ones
-    EXPECT_FALSE(pf.cell_at(3, 1)->sprite().m_visible);  // hidden ladder
-    EXPECT_EQ(field.runner()->pos().x, start.x);         // the world was frozen meanwhile
+    EXPECT_TRUE(pf.cell_at(3, 3)->animation().m_visible);   // the ladder under the hidden ones
+    EXPECT_FALSE(pf.cell_at(3, 1)->animation().m_visible);  // hidden ladder
+    EXPECT_EQ(field.runner()->pos().x, start.x);            // the world was frozen meanwhile
 }
 
 TEST_F(GameFieldTest, DeathWaitsThenRestartsTheSameLevelWithOneLifeLess) {

@@ -129,9 +129,9 @@ TEST_F(OptionsDialogTest, SkinArrowsWrapBothWaysAndThePreviewFollows) {
     click_at(*dialog, kSkinUp);
     EXPECT_EQ(res.current_skin(), 1);
     EXPECT_EQ(dialog->preview(2).texture(), res.skin_sprites(1).m_ladder.texture());
-    // The world draws its cells from the new skin too.
-    EXPECT_EQ(test.app.world.skin.brick, &res.skin_sprites(1).m_brick);
-    EXPECT_EQ(test.app.world.skin.background, &res.background(1));
+    // The world counts its animations in the new skin's sheets too.
+    EXPECT_EQ(test.app.world.skin.brick.frames, res.skin_sprites(1).m_brick.m_frames);
+    EXPECT_EQ(test.app.world.skin.light.frames, res.skin_sprites(1).m_light.m_frames);
 }
 
 TEST_F(OptionsDialogTest, CheckBoxesChangeTheSettingsAtOnceWhateverTheWayOut) {

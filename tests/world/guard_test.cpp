@@ -177,7 +177,7 @@ TEST(GuardTest, TrappedGuardPutsItsGoldAboveTheHole) {
         w, [&] { return g.guard_move() == kMoveTrapped; }, 200));
     EXPECT_FALSE(g.is_carrying_gold());
     EXPECT_EQ(w.field().kind_at(5, 0), kGold);
-    EXPECT_FLOAT_EQ(w.field().cell_at(5, 0)->sprite().m_pos.x, center(5, 0).x);
+    EXPECT_FLOAT_EQ(w.field().cell_at(5, 0)->animation().m_pos.x, center(5, 0).x);
     EXPECT_FLOAT_EQ(g.pos().x, center(5, 1).x);
     w.ticks(2);
     EXPECT_EQ(w.run.score(), 75);

@@ -64,23 +64,24 @@ TEST(HoleTest, HoleLifeCycleWithItsTimers) {
         }
         // Eight frames of 100 ms: the last one shows after 720 ms.
         EXPECT_EQ(ticks, 24);
-        EXPECT_EQ(b->sprite().m_frame, 7);
+        EXPECT_EQ(b->animation().m_frame, 7);
         EXPECT_EQ(b->stage(), BrickCell::kOpen);
         while (b->stage() == BrickCell::kOpen) {
             w.ticks(1);
             ++ticks;
         }
         EXPECT_EQ(ticks, exploded == 0 ? 25 : 100);
-        EXPECT_TRUE(b->sprite().m_reverse);
+        EXPECT_TRUE(b->animation().m_reverse);
         // Passable until the closing animation reaches the first quarter of the frames.
         while (b->stage() == BrickCell::kClosing) {
-            EXPECT_EQ(b->is_passable(), b->sprite().m_frame > 2) << "frame " << b->sprite().m_frame;
+            EXPECT_EQ(b->is_passable(), b->animation().m_frame > 2)
+                << "frame " << b->animation().m_frame;
             w.ticks(1);
         }
         EXPECT_EQ(b->stage(), BrickCell::kClosed);
-        EXPECT_EQ(b->sprite().m_frame, 0);
+        EXPECT_EQ(b->animation().m_frame, 0);
         EXPECT_FALSE(b->is_passable());
-        EXPECT_FALSE(b->sprite().m_blend);
+        EXPECT_FALSE(b->animation().m_blend);
     }
 }
 
@@ -102,7 +103,7 @@ TEST(HoleTest, ABrickClosingOnTheRunnerKillsIt) {
         w.ticks(1);
     }
     EXPECT_TRUE(w.runner().dead());
-    EXPECT_FALSE(w.runner().sprite().m_visible);
+    EXPECT_FALSE(w.runner().animation().m_visible);
     EXPECT_EQ(w.runner_cell().r, 1);
 }
 

@@ -186,14 +186,14 @@ TEST(PlayfieldTest, CellsAndLightsKeepTheirStateThroughASkinRebuild) {
     Cell* brick = w.field().cell_at(2, 1);
     brick->activate();
     w.ticks(5);
-    const int frame = w.field().cell_at(2, 1)->sprite().m_frame;
+    const int frame = w.field().cell_at(2, 1)->animation().m_frame;
     w.field().rebuild_skin();
     const auto* rebuilt = dynamic_cast<const BrickCell*>(w.field().cell_at(2, 1));
     ASSERT_NE(rebuilt, nullptr);
     EXPECT_NE(static_cast<const Cell*>(rebuilt), brick);
     EXPECT_TRUE(rebuilt->is_passable());
     EXPECT_EQ(rebuilt->stage(), BrickCell::kDigging);
-    EXPECT_EQ(rebuilt->sprite().m_frame, frame);
-    EXPECT_FALSE(w.field().cell_at(1, 0)->sprite().m_visible);  // the hidden ladder stays hidden
+    EXPECT_EQ(rebuilt->animation().m_frame, frame);
+    EXPECT_FALSE(w.field().cell_at(1, 0)->animation().m_visible);  // the hidden ladder stays hidden
     EXPECT_EQ(w.field().kind_at(1, 0), kHiddenLadder);
 }

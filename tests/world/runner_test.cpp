@@ -160,7 +160,7 @@ TEST(RunnerTest, GoldIsTakenAndTheLastGoldOpensTheExit) {
     EXPECT_EQ(w.field().gold_left(), 0);
     EXPECT_TRUE(w.heard(3));
     EXPECT_EQ(w.field().kind_at(5, 1), kLadder);
-    EXPECT_TRUE(w.field().cell_at(5, 0)->sprite().m_visible);
+    EXPECT_TRUE(w.field().cell_at(5, 0)->animation().m_visible);
     EXPECT_EQ(w.field().exit_row(), 0);
     EXPECT_FALSE(w.field().complete());
 }

@@ -1,0 +1,120 @@
+#include "game/playfield_renderer.h"
+
+#include "gfx/gl.h"
+#include "gfx/resource_set.h"
+#include "world/cell.h"
+#include "world/guard.h"
+#include "world/playfield.h"
+
+namespace {
+
+// The lights are decoration: a little translucent, so they never compete with gold or guards.
+constexpr float kLightAlpha = 0.8f;
+
+// Draws `look` at `pos` with the sheet of `sheet`, a copy of a skin's prototype that shares its
+// texture.
+void draw_look(Sprite& sheet, const Animation& look, const Pos& pos) {
+    sheet.m_pos = Vec3{pos.x, pos.y, pos.z};
+    sheet.m_frame = look.m_frame;
+    sheet.m_group = look.m_group;
+    sheet.m_frame_width = look.m_width;
+    sheet.m_frame_height = look.m_height;
+    sheet.m_visible = look.m_visible;
+    sheet.m_blend = look.m_blend;
+    sheet.m_flip = look.m_flip;
+    sheet.draw(true);
+}
+
+// One copy per picture of the skin, reused for every object drawn with it.
+struct SkinSheets {
+    explicit SkinSheets(const SkinSprites& skin)
+        : brick(skin.m_brick),
+          solid(skin.m_solid),
+          ladder(skin.m_ladder),
+          rope(skin.m_rope),
+          gold(skin.m_gold),
+          light(skin.m_light) {}
+
+    Sprite* for_kind(int kind) {
+        switch (kind) {
+            case kBrick:
+            case kFalseBrick:
+                return &brick;
+            case kSolid:
+                return &solid;
+            case kLadder:
+            case kHiddenLadder:
+                return &ladder;
+            case kRope:
+                return &rope;
+            case kGold:
+                return &gold;
+            default:
+                return nullptr;
+        }
+    }
+
+    Sprite brick;
+    Sprite solid;
+    Sprite ladder;
+    Sprite rope;
+    Sprite gold;
+    Sprite light;
+};
+
+void draw_background(const Texture& background) {
+    glEnable(GL_TEXTURE_2D);
+    background.bind();
+    // The picture's bottom row (v = 0) goes to the bottom of the screen.
+    glBegin(GL_TRIANGLE_STRIP);
+    glTexCoord2f(0.0f, 1.0f);
+    glVertex2f(0.0f, 0.0f);
+    glTexCoord2f(1.0f, 1.0f);
+    glVertex2f(800.0f, 0.0f);
+    glTexCoord2f(0.0f, 0.0f);
+    glVertex2f(0.0f, 600.0f);
+    glTexCoord2f(1.0f, 0.0f);
+    glVertex2f(800.0f, 600.0f);
+    glEnd();
+}
+
+}  // namespace
+
+void draw_playfield(const Playfield& field, const ResourceSet& resources) {
+    SkinSheets sheets(resources.current_skin_sprites());
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glDisable(GL_DEPTH_TEST);
+    draw_background(resources.current_background());
+    glColor4f(1.0f, 1.0f, 1.0f, kLightAlpha);
+    for (int r = 0; r < kGridHeight - 1; ++r) {
+        for (int c = 1; c < kGridWidth - 1; ++c) {
+            const Light* light = field.light_at(c, r);
+            // A light stands on the floor below it; while the level is being uncovered it
+            // shows only once that floor does.
+            const Cell* floor = field.cell_at(c, r + 1);
+            if (light != nullptr && floor != nullptr && floor->animation().m_visible) {
+                draw_look(sheets.light, light->animation(), light->animation().m_pos);
+            }
+        }
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    for (int r = 0; r < kGridHeight - 1; ++r) {
+        for (int c = 1; c < kGridWidth - 1; ++c) {
+            const Cell* cell = field.cell_at(c, r);
+            Sprite* sheet = cell != nullptr ? sheets.for_kind(cell->kind()) : nullptr;
+            if (sheet != nullptr) {
+                draw_look(*sheet, cell->animation(), cell->animation().m_pos);
+            }
+        }
+    }
+}
+
+void draw_actors(const Runner& runner, const GuardList& guards, const ResourceSet& resources) {
+    Sprite sheet(resources.m_player);
+    glColor4f(1.0f, 0.0f, 1.0f, 1.0f);
+    for (const auto& guard : guards) {
+        draw_look(sheet, guard->animation(), guard->pos());
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    draw_look(sheet, runner.animation(), runner.pos());
+}
