@@ -27,8 +27,26 @@ void push_user_event(Uint32 type) {
 }  // namespace
 
 bool init() {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
-        return false;
+    // When the window system does not answer, SDL falls back to drivers that show nothing (an
+    // offscreen surface): the game would run unseen. Those count only when asked for by name.
+    // A busy X server can refuse a connection for a moment, so a few tries are made.
+    const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+    const std::string unseen = " offscreen dummy evdev ";
+    for (int attempt = 0;; ++attempt) {
+        if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+            return false;
+        }
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if ((asked && *asked) || !driver ||
+            unseen.find(" " + std::string(driver) + " ") == std::string::npos) {
+            break;
+        }
+        SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_EVENTS);
+        if (attempt == 2) {
+            SDL_SetError("no window system answered (is DISPLAY or WAYLAND_DISPLAY set?)");
+            return false;
+        }
+        SDL_Delay(200);
     }
     register_user_events();
     gamepads::init();

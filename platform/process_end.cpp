@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 
 namespace platform {
 
@@ -74,12 +75,32 @@ bool on_display_lost(std::function<void()> save) {
     return true;
 }
 
+namespace {
+
+// The box opens a connection of its own, which a busy X server can refuse for a moment: where
+// a display is named, a failed box is tried again a couple of times.
+void show_box(Uint32 kind, const char* title, const char* text) {
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const bool display_named = (x11 && *x11) || (wayland && *wayland);
+    for (int attempt = 0; attempt < (display_named ? 3 : 1); ++attempt) {
+        if (attempt > 0) {
+            SDL_Delay(200);
+        }
+        if (SDL_ShowSimpleMessageBox(kind, title, text, nullptr) == 0) {
+            return;
+        }
+    }
+}
+
+}  // namespace
+
 void show_error_box(const char* title, const char* text) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, title, text, nullptr);
+    show_box(SDL_MESSAGEBOX_ERROR, title, text);
 }
 
 void show_message_box(const char* title, const char* text) {
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, title, text, nullptr);
+    show_box(SDL_MESSAGEBOX_INFORMATION, title, text);
 }
 
 std::vector<ScreenRect> display_bounds() {

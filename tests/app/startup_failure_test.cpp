@@ -33,9 +33,10 @@ struct ProgramRun {
 // Runs `executable` with `args` and the environment prefix `env`, output kept in `dir`.
 ProgramRun run(const TempDir& dir, const std::string& env, const std::string& executable,
                const std::string& args) {
-    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY " + env + " '" + executable +
-                                "' " + args + " >'" + dir.path() + "/out' 2>'" + dir.path() +
-                                "/err' </dev/null";
+    // Bounded: a program that runs on without a window must fail the test, not hang it.
+    const std::string command = "timeout 60 env -u DISPLAY -u WAYLAND_DISPLAY " + env + " '" +
+                                executable + "' " + args + " >'" + dir.path() + "/out' 2>'" +
+                                dir.path() + "/err' </dev/null";
     const int raw = std::system(command.c_str());
     ProgramRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -89,6 +90,11 @@ TEST(StartupFailure, BrokenDataAndNoVideoAreSaidAndEndTheProgram) {
     EXPECT_NE(no_video.err.find("no video driver"), std::string::npos) << no_video.err;
     // One line, and nothing written into the game's folder but the log and the player's files.
     EXPECT_EQ(no_video.err.find('\n'), no_video.err.size() - 1) << no_video.err;
+
+    // No display at all: the window library's offscreen fallback would run the game unseen.
+    ProgramRun headless = run(dir, "", game + "/quarrik", "");
+    EXPECT_EQ(headless.status, 1);
+    EXPECT_NE(headless.err.find("quarrik: no video driver"), std::string::npos) << headless.err;
 }
 
 TEST(StartupFailure, ArchiveWithoutLayoutOrFontIsRefused) {
