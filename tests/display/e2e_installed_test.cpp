@@ -49,13 +49,6 @@ std::map<std::string, std::string> fingerprint(const fs::path& root) {
     return out;
 }
 
-void remove_write_bits(const fs::path& root, fs::perms which) {
-    fs::permissions(root, which, fs::perm_options::remove);
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        fs::permissions(entry.path(), which, fs::perm_options::remove);
-    }
-}
-
 // The width and height a PNG file gives in its header; 0 when it is no PNG.
 std::pair<int, int> png_size(const fs::path& path) {
     const std::string png = e2e::read_file(path);
@@ -158,15 +151,15 @@ TEST_F(InstalledGame, PlaysFromAReadOnlyPrefixAndKeepsThePlayersFilesInTheUserFo
     const bool as_root = geteuid() == 0;
     const fs::path home = fs::path(dir.path()) / "home";
     fs::create_directories(home);
-    remove_write_bits(prefix, as_root ? fs::perms::group_write | fs::perms::others_write
-                                      : fs::perms::owner_write | fs::perms::group_write |
-                                            fs::perms::others_write);
     if (as_root) {
-        ASSERT_EQ(std::system(("chown -R 0:0 '" + prefix.string() + "' && chown " +
-                               std::to_string(kNobody) + ":" + std::to_string(kNobody) + " '" +
-                               home.string() + "'")
+        // Readable by all whatever the umask was at the install, writable by root alone.
+        ASSERT_EQ(std::system(("chown -R 0:0 '" + prefix.string() + "' && chmod -R a+rX,go-w '" +
+                               prefix.string() + "' && chown " + std::to_string(kNobody) + ":" +
+                               std::to_string(kNobody) + " '" + home.string() + "'")
                                   .c_str()),
                   0);
+    } else {
+        std::system(("chmod -R a-w '" + prefix.string() + "'").c_str());
     }
     const std::map<std::string, std::string> before = fingerprint(prefix);
 

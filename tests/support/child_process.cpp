@@ -139,15 +139,34 @@ bool wait_for(const std::function<bool()>& ready, std::chrono::milliseconds limi
 }
 
 std::string xdotool(const std::string& display, const std::string& args) {
-    const std::string command = "DISPLAY=" + display + " xdotool " + args + " 2>/dev/null";
+    // A busy X server refuses a connection now and then: such a run is made again, so a key
+    // press or a search is not lost to it.
+    const std::string errors = "/tmp/quarrik-xdotool-" + std::to_string(getpid()) + ".err";
+    const std::string command = "DISPLAY=" + display + " xdotool " + args + " 2>'" + errors + "'";
     std::string out;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[256];
-        while (std::fgets(buffer, sizeof buffer, pipe)) {
-            out += buffer;
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        out.clear();
+        if (FILE* pipe = popen(command.c_str(), "r")) {
+            char buffer[256];
+            while (std::fgets(buffer, sizeof buffer, pipe)) {
+                out += buffer;
+            }
+            pclose(pipe);
         }
-        pclose(pipe);
+        std::string said;
+        if (FILE* err = std::fopen(errors.c_str(), "r")) {
+            char buffer[256];
+            while (std::fgets(buffer, sizeof buffer, err)) {
+                said += buffer;
+            }
+            std::fclose(err);
+        }
+        if (said.find("open display") == std::string::npos) {
+            break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
+    std::remove(errors.c_str());
     return out;
 }
 
@@ -168,9 +187,16 @@ std::vector<std::pair<std::string, std::string>> visible_windows(const std::stri
 
 std::string wait_for_window(const std::string& display, const std::string& name,
                             std::chrono::milliseconds limit) {
+    // One connection a poll (the names of all showing windows); the ids only once the name
+    // is there. A busy X server refuses connections now and then when many come at once.
     std::string window;
     wait_for(
         [&] {
+            const std::string names =
+                "\n" + xdotool(display, "search --onlyvisible --classname '.*' getwindowname %@");
+            if (names.find("\n" + name + "\n") == std::string::npos) {
+                return false;
+            }
             for (const auto& [id, shown] : visible_windows(display)) {
                 if (shown == name) {
                     window = id;
