@@ -1,6 +1,9 @@
 // Review pictures of the menus and dialogs composed the way the game draws them: backgrounds,
 // controls at their layout places in their normal look, and the game's texts in the game font.
 #include <map>
+#include <string>
+
+#include "core/version.h"
 
 #include "generate.h"
 #include "layout.h"
@@ -65,7 +68,8 @@ class Composer {
         button(c, captioned("Minimise", kSmallButton, ButtonTone::small), num("m_mini_btnx"),
                num("m_mini_btny"));
         button(c, logo_states(m_fonts, kLogo), kLogoX, kLogoY);
-        text(c, "version 1.54", 15, 680, 520, hex(0xffffff));
+        // The menu's own line, from the one version the build sets.
+        text(c, std::string("version ") + game_version(), 15, 680, 520, hex(0xffffff));
         title(c, "Published by", 40, 420, 180);
         title(c, "Velmora", 40, 490, 400);
         return c;
