@@ -2,9 +2,10 @@
 //   quarrik-levels check [--dir DIR] [FILES]   exit 1 when any level cannot be finished
 //   quarrik-levels stats [--dir DIR] [FILES]   a table per level (Markdown)
 //   quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]
-//   quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] [--lives L] [--markdown]
-//                  [FILES]   plays the levels with the guards active (exit 1 when one is not
-//                  finished); --markdown prints table rows
+//   quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] [--lives L] [--retries R]
+//                  [--markdown] [FILES]   plays the levels with the guards active (exit 1 when
+//                  one is not finished); R goings back per life (default 20); --markdown prints
+//                  table rows
 //   quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] [FILES]   the runner
 //                  lets the guards go and stands still for five seconds, seeds 1..K (default 5):
 //                  exit 1 when a guard catches him
@@ -37,14 +38,15 @@ struct Options {
     int seeds = 3;
     bool seeds_given = false;
     int lives = 4;
+    int retries = 20;
     bool markdown = false;  // bot: table rows instead of lines
     std::vector<std::string> files;
     std::vector<std::string> rest;
 };
 
 const std::vector<ToolOption> kOptions = {
-    {"--markdown", false}, {"--dir", true},   {"--cell", true}, {"--set", true},
-    {"--level", true},     {"--seeds", true}, {"--lives", true}};
+    {"--markdown", false}, {"--dir", true},   {"--cell", true},  {"--set", true},
+    {"--level", true},     {"--seeds", true}, {"--lives", true}, {"--retries", true}};
 
 bool parse_options(const ToolArgs& args, Options& options) {
     for (const ToolArg& option : args.options()) {
@@ -69,7 +71,8 @@ bool parse_options(const ToolArgs& args, Options& options) {
             (arg == "--set"     ? options.set
              : arg == "--level" ? options.level
              : arg == "--seeds" ? options.seeds
-                                : options.lives) = value;
+             : arg == "--lives" ? options.lives
+                                : options.retries) = value;
         }
     }
     // The first word is the command.
@@ -320,6 +323,9 @@ int run_bot(const Options& options) {
         return 2;
     BotLimits limits;
     limits.lives = options.lives;
+    // More goings back get more ticks to play them in.
+    limits.retries = options.retries;
+    limits.ticks_played = std::max(limits.ticks_played, 2000L * options.retries);
     limits.trace = std::getenv("BOT_TRACE") != nullptr;
     const std::vector<std::string> files = level_files(options);
     std::vector<std::string> missed;
@@ -424,7 +430,7 @@ int main(int argc, char** argv) {
                         "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
                         "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n"
                         "       quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] "
-                        "[--lives L] [--markdown] [FILES]\n"
+                        "[--lives L] [--retries R] [--markdown] [FILES]\n"
                         "       quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] "
                         "[FILES]\n",
                         kOptions);

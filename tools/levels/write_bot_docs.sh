@@ -1,44 +1,80 @@
 #!/usr/bin/env bash
-# Plays every level with the level bot (guards active, seeds 1..5, the two sets side by side at
-# a low priority) and rewrites the results table in docs/levels.md between the "bot results"
-# markers, with a summary per set. Takes a long while (tens of minutes on a busy machine).
-# Usage: tools/levels/write_bot_docs.sh path/to/quarrik-levels [SEEDS]
+# Plays the levels with the level bot (guards active, seeds 1..SEEDS, RETRIES goings back per
+# life, two bot processes at a low priority) and rewrites the results table in docs/levels.md
+# between the "bot results" markers, with a summary per set. All 150 levels take a long while
+# (tens of minutes on a busy machine).
+# Usage: tools/levels/write_bot_docs.sh path/to/quarrik-levels [SEEDS [LEVEL...]]
+# With LEVELs (e.g. 1-43 2-12) only those are played again and their rows replace the ones in
+# the table; the other rows are kept as they were, so use it only after changing those levels.
 set -euo pipefail
 tool="$1"
 seeds="${2:-5}"
+shift $(($# < 2 ? $# : 2))
+retries="${BOT_RETRIES:-60}"
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 doc="$root/docs/levels.md"
-table="$(mktemp)"
-rows1="$(mktemp)"
-rows2="$(mktemp)"
-trap 'rm -f "$table" "$rows1" "$rows2"' EXIT
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+bot() {
+    nice -n 10 "$tool" bot --dir "$root/assets/dat" --seeds "$seeds" --retries "$retries" \
+        --markdown "$@"
+}
 # The tool exits 1 when a level is not finished: that is a result here, not a failure.
-nice -n 10 "$tool" bot --dir "$root/assets/dat" --set 1 --seeds "$seeds" --markdown > "$rows1" &
-set1=$!
-nice -n 10 "$tool" bot --dir "$root/assets/dat" --set 2 --seeds "$seeds" --markdown > "$rows2" &
-set2=$!
-wait "$set1" || test $? -eq 1
-wait "$set2" || test $? -eq 1
+if [ $# -eq 0 ]; then
+    bot --set 1 > "$work/rows1" &
+    first=$!
+    bot --set 2 > "$work/rows2" &
+    second=$!
+    # Rows only: the earlier table is not used.
+    : > "$work/old"
+else
+    files1=() files2=()
+    i=0
+    for level in "$@"; do
+        set_no="${level%%-*}"
+        number="$(printf '%02d' "$((10#${level#*-}))")"
+        file="$root/assets/dat/levels${set_no}_full/$number.txt"
+        # Every other level to each of the two processes.
+        if [ $((i++ % 2)) -eq 0 ]; then files1+=("$file"); else files2+=("$file"); fi
+    done
+    bot "${files1[@]}" > "$work/rows1" &
+    first=$!
+    if [ ${#files2[@]} -gt 0 ]; then
+        bot "${files2[@]}" > "$work/rows2" &
+        second=$!
+    else
+        : > "$work/rows2"
+        second=""
+    fi
+    awk '/^<!-- bot results -->$/ { on = 1; next } /^<!-- end of bot results -->$/ { on = 0 }
+         on && /^\| [12]-/' "$doc" > "$work/old"
+fi
+wait "$first" || test $? -eq 1
+[ -z "$second" ] || wait "$second" || test $? -eq 1
+# New rows replace old ones of the same level; the table is sorted by set and level.
+cat "$work/rows1" "$work/rows2" | grep -h '^| [12]-' > "$work/new" || true
+awk -F'|' 'NR == FNR { name = $2; gsub(/ /, "", name); fresh[name] = 1; print; next }
+           { name = $2; gsub(/ /, "", name); if (!(name in fresh)) print }' \
+    "$work/new" "$work/old" | sort -t'|' -k2,2 > "$work/rows"
 {
+    printf 'Seeds 1 to %s, four lives each, up to %s goings back per life.\n\n' "$seeds" "$retries"
     printf '| level | seeds that finished | first seed that did | its ticks (game time) | its lives lost | its goings back | when none did: most gold in one life, how the lives of one seed ended |\n'
     printf '|---|---|---|---|---|---|---|\n'
-    grep -h '^| [12]-' "$rows1" "$rows2"
+    cat "$work/rows"
     printf '\n'
     for set in 1 2; do
-        rows="$rows1"
-        [ "$set" = 2 ] && rows="$rows2"
         # Column 3 reads "K of N" (or "**0** of N").
         awk -F'|' -v set="$set" -v seeds="$seeds" '
-            /^\| [12]-/ { split($3, f, " "); k = f[1]; gsub(/\*/, "", k); n++;
+            $2 ~ "^ " set "-" { split($3, f, " "); k = f[1]; gsub(/\*/, "", k); n++;
                           if (k > 0) any++; if (k == seeds) all++; if (k * 2 > seeds) most++;
                           name = $2; gsub(/ /, "", name); if (k == 0) missed = missed " " name }
             END { gsub(/  +/, " ", missed);
                   printf "Set %d: %d of %d levels finished with at least one seed, %d with most " \
                          "seeds, %d with all %d%s\n\n", set, any, n, most, all, seeds,
-                         (missed == "" ? "" : "; with none:" missed) }' "$rows"
+                         (missed == "" ? "" : "; with none:" missed) }' "$work/rows"
     done
-} > "$table"
-awk -v table="$table" '
+} > "$work/table"
+awk -v table="$work/table" '
     /^<!-- bot results -->$/ { print; while ((getline line < table) > 0) print line; skip = 1; next }
     /^<!-- end of bot results -->$/ { skip = 0 }
     !skip { print }
