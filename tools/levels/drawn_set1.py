@@ -275,7 +275,8 @@ def _(g):
     g.h(4, 1, 30, "-")
     g.v(0, 0, 20)
     g.v(31, 0, 20)
-    g.h(21, 0, 31, "M")
+    # A brick ground: the guards down there can be trapped on the way to its gold.
+    g.h(21, 0, 31)
     g.gold((20, 9), (20, 24), (3, 15))
     g.h(4, 14, 16)
     g.guards((20, 2), (20, 29))
@@ -382,7 +383,8 @@ def _(g):
     g.h(17, 3, 28)
     g.v(3, 4, 16)
     g.v(28, 4, 16)
-    g.h(21, 0, 31, "M")
+    # Brick under the whole road and the ground, so a guard on it can be held in a hole.
+    g.h(21, 0, 31)
     g.v(15, 0, 3)
     g.v(15, 17, 20)
     g.gold((3, 7), (3, 22), (16, 8), (16, 22), (10, 4), (10, 27), (6, 15), (20, 5), (20, 26))
@@ -610,8 +612,11 @@ def _(g):
 
 @level(1, 43, "Locked room", "a room of stone with no door: you fall in through a false roof, and a hidden ladder is the only way out")
 def _(g):
-    g.box(8, 8, 17, 23, "M")
+    g.box(8, 8, 18, 23, "M")
     g.h(8, 13, 18, "U")
+    # Guards that follow the runner over the false roof are shut in with him: a brick floor on
+    # the stone one lets him hold them in holes without digging a way out.
+    g.h(17, 9, 22)
     g.h(13, 9, 22)
     g.at(" ", (13, 11), (13, 20))
     g.v(15, 0, 16, "#")
@@ -785,7 +790,8 @@ def _(g):
 def _(g):
     for r in (7, 14):
         g.h(r, 0, 31, "M")
-    g.h(21, 0, 31, "M")
+    # The bottom rooms are dead ends with guards in them: a brick floor there to trap them on.
+    g.h(21, 0, 31)
     for c, r0, r1 in ((8, 0, 6), (20, 0, 6), (12, 8, 13), (25, 8, 13), (6, 15, 20), (18, 15, 20)):
         g.v(c, r0, r1, "M")
     for c, r0, r1 in ((3, 6, 13), (16, 6, 13), (29, 6, 13), (10, 13, 20), (22, 13, 20), (1, 13, 20), (14, 0, 6)):

@@ -375,7 +375,8 @@ def _(g):
     g.v(30, 11, 20)
     g.at(" ", (9, 14), (9, 17), (20, 14), (20, 17))
     g.gold((4, 6), (4, 25), (9, 8), (9, 23), (14, 5), (14, 26), (20, 8), (20, 23), (1, 1 + 1), (1, 29), (11, 11), (11, 20))
-    g.guards((20, 4), (20, 27), (4, 3), (4, 28), (14, 9))
+    # One guard to a room: a fifth one made the bottom left room a trap with no way round.
+    g.guards((20, 27), (4, 3), (4, 28), (14, 9))
     g.start(0, 15)
 
 
@@ -415,7 +416,9 @@ def _(g):
     g.h(0, 1, 12, "-")
     g.gold((3, 7), (6, 10), (13, 10), (16, 7), (9, 3), (15, 1), (20, 9))
     g.mirror()
-    g.h(21, 0, 31, "M")
+    # Brick under the bottom walk, stone under the neck: the guards that come down to the
+    # corner gold can be held in holes there.
+    g.s(21, 0, "TTTTTTTTTTTTMMMMMMMMTTTTTTTTTTTT")
     g.guards((3, 8), (3, 23), (9, 2), (9, 29), (6, 9), (6, 22))
     g.start(20, 15)
 
@@ -895,10 +898,11 @@ def _(g):
 
 @level(2, 39, "Crossfire", "two long brick corridors with guards coming from both ends: trap them in pairs to get through")
 def _(g):
-    g.h(7, 0, 31, "M")
-    g.h(11, 0, 31)
-    g.h(15, 0, 31, "M")
-    g.h(21, 0, 31, "M")
+    # Brick under every corridor (stone only at the far ends): the guards are trapped, not
+    # outrun.
+    for r in (7, 11, 15, 21):
+        g.h(r, 0, 31)
+        g.at("M", (r, 0), (r, 31))
     g.v(15, 0, 6)
     g.v(16, 7, 10)
     g.v(15, 11, 14)
@@ -1008,8 +1012,10 @@ def _(g):
     g.h(13, 5, 26, "U")
     g.h(13, 5, 7)
     g.h(13, 24, 26)
-    g.v(15, 6, 18)
-    g.gold((12, 6), (12, 25), (18, 7), (18, 24), (18, 12), (18, 19), (9, 10), (10, 21))
+    # A brick bottom inside the stone one: the guards in the tank can be held in holes.
+    g.h(18, 5, 26)
+    g.v(15, 6, 17)
+    g.gold((12, 6), (12, 25), (17, 7), (17, 24), (17, 12), (17, 19), (9, 10), (10, 21))
     g.h(5, 0, 3)
     g.h(5, 28, 31)
     g.v(2, 0, 20)
@@ -1018,7 +1024,7 @@ def _(g):
     g.gold((4, 1), (4, 30), (20, 15))
     g.h(3, 3, 28, "-")
     g.v(15, 3, 6)
-    g.guards((20, 1), (20, 30), (20, 10), (20, 21), (18, 10), (18, 21))
+    g.guards((20, 1), (20, 30), (20, 10), (20, 21), (17, 10), (17, 21))
     g.start(4, 0)
 
 
