@@ -1122,7 +1122,8 @@ def _(g):
         c = 29 if i % 2 == 0 else 2
         g.v(c, r - 4 if i < 4 else 0, r + 1 if i else 20)
         g.put(r + 1, 15 + (4 if i % 2 else -4), "*")
-    g.h(21, 0, 31, "M")
+    # Five guards wait at the bottom: brick under them, so they can be trapped, not only fled.
+    g.h(21, 0, 31)
     g.at(" ", (13, 15), (9, 15))
     g.gold((20, 5), (20, 26), (19, 15))
     g.guards((20, 1), (20, 10), (20, 16), (20, 21), (20, 30))

@@ -463,7 +463,8 @@ def _(g):
         for r in plugs:
             g.h(r, a + 1, b - 1)
             g.put(r - 1, a + 2 + (r % 3), "*")
-    g.h(21, 0, 31, "M")
+    # Brick under the open ground between the shafts, where four guards walk.
+    g.s(21, 0, "TTTTTTTMMMMTTTTTTTTTTMMMMTTTTTTT")
     g.h(2, 0, 5)
     g.h(2, 12, 19)
     g.h(2, 26, 31)
@@ -1056,7 +1057,8 @@ def _(g):
             g.put(r - 1, k + (i % 3), "*")
     g.v(1, 0, 2)
     g.h(21, 0, 31)
-    g.guards((20, 4), (20, 12), (20, 20), (20, 27), (17, 15))
+    # Three guards: a breather, and the snake back up to the top is long.
+    g.guards((20, 12), (20, 24), (17, 15))
     g.start(2, 3)
 
 
