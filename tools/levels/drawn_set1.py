@@ -1139,8 +1139,11 @@ def _(g):
     g.h(19, 2, 29, " ")
     g.h(20, 2, 29, " ")
     g.v(1, 0, 10)
-    g.v(30, 9, 16)
+    # The bottom tunnel has a ladder at each end and brick under it: its guard no longer holds
+    # the runner in a dead end with a stone floor.
+    g.v(30, 9, 20)
     g.v(1, 15, 20)
+    g.h(21, 2, 29)
     g.v(15, 0, 5)
     g.gold((5, 6), (5, 25), (10, 8), (10, 22), (16, 6), (16, 15), (16, 25), (20, 10), (20, 20))
     g.guards((10, 14), (10, 28), (16, 3), (16, 20), (20, 27))
