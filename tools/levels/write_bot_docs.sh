@@ -4,8 +4,11 @@
 # between the "bot results" markers, with a summary per set. All 150 levels take a long while
 # (tens of minutes on a busy machine).
 # Usage: tools/levels/write_bot_docs.sh path/to/quarrik-levels [SEEDS [LEVEL...]]
+#        tools/levels/write_bot_docs.sh path/to/quarrik-levels SEEDS --rows FILE...
 # With LEVELs (e.g. 1-43 2-12) only those are played again and their rows replace the ones in
 # the table; the other rows are kept as they were, so use it only after changing those levels.
+# With --rows the rows come from saved `bot --markdown` output of the same SEEDS and goings back
+# (a long run split over several processes), later files winning, and replace those in the table.
 set -euo pipefail
 tool="$1"
 seeds="${2:-5}"
@@ -20,7 +23,14 @@ bot() {
         --markdown "$@"
 }
 # The tool exits 1 when a level is not finished: that is a result here, not a failure.
-if [ $# -eq 0 ]; then
+if [ "${1:-}" = "--rows" ]; then
+    shift
+    cat "$@" > "$work/rows1"
+    : > "$work/rows2"
+    first="" second=""
+    awk '/^<!-- bot results -->$/ { on = 1; next } /^<!-- end of bot results -->$/ { on = 0 }
+         on && /^\| [12]-/' "$doc" > "$work/old"
+elif [ $# -eq 0 ]; then
     bot --set 1 > "$work/rows1" &
     first=$!
     bot --set 2 > "$work/rows2" &
@@ -49,11 +59,13 @@ else
     awk '/^<!-- bot results -->$/ { on = 1; next } /^<!-- end of bot results -->$/ { on = 0 }
          on && /^\| [12]-/' "$doc" > "$work/old"
 fi
-wait "$first" || test $? -eq 1
+[ -z "$first" ] || wait "$first" || test $? -eq 1
 [ -z "$second" ] || wait "$second" || test $? -eq 1
-# New rows replace old ones of the same level; the table is sorted by set and level.
-cat "$work/rows1" "$work/rows2" | grep -h '^| [12]-' > "$work/new" || true
-awk -F'|' 'NR == FNR { name = $2; gsub(/ /, "", name); fresh[name] = 1; print; next }
+# New rows replace old ones of the same level (of the new ones the last wins); the table is
+# sorted by set and level.
+cat "$work/rows1" "$work/rows2" | grep -h '^| [12]-' | tac > "$work/new" || true
+awk -F'|' 'NR == FNR { name = $2; gsub(/ /, "", name); if (!(name in fresh)) print;
+                       fresh[name] = 1; next }
            { name = $2; gsub(/ /, "", name); if (!(name in fresh)) print }' \
     "$work/new" "$work/old" | sort -t'|' -k2,2 > "$work/rows"
 {
