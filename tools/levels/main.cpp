@@ -3,9 +3,9 @@
 //   quarrik-levels stats [--dir DIR] [FILES]   a table per level (Markdown)
 //   quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]
 //   quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] [--lives L] [--retries R]
-//                  [--markdown] [FILES]   plays the levels with the guards active (exit 1 when
-//                  one is not finished); R goings back per life (default 20); --markdown prints
-//                  table rows
+//                  [--first] [--markdown] [FILES]   plays the levels with the guards active
+//                  (exit 1 when one is not finished); R goings back per life (default 20);
+//                  --first stops a level at its first finished seed; --markdown prints table rows
 //   quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] [FILES]   the runner
 //                  lets the guards go and stands still for five seconds, seeds 1..K (default 5):
 //                  exit 1 when a guard catches him
@@ -40,19 +40,21 @@ struct Options {
     int lives = 4;
     int retries = 20;
     bool markdown = false;  // bot: table rows instead of lines
+    bool first = false;     // bot: no seeds played after the first that finishes
     std::vector<std::string> files;
     std::vector<std::string> rest;
 };
 
 const std::vector<ToolOption> kOptions = {
-    {"--markdown", false}, {"--dir", true},   {"--cell", true},  {"--set", true},
-    {"--level", true},     {"--seeds", true}, {"--lives", true}, {"--retries", true}};
+    {"--markdown", false}, {"--first", false}, {"--dir", true},
+    {"--cell", true},      {"--set", true},    {"--level", true},
+    {"--seeds", true},     {"--lives", true},  {"--retries", true}};
 
 bool parse_options(const ToolArgs& args, Options& options) {
     for (const ToolArg& option : args.options()) {
         const std::string& arg = option.name;
-        if (arg == "--markdown") {
-            options.markdown = true;
+        if (arg == "--markdown" || arg == "--first") {
+            (arg == "--markdown" ? options.markdown : options.first) = true;
         } else if (arg == "--dir" || arg == "--cell") {
             if (arg == "--dir")
                 options.dir = option.value;
@@ -340,17 +342,21 @@ int run_bot(const Options& options) {
         }
         BotResult first, best;
         int wins = 0;
-        for (int seed = 1; seed <= options.seeds; ++seed) {
+        int played = 0;
+        for (int seed = 1; seed <= options.seeds && !(options.first && wins > 0); ++seed) {
             const BotResult r = play_level_bot(rules, text, static_cast<unsigned>(seed), limits);
+            ++played;
             if (r.finished && wins++ == 0)
                 first = r;
             if (!r.finished && (best.seed == 0 || r.best_gold > best.best_gold))
                 best = r;
         }
+        // Stopped early, the count is a lower bound: "1+ of 5" counts as finished, not as most.
+        const std::string won = std::to_string(wins) + (played < options.seeds ? "+" : "");
         if (options.markdown) {
             if (wins > 0)
-                std::printf("| %s | %d of %d | %u | %ld (%.0f s) | %d | %d | |\n", name.c_str(),
-                            wins, options.seeds, first.seed, first.ticks, first.ticks * 0.03,
+                std::printf("| %s | %s of %d | %u | %ld (%.0f s) | %d | %d | |\n", name.c_str(),
+                            won.c_str(), options.seeds, first.seed, first.ticks, first.ticks * 0.03,
                             first.lives_lost, first.retries);
             else
                 std::printf("| %s | **0** of %d | | | | | %d of %d gold; seed %u: %s |\n",
@@ -362,9 +368,9 @@ int run_bot(const Options& options) {
         } else if (wins > 0) {
             std::printf(
                 "%s: finished with seed %u in %ld ticks (%.0f s), %d lives lost, %d goings "
-                "back; %d of %d seeds\n",
+                "back; %s of %d seeds\n",
                 name.c_str(), first.seed, first.ticks, first.ticks * 0.03, first.lives_lost,
-                first.retries, wins, options.seeds);
+                first.retries, won.c_str(), options.seeds);
             all_seeds += wins == options.seeds;
         } else {
             std::printf("%s: NOT finished: at best %d of %d gold; seed %u: %s\n", name.c_str(),
@@ -430,7 +436,7 @@ int main(int argc, char** argv) {
                         "usage: quarrik-levels check|stats [--dir DIR] [FILES]\n"
                         "       quarrik-levels render OUT.png [--dir DIR] [--cell N] [FILES]\n"
                         "       quarrik-levels bot [--dir DIR] [--set S] [--level N] [--seeds K] "
-                        "[--lives L] [--retries R] [--markdown] [FILES]\n"
+                        "[--lives L] [--retries R] [--first] [--markdown] [FILES]\n"
                         "       quarrik-levels fair [--dir DIR] [--set S] [--level N] [--seeds K] "
                         "[FILES]\n",
                         kOptions);
