@@ -1342,7 +1342,9 @@ def _(g):
         g.put(14, a + 2, "*")
     g.v(31, 9, 15, "M")
     g.h(15, 0, 31)
-    g.h(21, 0, 31, "M")
+    # Brick under the yard below the cells, where most of the guards walk: stone there left the
+    # runner nothing to hold them with.
+    g.h(21, 0, 31)
     for a in range(1, 30, 5):
         g.put(15, a + 3, "U")
     g.v(0, 0, 7)
