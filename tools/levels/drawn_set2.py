@@ -1202,7 +1202,8 @@ def _(g):
 
 @level(2, 58, "Teeth", "stone teeth hang from a brick roof and rise from the floor, meshing: dig through the roof and fall between them")
 def _(g):
-    g.h(21, 0, 31, "M")
+    # Brick under the bottom walk, where six guards start: they can be trapped there.
+    g.h(21, 0, 31)
     g.h(2, 0, 31, "M")
     for c in range(3, 30, 6):
         g.fill(3, c, 12, c + 1, "M")
