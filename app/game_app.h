@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "game/world_sounds.h"
 #include "gfx/resource_set.h"
 #include "gfx/view.h"

@@ -7,7 +7,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "storage/pack_archive.h"
 #include "world/game_params.h"
 #include "world/sim_support.h"

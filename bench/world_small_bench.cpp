@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "world/game_params.h"
 #include "world/sim_support.h"
 #include "world/world_context.h"

@@ -11,8 +11,10 @@ if(QUARRIK_FUZZ)
     set(quarrik_fuzz_sanitizers address,undefined)
     set(quarrik_fuzz_flags -fsanitize=fuzzer-no-link,${quarrik_fuzz_sanitizers}
                            -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g)
-    target_compile_options(quarrik_core PUBLIC ${quarrik_fuzz_flags})
-    target_link_options(quarrik_core INTERFACE -fsanitize=${quarrik_fuzz_sanitizers})
+    foreach(library quarrik_base quarrik_world quarrik_core)
+        target_compile_options(${library} PUBLIC ${quarrik_fuzz_flags})
+        target_link_options(${library} INTERFACE -fsanitize=${quarrik_fuzz_sanitizers})
+    endforeach()
 
     file(GLOB fuzz_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/fuzz_*.cpp)
     set(QUARRIK_FUZZ_TARGETS "")

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "fuzz/fuzz_support.h"
 #include "storage/param_file.h"
 #include "world/game_params.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "world/grid.h"
 #include "world/sim_support.h"
 #include "world/world_context.h"

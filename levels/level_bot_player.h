@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "levels/level_bot.h"
 #include "levels/level_checker.h"
 #include "world/game_params.h"

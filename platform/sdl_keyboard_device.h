@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 
 // The real keyboard: scan codes in DIK numbering taken from the windowing library's key state.
 // Like a foreground device, it fails while the game window does not have the keyboard focus,

@@ -1,7 +1,7 @@
 #include "ui/key_reader.h"
 
 #include "app/game_app.h"
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "gfx/font.h"
 
 namespace {

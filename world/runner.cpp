@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "world/cell.h"
 #include "world/guard.h"
 #include "world/playfield.h"

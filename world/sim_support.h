@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 
 class WorldRun;
 

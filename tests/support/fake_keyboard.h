@@ -4,7 +4,7 @@
 #include <cstring>
 #include <memory>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 
 // A keyboard whose keys and failures the test sets. Shared state lets the test keep changing
 // it after the device has been handed to a KeyboardState.

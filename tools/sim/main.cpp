@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 #include "core/user_paths.h"
 #include "storage/data_keys.h"
 #include "storage/pack_archive.h"

@@ -1,4 +1,4 @@
-#include "app/keyboard_state.h"
+#include "core/keyboard_state.h"
 
 #include <cstring>
 
