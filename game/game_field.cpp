@@ -19,39 +19,25 @@ std::function<void()>& GameField::level_started_hook() {
     return hook;
 }
 
-GameField::GameField(GameApp& app) : m_app(app) {
+GameField::GameField(GameApp& app) : m_app(app), m_run(app.world) {
     start_level(1);
 }
 
-GameField::~GameField() {
-    clear_level();
-}
-
-void GameField::clear_level() {
-    // Guards and the runner point into the playfield and at each other: they go first.
-    m_guards.clear();
-    m_runner.reset();
-    m_reveal.reset();
-    m_playfield.reset();
-}
+GameField::~GameField() = default;
 
 void GameField::start_level(int n) {
-    clear_level();
+    // The reveal points into the level it uncovers: it goes first.
+    m_reveal.reset();
     if (n < 1 || n > kLastLevel) {
         n = 1;
     }
     m_level_current = n;
-    m_playfield = std::make_unique<Playfield>(m_app.world);
-    m_playfield->load_level(n);
-    m_runner = std::make_unique<Runner>(m_app.world, *m_playfield, m_guards);
-    for (const Pos& start : m_playfield->guard_starts()) {
-        auto guard = std::make_unique<Guard>(m_app.world, *m_playfield, *m_runner, m_guards);
-        guard->place(start);
-        m_guards.push_back(std::move(guard));
+    m_run.start_level(n);
+    m_reveal.emplace(m_run.field());
+    // A death pause never carries over into a new level; an ended game stays ended.
+    if (m_phase != GamePhase::kOver) {
+        m_phase = GamePhase::kReveal;
     }
-    m_reveal = std::make_unique<LevelReveal>(*m_playfield);
-    // A death pause never carries over into a new level.
-    m_dying = false;
     m_death_timer = 0;
     update_hud();
     m_lifes_count_at_level_begin = m_lifes_count;
@@ -79,19 +65,25 @@ void GameField::tick(int elapsed_ms) {
         m_app.view.m_rot_z += 1.0f;
     }
     const int32_t mark_before = mark();
-    add_score(m_runner->take_score());
-    m_playfield->tick_cells();
+    add_score(m_run.tick_cells());
 
-    if (m_reveal) {
-        m_reveal->advance();
-        if (m_reveal->finished()) {
-            m_reveal.reset();
-        }
-        return;
-    }
-    if (m_message) {
-        message_phase(elapsed_ms);
-        return;
+    switch (m_phase) {
+        case GamePhase::kReveal:
+            m_reveal->advance();
+            if (m_reveal->finished()) {
+                m_reveal.reset();
+                m_phase = GamePhase::kPlay;
+            }
+            return;
+        case GamePhase::kLifeLost:
+        case GamePhase::kLevelDone:
+            message_phase(elapsed_ms);
+            return;
+        case GamePhase::kOver:
+            return;
+        case GamePhase::kPlay:
+        case GamePhase::kDying:
+            break;
     }
     play(elapsed_ms);
     if (mark() != mark_before) {
@@ -100,64 +92,50 @@ void GameField::tick(int elapsed_ms) {
     }
 }
 
+void GameField::show_message(GamePhase phase, bool game_over) {
+    m_phase = phase;
+    m_message = LevelMessage();
+    if (game_over) {
+        m_message.set_text("Game Over");
+    }
+}
+
 void GameField::play(int elapsed_ms) {
-    if (!m_dying) {
-        m_runner->update(elapsed_ms);
-        if (m_runner->dead()) {
-            m_dying = true;
+    if (m_phase == GamePhase::kPlay) {
+        add_score(m_run.tick_actors(elapsed_ms));
+        if (m_run.actors_stopped()) {
+            m_phase = GamePhase::kDying;
             m_death_timer = m_app.config.m_player_dead_time;
-        }
-        for (auto& guard : m_guards) {
-            guard->update(elapsed_ms);
-            add_score(guard->take_score());
         }
         update_hud();
     }
-    if (m_dying) {
+    if (m_phase == GamePhase::kDying) {
         m_death_timer -= elapsed_ms;
         if (m_death_timer < 0) {
             m_death_timer = 0;
         }
         if (m_death_timer == 0) {
-            m_dying = false;
             m_level_current -= 1;
             m_lifes_count -= 1;
-            m_message = std::make_unique<LevelMessage>();
-            m_message_after_death = true;
-            if (m_lifes_count < 0) {
-                m_message->set_text("Game Over");
-            }
+            show_message(GamePhase::kLifeLost, m_lifes_count < 0);
         }
     }
-    if (m_playfield->complete()) {
-        bool gold_carried = false;
-        for (const auto& guard : m_guards) {
-            gold_carried = gold_carried || guard->is_carrying_gold();
-        }
-        if (!gold_carried && !m_message) {
-            // A runner who dies in the tick he finishes the level has still finished it.
-            m_dying = false;
-            m_death_timer = 0;
-            add_score(kLevelBonus);
-            m_message = std::make_unique<LevelMessage>();
-            m_message_after_death = false;
-            if (m_level_current + 1 > m_level_last) {
-                m_message->set_text("Game Over");
-            }
-        }
+    if (m_run.level_finished() && !showing_message()) {
+        // A runner who dies in the tick he finishes the level has still finished it.
+        m_death_timer = 0;
+        add_score(kLevelBonus);
+        show_message(GamePhase::kLevelDone, m_level_current + 1 > m_level_last);
     }
 }
 
 void GameField::message_phase(int elapsed_ms) {
-    m_message->advance(elapsed_ms);
-    if (!m_message->finished()) {
+    m_message.advance(elapsed_ms);
+    if (!m_message.finished()) {
         return;
     }
     m_level_current += 1;
-    m_message.reset();
-    m_message_after_death = false;
     if (m_level_current > m_level_last || m_lifes_count < 0) {
-        m_is_game_over = true;
+        m_phase = GamePhase::kOver;
         return;
     }
     start_level(m_level_current);
@@ -185,11 +163,11 @@ void GameField::save(ParamFile& file) const {
     int32_t level = m_level_current;
     int32_t lives = m_lifes_count_at_level_begin;
     int32_t score = m_score_at_level_begin;
-    bool game_over = m_is_game_over;
+    bool game_over = is_game_over();
     // During the dissolve after a death the level number is one short until the level restarts;
     // save the level that will be replayed, with the lives and score it will start with, so
     // quitting here does not send the player back a level.
-    if (m_message && m_message_after_death) {
+    if (m_phase == GamePhase::kLifeLost) {
         level = m_level_current + 1;
         lives = m_lifes_count;
         score = m_score;
@@ -220,19 +198,17 @@ void GameField::restore(const ParamFile& file) {
     m_alpha = std::isfinite(alpha) ? std::remainder(alpha, 360.0f) : 0.0f;
     m_lifes_count = std::clamp(ParamFile::to_int(file.get("gf_m_lifes_count_at_level_begin", "0")),
                                0, kMaxLives);
-    m_is_game_over = ParamFile::to_int(file.get("gf_m_is_game_over", "0")) == 1;
+    const bool game_over = ParamFile::to_int(file.get("gf_m_is_game_over", "0")) == 1;
     m_level_current = ParamFile::to_int(file.get("gf_m_level_current", "0"));
     m_custom_game = ParamFile::to_int(file.get("gf_m_custom_game", "0")) == 1;
     m_level_last = kLastLevel;
-    m_message.reset();
-    m_dying = false;
+    // Set first: the level start saves the game, which must keep the ended state.
+    m_phase = game_over ? GamePhase::kOver : GamePhase::kReveal;
     start_level(m_level_current);
 }
 
 void GameField::refresh_graphics() {
-    if (m_playfield) {
-        m_playfield->rebuild_skin();
-    }
+    m_run.field().rebuild_skin();
 }
 
 void GameField::draw() {
@@ -242,17 +218,17 @@ void GameField::draw() {
         m_app.view.apply_view();
         glPushMatrix();
         glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
-        if (!m_is_game_over && m_app.resources) {
-            draw_playfield(*m_playfield, *m_app.resources);
-            if (!m_reveal) {
-                draw_actors(*m_runner, m_guards, *m_app.resources);
+        if (!is_game_over() && m_app.resources) {
+            draw_playfield(m_run.field(), *m_app.resources);
+            if (m_phase != GamePhase::kReveal) {
+                draw_actors(m_run.runner(), m_run.guards(), *m_app.resources);
             }
         }
         glPopMatrix();
         glPopMatrix();
     }
-    if (m_message) {
-        m_message->draw(font);
+    if (showing_message()) {
+        m_message.draw(font);
     }
     m_hud.draw(font);
 }

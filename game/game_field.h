@@ -2,7 +2,7 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
+#include <optional>
 
 #include "game/hud.h"
 #include "game/level_message.h"
@@ -10,13 +10,18 @@
 #include "world/guard.h"
 #include "world/playfield.h"
 #include "world/runner.h"
+#include "world/world_run.h"
 
 class GameApp;
 class ParamFile;
 
-// A game in progress and its referee: the current level, the runner and the guards, score,
-// lives and level number. Each tick runs the world in a fixed order and decides deaths, level
-// ends, bonus lives and the end of the game.
+// Where a game stands: a level being uncovered, play, the pause after the runner died, the
+// dissolve after a lost life or after a finished level, or the end.
+enum class GamePhase { kReveal, kPlay, kDying, kLifeLost, kLevelDone, kOver };
+
+// A game in progress and its referee: the level in play (a WorldRun), score, lives and level
+// number. Each tick runs the world in a fixed order and decides deaths, level ends, bonus lives
+// and the end of the game.
 class GameField {
   public:
     static constexpr int kLastLevel = 75;
@@ -45,20 +50,25 @@ class GameField {
     void restore(const ParamFile& file);
     void refresh_graphics();
 
-    bool is_game_over() const { return m_is_game_over; }
+    GamePhase phase() const { return m_phase; }
+    bool is_game_over() const { return m_phase == GamePhase::kOver; }
     int32_t score() const { return m_score; }
     int32_t lives() const { return m_lifes_count; }
     int32_t level() const { return m_level_current; }
     int32_t last_level() const { return m_level_last; }
     bool custom_game() const { return m_custom_game; }
-    bool dying() const { return m_dying; }
+    bool dying() const { return m_phase == GamePhase::kDying; }
     float alpha() const { return m_alpha; }
 
-    Playfield* playfield() { return m_playfield.get(); }
-    Runner* runner() { return m_runner.get(); }
-    const GuardList& guards() const { return m_guards; }
-    const LevelReveal* reveal() const { return m_reveal.get(); }
-    const LevelMessage* message() const { return m_message.get(); }
+    WorldRun& run() { return m_run; }
+    Playfield* playfield() { return &m_run.field(); }
+    Runner* runner() { return &m_run.runner(); }
+    const GuardList& guards() const { return m_run.guards(); }
+    // The reveal while a level is uncovered, the message while one shows; else null.
+    const LevelReveal* reveal() const {
+        return m_phase == GamePhase::kReveal && m_reveal ? &*m_reveal : nullptr;
+    }
+    const LevelMessage* message() const { return showing_message() ? &m_message : nullptr; }
     const Hud& hud() const { return m_hud; }
 
     // For tests and tools that stage situations.
@@ -66,26 +76,26 @@ class GameField {
     void set_lives(int32_t lives) { m_lifes_count = lives; }
 
   private:
+    bool showing_message() const {
+        return m_phase == GamePhase::kLifeLost || m_phase == GamePhase::kLevelDone;
+    }
+    void show_message(GamePhase phase, bool game_over);
     void message_phase(int elapsed_ms);
     void play(int elapsed_ms);
     void add_score(int32_t points);
     void update_hud() { m_hud.set(m_score, m_lifes_count, m_level_current); }
-    void clear_level();
     int32_t mark() const;
 
     GameApp& m_app;
+    GamePhase m_phase = GamePhase::kReveal;
     int32_t m_score = 0;
-    std::unique_ptr<Playfield> m_playfield;
-    std::unique_ptr<Runner> m_runner;
+    WorldRun m_run;
     int32_t m_death_timer = 0;
-    bool m_dying = false;
-    GuardList m_guards;
     float m_alpha = 0.0f;
-    std::unique_ptr<LevelReveal> m_reveal;
-    std::unique_ptr<LevelMessage> m_message;
-    bool m_message_after_death = false;
+    // Only meaningful in their phases; the reveal points into the level in play.
+    std::optional<LevelReveal> m_reveal;
+    LevelMessage m_message;
     Hud m_hud;
-    bool m_is_game_over = false;
     int32_t m_level_current = 1;
     int32_t m_level_last = kLastLevel;
     int32_t m_lifes_count = 3;

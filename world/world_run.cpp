@@ -22,6 +22,7 @@ bool WorldRun::start_level(int level) {
 }
 
 void WorldRun::build_actors() {
+    m_actors_stopped = false;
     m_runner = std::make_unique<Runner>(m_ctx, *m_field, m_guards);
     for (const Pos& start : m_field->guard_starts()) {
         auto guard = std::make_unique<Guard>(m_ctx, *m_field, *m_runner, m_guards);
@@ -30,17 +31,26 @@ void WorldRun::build_actors() {
     }
 }
 
-void WorldRun::tick(int elapsed_ms) {
-    m_score += m_runner->take_score();
+int WorldRun::tick_cells() {
+    const int points = m_runner->take_score();
+    m_score += points;
     m_field->tick_cells();
-    if (m_runner->dead()) {
-        return;
+    return points;
+}
+
+int WorldRun::tick_actors(int elapsed_ms) {
+    if (m_actors_stopped) {
+        return 0;
     }
     m_runner->update(elapsed_ms);
+    m_actors_stopped = m_runner->dead();
+    int points = 0;
     for (auto& guard : m_guards) {
         guard->update(elapsed_ms);
-        m_score += guard->take_score();
+        points += guard->take_score();
     }
+    m_score += points;
+    return points;
 }
 
 bool WorldRun::level_finished() const {

@@ -10,8 +10,9 @@
 
 struct WorldContext;
 
-// One level in play without the screen around it: the playfield, the runner and the guards,
-// advanced a tick at a time in the order of the play screen. Used by the simulator and tests.
+// One level in play: the playfield, the runner and the guards, advanced a tick at a time. The
+// game session drives it between its reveal, death pause and messages; the simulator, the
+// level bot, the benchmarks and the tests drive it alone.
 class WorldRun {
   public:
     explicit WorldRun(WorldContext& ctx) : m_ctx(ctx) {}
@@ -23,9 +24,19 @@ class WorldRun {
     void start(const uint8_t* data, size_t size);
     bool start_level(int level);
 
-    // One tick: points of the runner collected, cells advanced, then (until the runner is
-    // dead) the runner and each guard in order, collecting the guards' points.
-    void tick(int elapsed_ms = 30);
+    // The cells' part of a tick, which also runs while a level is uncovered or a message
+    // shows: the runner's points collected, then the cells advanced. Returns those points.
+    int tick_cells();
+    // The actors' part: the runner, then each guard in order, collecting the guards' points,
+    // which it returns. Once the runner is found dead after his own move the actors stop (a
+    // guard that catches him leaves him that one move).
+    int tick_actors(int elapsed_ms = kTickMs);
+    // Both parts; the points go to score().
+    void tick(int elapsed_ms = kTickMs) {
+        tick_cells();
+        tick_actors(elapsed_ms);
+    }
+    bool actors_stopped() const { return m_actors_stopped; }
 
     Playfield& field() { return *m_field; }
     Runner& runner() { return *m_runner; }
@@ -44,4 +55,5 @@ class WorldRun {
     GuardList m_guards;
     std::unique_ptr<Runner> m_runner;
     int m_score = 0;
+    bool m_actors_stopped = false;
 };
