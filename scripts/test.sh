@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds with warnings as errors and runs the whole test suite.
+# Installs what is missing, checks the layers of the includes, builds with warnings as errors and
+# runs the whole test suite.
 # Tests that need a display run on a virtual X server.
 #
 #   scripts/test.sh [CTEST ARGS]              plain build in build/test
@@ -10,6 +11,8 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/deps.sh"
+# Every include must point down the code's layers (a second; fails before the long build).
+"$root/scripts/check_layers.sh"
 
 build="$root/build/test"
 extra=()
