@@ -10,6 +10,7 @@
 #include "platform/key_translation.h"
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
+#include "world/rules.h"
 
 namespace {
 
@@ -79,7 +80,7 @@ bool GameApp::load_settings() {
     if (config.m_custom_kind_game != 0 && config.m_custom_kind_game != 1) {
         config.m_custom_kind_game = 0;
     }
-    if (config.m_custom_level_num < 1 || config.m_custom_level_num > 75) {
+    if (config.m_custom_level_num < 1 || config.m_custom_level_num > kLevelsPerSet) {
         config.m_custom_level_num = 1;
     }
     // Each playing key on its own: one lost binding must not cost the others.

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "bench/world_rig.h"
+#include "world/rules.h"
 
 namespace {
 
@@ -63,8 +64,8 @@ void BM_WorldTickAllLevels(benchmark::State& state) {
     int since_start = 0;
     int missing = 0;
     auto next_level = [&] {
-        const int set = level_index / 75;
-        const int level = level_index % 75 + 1;
+        const int set = level_index / kLevelsPerSet;
+        const int level = level_index % kLevelsPerSet + 1;
         level_index = (level_index + 1) % 150;
         if (!rig.start(set, level)) {
             ++missing;

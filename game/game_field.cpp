@@ -11,8 +11,8 @@
 #include "gfx/gl.h"
 #include "platform/gl_current.h"
 #include "platform/key_codes.h"
-#include "sound/sound_bank.h"
 #include "storage/param_file.h"
+#include "world/rules.h"
 
 std::function<void()>& GameField::level_started_hook() {
     static std::function<void()> hook;
@@ -47,12 +47,6 @@ void GameField::start_level(int n) {
     }
 }
 
-int32_t GameField::mark() const {
-    // A non-positive spacing gives no bonus lives (and no division by zero).
-    const int32_t per = m_app.config.m_lives_per_score;
-    return per > 0 ? m_score / per : 0;
-}
-
 void GameField::tick(int elapsed_ms) {
     // The options may switch the effect set between ticks.
     m_app.world.sound_classic = m_app.m_sound_classik;
@@ -64,7 +58,7 @@ void GameField::tick(int elapsed_ms) {
     if (keys.is_down(dik::c)) {
         m_app.view.m_rot_z += 1.0f;
     }
-    const int32_t mark_before = mark();
+    const int32_t score_before = m_score;
     add_score(m_run.tick_cells());
 
     switch (m_phase) {
@@ -86,9 +80,9 @@ void GameField::tick(int elapsed_ms) {
             break;
     }
     play(elapsed_ms);
-    if (mark() != mark_before) {
+    if (m_app.config.wins_life(score_before, m_score)) {
         m_lifes_count += 1;
-        m_app.world.play(sound_life, true);
+        m_app.world.play(kSoundBonusLife, true);
     }
 }
 

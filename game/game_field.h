@@ -24,7 +24,7 @@ enum class GamePhase { kReveal, kPlay, kDying, kLifeLost, kLevelDone, kOver };
 // and the end of the game.
 class GameField {
   public:
-    static constexpr int kLastLevel = 75;
+    static constexpr int kLastLevel = kLevelsPerSet;
     static constexpr int kLevelBonus = 1500;
     // The most the HUD and the Top 7 show: the score stops there.
     static constexpr int32_t kMaxScore = 999999999;
@@ -84,7 +84,6 @@ class GameField {
     void play(int elapsed_ms);
     void add_score(int32_t points);
     void update_hud() { m_hud.set(m_score, m_lifes_count, m_level_current); }
-    int32_t mark() const;
 
     GameApp& m_app;
     GamePhase m_phase = GamePhase::kReveal;

@@ -85,10 +85,10 @@ bool SoundBank::load(const std::string& path) {
 
 std::string SoundBank::effect_path(int index) {
     char name[32];
-    if (index < classic_sound_offset) {
+    if (index < effects_per_set) {
         std::snprintf(name, sizeof name, "s%d.wav", index + 1);
     } else {
-        std::snprintf(name, sizeof name, "s0%d.wav", index - classic_sound_offset + 1);
+        std::snprintf(name, sizeof name, "s0%d.wav", index - effects_per_set + 1);
     }
     return name;
 }
@@ -99,7 +99,7 @@ int SoundBank::load_effects(const std::string& data_dir) {
         prefix += '/';
     }
     int loaded = 0;
-    for (int i = 0; i < 2 * classic_sound_offset; ++i) {
+    for (int i = 0; i < 2 * effects_per_set; ++i) {
         if (load(prefix + effect_path(i))) {
             ++loaded;
         }

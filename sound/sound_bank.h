@@ -12,27 +12,7 @@ class AudioOutput;
 class Mixer;
 
 // The game's sound effects, addressed by number: 0..5 the normal set, 6..11 the same events in
-// the classic set (the normal number + `classic_sound_offset`).
-enum SoundEffect {
-    sound_dig = 0,      // a brick starts being dug; restarts
-    sound_gold = 1,     // gold taken; stop it, then play with restart
-    sound_caught = 2,   // the runner is caught; not restarted while playing
-    sound_ladders = 3,  // the hidden ladders appear; not restarted
-    sound_exit = 4,     // the level is complete; not restarted
-    sound_life = 5,     // an extra life; restarts
-};
-constexpr int classic_sound_offset = 6;
-
-// The number to play for `effect`, in the classic set when `classic` (the setting
-// `m_sound_classik`).
-constexpr int sound_index(SoundEffect effect, bool classic) {
-    return static_cast<int>(effect) + (classic ? classic_sound_offset : 0);
-}
-// Whether playing `effect` again while it still sounds starts it over.
-constexpr bool sound_restarts(SoundEffect effect) {
-    return effect == sound_dig || effect == sound_gold || effect == sound_life;
-}
-
+// the classic set (the normal number + `effects_per_set`).
 // The effect player and the owner of the game's one audio output, through which the music
 // player's music is heard as well.
 //
@@ -40,13 +20,15 @@ constexpr bool sound_restarts(SoundEffect effect) {
 // `set_enabled(m_sound)`. Every call is harmless when `init` failed (no audio device): the game
 // then runs silently. All calls are made from the window thread.
 //
-// Typical play calls from the game world:
-//     bank.play(sound_index(sound_caught, classic), false);   // left alone while it plays
-//     bank.stop(sound_index(sound_gold, classic));            // gold: stop, then restart
-//     bank.play(sound_index(sound_gold, classic), true);
+// The effects are played by number; the world names its sound events and numbers them into
+// this table (world/rules.h). Typical calls:
+//     bank.play(2, false);   // left alone while it plays
+//     bank.stop(1);          // gold: stop, then restart
+//     bank.play(1, true);
 class SoundBank : public MusicSink {
   public:
     static constexpr int output_rate = 44100;
+    static constexpr int effects_per_set = 6;
 
     SoundBank();
     ~SoundBank() override;

@@ -4,6 +4,7 @@
 #include "ui/dialog.h"
 #include "ui/edit_box.h"
 #include "ui/radio_button.h"
+#include "world/rules.h"
 
 class GameApp;
 
@@ -13,7 +14,7 @@ class GameApp;
 // Result 0 means the custom game is to start.
 class CustomGameDialog : public Dialog {
   public:
-    static constexpr int kMaxLevel = 75;
+    static constexpr int kMaxLevel = kLevelsPerSet;
 
     explicit CustomGameDialog(GameApp& app);
     ~CustomGameDialog() override = default;

@@ -79,6 +79,13 @@ class BrickCell : public Cell {
     int m_stage = kClosed;
 };
 
+// Kinds that neither hold an actor nor stop it: an empty cell (0), gold, a false brick and a
+// hidden ladder not yet shown. Actors fall through them and walk into them; a rope or ladder
+// holds, a brick holds until a hole is dug in it.
+inline bool is_open_kind(int kind) {
+    return kind == 0 || kind == kGold || kind == kFalseBrick || kind == kHiddenLadder;
+}
+
 // Builds the cell object of a kind from the current skin, set up for its place (c, r).
 std::unique_ptr<Cell> make_cell(WorldContext& ctx, int kind, int c, int r);
 

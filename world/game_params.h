@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 
@@ -39,9 +38,6 @@ class GameParams {
 
     // Current level set: 0 plays "dat/levels1_full", 1 plays "dat/levels2_full".
     int32_t m_game_kind = 0;
-
-    // The Top 7 of each level set (index m_game_kind).
-    std::array<ScoreTable, 2> m_score_tables;
 
     // Size of a cell sprite in logical units.
     float m_sprite_size = 25.0f;

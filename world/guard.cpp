@@ -103,18 +103,14 @@ void Guard::update(int elapsed_ms) {
                     return;
                 }
             }
-            if (cc.c < m_runner.cell().c) {
-                move_right();
-            } else {
-                move_left();
-            }
+            move_across(cc.c < m_runner.cell().c ? 1 : -1);
             break;
         }
         case kMoveRight:
-            move_right();
+            move_across(1);
             break;
         case kMoveLeft:
-            move_left();
+            move_across(-1);
             break;
         case kMoveUp:
             move_up();
@@ -163,8 +159,7 @@ void Guard::fall() {
     if (m_target.same_cell(cc.c, cc.r) && is_near()) {
         m_move = kMoveIdle;
         const int k = kind_at(cc.c, cc.r);
-        if ((k == 0 || k == kGold || k == kFalseBrick || k == kHiddenLadder) &&
-            is_cell_free(cc.c, cc.r + 1, this) && is_drop_cell(cc.c, cc.r + 1)) {
+        if (is_open_kind(k) && is_cell_free(cc.c, cc.r + 1, this) && is_drop_cell(cc.c, cc.r + 1)) {
             m_move = kMoveDrop;
         }
         if (k == kRope && m_pos.y <= center.y) {
@@ -246,13 +241,8 @@ void Guard::leave_hole() {
     m_pos.x += static_cast<float>(m_exit_dir) * m_speed;
     animate(kTickMs);
     if (cell().c != hc) {
-        if (m_exit_dir < 1) {
-            m_move = kMoveLeft;
-            move_left();
-        } else {
-            m_move = kMoveRight;
-            move_right();
-        }
+        m_move = m_exit_dir < 1 ? kMoveLeft : kMoveRight;
+        move_across(m_exit_dir < 1 ? -1 : 1);
     }
 }
 

@@ -33,8 +33,7 @@ class Guard : public Runner {
     void update(int elapsed_ms) override;
     bool is_carrying_gold() const override { return m_carried_gold != nullptr; }
     void fall() override;
-    void move_right() override;
-    void move_left() override;
+    void move_across(int dir) override;
     void move_up() override;
     void move_down() override;
     bool check_fall(int c, int r) override;

@@ -23,9 +23,8 @@ bool Guard::check_fall(int c, int r) {
         return false;
     }
     const int k = kind_at(c, r);
-    const bool loose =
-        k == 0 || k == kGold || k == kBrick || k == kFalseBrick || k == kHiddenLadder;
-    if (loose && is_cell_free(c, r + 1, this) && is_drop_cell(c, r + 1)) {
+    if ((is_open_kind(k) || k == kBrick) && is_cell_free(c, r + 1, this) &&
+        is_drop_cell(c, r + 1)) {
         m_move = kMoveDrop;
         select_group(kGroupFall);
         return true;
@@ -39,10 +38,7 @@ std::vector<int> Guard::gather_options(int c, int r) const {
     if (here == kBrick) {
         return options;
     }
-    auto walkable = [&](int k) {
-        return k == 0 || k == kRope || k == kGold || k == kFalseBrick || k == kLadder ||
-               k == kHiddenLadder;
-    };
+    auto walkable = [](int k) { return is_open_kind(k) || k == kRope || k == kLadder; };
     if (walkable(kind_at(c + 1, r)) && is_cell_free(c + 1, r, this)) {
         options.push_back(kMoveRight);
     }
@@ -54,9 +50,7 @@ std::vector<int> Guard::gather_options(int c, int r) const {
     if (below == kLadder && below_free) {
         options.push_back(kMoveDown);
     }
-    if ((below == 0 || below == kRope || below == kGold || below == kFalseBrick ||
-         below == kHiddenLadder) &&
-        below_free) {
+    if ((is_open_kind(below) || below == kRope) && below_free) {
         options.push_back(kMoveDrop);
     }
     if (here == kLadder && r - 1 >= 0 && walkable(kind_at(c, r - 1)) &&
@@ -192,48 +186,28 @@ bool Guard::decide(Heading heading) {
     return true;
 }
 
-void Guard::move_right() {
-    if (!decide(Heading::kRight)) {
+void Guard::move_across(int dir) {
+    const int d = dir < 0 ? -1 : 1;
+    if (!decide(d > 0 ? Heading::kRight : Heading::kLeft)) {
         return;
     }
-    if (m_move == kMoveRight && m_field.cell_center(m_target.c, m_target.r).x < m_pos.x) {
+    const int move = d > 0 ? kMoveRight : kMoveLeft;
+    const float sign = static_cast<float>(d);
+    // The target lies behind: the guard overshot it and stops.
+    if (m_move == move && sign * (m_field.cell_center(m_target.c, m_target.r).x - m_pos.x) < 0.0f) {
         m_move = kMoveIdle;
     }
-    if (m_move == kMoveRight) {
+    if (m_move == move) {
         if (m_state == kClimbDown || m_state == kClimbUp || m_state == kFalling) {
-            m_state = kRunRight;
+            m_state = d > 0 ? kRunRight : kRunLeft;
         }
-        Runner::move_right();
+        Runner::move_across(d);
     } else if (m_move == kMoveIdle) {
         const CellCoord cc = cell();
         const float cx = m_field.cell_center(cc.c, cc.r).x;
-        if (cx - m_pos.x >= m_speed) {
-            m_pos.x += m_speed;
-            m_move = kMoveRight;
-        } else {
-            m_pos.x = cx;
-        }
-    }
-}
-
-void Guard::move_left() {
-    if (!decide(Heading::kLeft)) {
-        return;
-    }
-    if (m_move == kMoveLeft && m_field.cell_center(m_target.c, m_target.r).x > m_pos.x) {
-        m_move = kMoveIdle;
-    }
-    if (m_move == kMoveLeft) {
-        if (m_state == kClimbDown || m_state == kClimbUp || m_state == kFalling) {
-            m_state = kRunLeft;
-        }
-        Runner::move_left();
-    } else if (m_move == kMoveIdle) {
-        const CellCoord cc = cell();
-        const float cx = m_field.cell_center(cc.c, cc.r).x;
-        if (m_pos.x - cx >= m_speed) {
-            m_pos.x -= m_speed;
-            m_move = kMoveLeft;
+        if (sign * (cx - m_pos.x) >= m_speed) {
+            m_pos.x += sign * m_speed;
+            m_move = move;
         } else {
             m_pos.x = cx;
         }

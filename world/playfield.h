@@ -9,6 +9,7 @@
 
 #include "world/cell.h"
 #include "world/grid.h"
+#include "world/rules.h"
 
 struct WorldContext;
 
@@ -21,7 +22,7 @@ class Playfield {
     Playfield(const Playfield&) = delete;
     Playfield& operator=(const Playfield&) = delete;
 
-    // Archive name of level n (1..75) of level set kind (0 or 1).
+    // Archive name of level n (1..kLevelsPerSet) of level set kind (0 or 1).
     static std::string level_path(int kind, int level);
 
     // Loads level n of the current level set through the context's file reader. A missing

@@ -1,12 +1,15 @@
 #pragma once
 
+// Levels in each of the two level sets, numbered from 1.
+constexpr int kLevelsPerSet = 75;
+
 // Points of the game world's events.
 constexpr int kGoldPoints = 250;
 constexpr int kTrapPoints = 75;
 constexpr int kBuryPoints = 75;
-constexpr int kLevelPoints = 1500;
 
-// Sound events, numbered as in the normal effect set; the classic set adds kClassicOffset.
+// Sound events, numbered as the sound bank's effects of the normal set; the classic set adds
+// kClassicOffset.
 enum SoundEvent : int {
     kSoundDig = 0,
     kSoundGold = 1,

@@ -61,8 +61,7 @@ bool Runner::is_passable_at(int c, int r) const {
 
 bool Runner::is_drop_cell(int c, int r) const {
     const int k = kind_at(c, r);
-    return k == 0 || k == kGold || k == kRope || k == kHiddenLadder || k == kFalseBrick ||
-           (k == kBrick && is_passable_at(c, r));
+    return is_open_kind(k) || k == kRope || (k == kBrick && is_passable_at(c, r));
 }
 
 bool Runner::is_cell_free(int c, int r, const Runner* self) const {
@@ -93,10 +92,10 @@ void Runner::update(int elapsed_ms) {
         move_down();
         m_moved = true;
     } else if (key_down(params.m_left_key)) {
-        move_left();
+        move_across(-1);
         m_moved = true;
     } else if (key_down(params.m_right_key)) {
-        move_right();
+        move_across(1);
         m_moved = true;
     } else if (key_down(params.m_up_key)) {
         move_up();
@@ -152,9 +151,8 @@ void Runner::push_back() {
 
 bool Runner::check_fall(int c, int r) {
     const int k = kind_at(c, r);
-    const bool loose =
-        k == 0 || k == kGold || k == kBrick || k == kFalseBrick || k == kHiddenLadder;
-    if (loose && is_cell_free(c, r + 1, this) && is_drop_cell(c, r + 1)) {
+    if ((is_open_kind(k) || k == kBrick) && is_cell_free(c, r + 1, this) &&
+        is_drop_cell(c, r + 1)) {
         select_group(kGroupFall);
         m_state = kFalling;
         return true;
@@ -166,10 +164,9 @@ void Runner::fall() {
     const CellCoord cc = cell();
     const Pos center = m_field.cell_center(cc.c, cc.r);
     const int k = kind_at(cc.c, cc.r);
-    if (k == 0 || k == kGold || k == kBrick || k == kFalseBrick || k == kHiddenLadder) {
+    if (is_open_kind(k) || k == kBrick) {
         const int below = kind_at(cc.c, cc.r + 1);
-        const bool drop = below == 0 || below == kGold || below == kRope ||
-                          below == kHiddenLadder || below == kFalseBrick ||
+        const bool drop = is_open_kind(below) || below == kRope ||
                           (below == kBrick && is_passable_at(cc.c, cc.r + 1) &&
                            is_cell_free(cc.c, cc.r + 1, this));
         m_state = drop ? kFalling : kStanding;
@@ -190,86 +187,52 @@ void Runner::fall() {
     }
 }
 
-void Runner::move_right() {
+void Runner::move_across(int dir) {
+    const int d = dir < 0 ? -1 : 1;
+    const float step = static_cast<float>(d) * m_speed;
+    const int run = d > 0 ? kRunRight : kRunLeft;
+    const int run_back = d > 0 ? kRunLeft : kRunRight;
+    const int hang = d > 0 ? kRopeRight : kRopeLeft;
+    const int hang_back = d > 0 ? kRopeLeft : kRopeRight;
+    const int run_group = d > 0 ? kGroupRight : kGroupLeft;
+    const int hang_group = d > 0 ? kGroupRopeRight : kGroupRopeLeft;
     const CellCoord cc = cell();
     const Pos center = m_field.cell_center(cc.c, cc.r);
     if (!is_near()) {
-        if (m_state == kRunLeft || m_state == kStanding) {
-            m_state = kRunRight;
-            select_group(kGroupRight);
+        if (m_state == run_back || m_state == kStanding) {
+            m_state = run;
+            select_group(run_group);
         }
-        if (m_state == kRopeLeft) {
-            m_state = kRopeRight;
-            select_group(kGroupRopeRight);
+        if (m_state == hang_back) {
+            m_state = hang;
+            select_group(hang_group);
         }
     } else {
         if (check_fall(cc.c, cc.r)) {
             m_pos.x = center.x;
             return;
         }
-        if (is_blocking(cc.c + 1, cc.r)) {
+        if (is_blocking(cc.c + d, cc.r)) {
             m_state = kStanding;
             select_group(kGroupStand);
         } else if (kind_at(cc.c, cc.r) == kRope) {
-            m_state = kRopeRight;
-            select_group(kGroupRopeRight);
+            m_state = hang;
+            select_group(hang_group);
         } else {
-            m_state = kRunRight;
-            select_group(kGroupRight);
+            m_state = run;
+            select_group(run_group);
         }
     }
-    if (m_state == kRunRight || m_state == kRopeRight) {
-        m_pos.x += m_speed;
+    if (m_state == run || m_state == hang) {
+        m_pos.x += step;
         m_pos.y = center.y;
         animate(kTickMs);
-        m_facing = 1;
+        m_facing = d;
     } else if (m_state == kStanding) {
-        if (center.x - m_pos.x >= m_speed) {
-            m_pos.x += m_speed;
-            m_state = kRunRight;
-        } else {
-            m_pos.x = center.x;
-        }
-    }
-}
-
-void Runner::move_left() {
-    const CellCoord cc = cell();
-    const Pos center = m_field.cell_center(cc.c, cc.r);
-    if (!is_near()) {
-        if (m_state == kRunRight || m_state == kStanding) {
-            m_state = kRunLeft;
-            select_group(kGroupLeft);
-        }
-        if (m_state == kRopeRight) {
-            m_state = kRopeLeft;
-            select_group(kGroupRopeLeft);
-        }
-    } else {
-        if (check_fall(cc.c, cc.r)) {
-            m_pos.x = center.x;
-            return;
-        }
-        if (is_blocking(cc.c - 1, cc.r)) {
-            m_state = kStanding;
-            select_group(kGroupStand);
-        } else if (kind_at(cc.c, cc.r) == kRope) {
-            m_state = kRopeLeft;
-            select_group(kGroupRopeLeft);
-        } else {
-            m_state = kRunLeft;
-            select_group(kGroupLeft);
-        }
-    }
-    if (m_state == kRunLeft || m_state == kRopeLeft) {
-        m_pos.x -= m_speed;
-        m_pos.y = center.y;
-        animate(kTickMs);
-        m_facing = -1;
-    } else if (m_state == kStanding) {
-        if (m_pos.x - center.x >= m_speed) {
-            m_pos.x -= m_speed;
-            m_state = kRunLeft;
+        // Short of the centre by a whole step or more: keep running to it.
+        if (static_cast<float>(d) * (center.x - m_pos.x) >= m_speed) {
+            m_pos.x += step;
+            m_state = run;
         } else {
             m_pos.x = center.x;
         }

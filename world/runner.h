@@ -50,8 +50,8 @@ class Runner {
     virtual void update(int elapsed_ms);
     virtual bool is_carrying_gold() const { return false; }
     virtual void fall();
-    virtual void move_right();
-    virtual void move_left();
+    // One step along the row: dir 1 to the right, -1 to the left.
+    virtual void move_across(int dir);
     virtual void move_up();
     virtual void move_down();
     // Starts a fall when nothing holds the actor in cell (c, r); true when it did.

@@ -18,6 +18,7 @@
 #include "platform/key_codes.h"
 #include "platform/platform.h"
 #include "support/fake_keyboard.h"
+#include "support/level_rows.h"
 #include "ui/screen.h"
 
 namespace {
@@ -34,13 +35,7 @@ std::vector<uint8_t> quick_level() {
     std::vector<std::string> rows = {"   ! *     $", "TTTTTTTTTTTTTTTT"};
     rows.resize(22);
     rows[21] = std::string(32, 'M');
-    std::vector<uint8_t> out;
-    for (std::string row : rows) {
-        row.resize(32, ' ');
-        out.insert(out.end(), row.begin(), row.end());
-        out.push_back('\n');
-    }
-    return out;
+    return test_levels::level_bytes(rows);
 }
 
 TEST(FramePlay, ALevelIsPlayedToItsEndWithTheScoreLineOnScreen) {

@@ -17,20 +17,12 @@
 #include "platform/key_codes.h"
 #include "storage/param_file.h"
 #include "support/fake_keyboard.h"
+#include "support/level_rows.h"
 #include "world/cell.h"
 
 namespace {
 
-std::vector<uint8_t> level_bytes(std::vector<std::string> rows) {
-    rows.resize(22);
-    std::vector<uint8_t> out;
-    for (std::string row : rows) {
-        row.resize(32, ' ');
-        out.insert(out.end(), row.begin(), row.end());
-        out.push_back('\n');
-    }
-    return out;
-}
+using test_levels::level_bytes;
 
 // The runner stands in the top row beside the only gold: one step right finishes the level.
 const std::vector<std::string> kQuickLevel = {

@@ -9,31 +9,20 @@
 #include <string>
 
 #include "levels/fair_start.h"
-#include "storage/param_file.h"
+#include "support/level_rows.h"
 #include "world/game_params.h"
+
+using namespace test_levels;
 
 namespace {
 
-GameParams rules() {
-    GameParams params;
-    ParamFile file;
-    if (file.load_file(std::string(QUARRIK_SOURCE_DIR) + "/assets/dat/zelm.txt", true))
-        params.load_rules(file);
-    return params;
-}
-
+// A level with only a top row, on bricks over solid blocks.
 std::string level(const std::string& top) {
-    std::string text;
-    for (int r = 0; r < 22; ++r) {
-        std::string line = r == 0 ? top : std::string(32, r == 1 ? 'T' : 'M');
-        line.resize(32, ' ');
-        text += line + "\n";
-    }
-    return text;
+    return level_on_solid({top, std::string(kColumns, 'T')});
 }
 
 TEST(FairStart, ANearGuardCatchesTheStandingRunnerAFarOneDoesNot) {
-    const GameParams params = rules();
+    const GameParams params = shipped_rules();
     const FairStartResult near = check_fair_start(params, level("!   $        *"), 1);
     EXPECT_FALSE(near.fair);
     EXPECT_GT(near.caught_tick, 1);
@@ -47,7 +36,7 @@ TEST(FairStart, ANearGuardCatchesTheStandingRunnerAFarOneDoesNot) {
 
 // Every shipped level, every seed the level tools use.
 TEST(FairStart, EveryShippedLevelGivesTheRunnerFiveSeconds) {
-    const GameParams params = rules();
+    const GameParams params = shipped_rules();
     for (int set = 1; set <= 2; ++set) {
         for (int level = 1; level <= 75; ++level) {
             char name[64];

@@ -9,36 +9,19 @@
 
 #include "levels/level_bot.h"
 #include "levels/level_checker.h"
-#include "storage/param_file.h"
+#include "support/level_rows.h"
 #include "support/temp_dir.h"
 #include "world/game_params.h"
 
+using namespace test_levels;
+
 namespace {
-
-GameParams rules() {
-    GameParams params;
-    ParamFile file;
-    if (file.load_file(std::string(QUARRIK_SOURCE_DIR) + "/assets/dat/zelm.txt", true))
-        params.load_rules(file);
-    return params;
-}
-
-// A level from its top rows; the rows below are solid.
-std::string level(const std::vector<std::string>& rows) {
-    std::string text;
-    for (int r = 0; r < LevelGrid::kFileRows; ++r) {
-        std::string line = r < static_cast<int>(rows.size()) ? rows[r] : std::string(32, 'M');
-        line.resize(32, ' ');
-        text += line + "\n";
-    }
-    return text;
-}
 
 // One corridor in the top row: the runner on the left, the gold on the right and a guard in
 // between that comes for the runner. On bricks the guard must be caught in a hole and crossed
 // on its head; on solid blocks there is no way past it.
 std::string corridor(char floor) {
-    return level({"    !            $        *     ", std::string(32, floor)});
+    return level_on_solid({"    !            $        *     ", std::string(32, floor)});
 }
 
 TEST(LevelBot, DigsAGuardIntoAHoleToGetPastIt) {
@@ -47,7 +30,7 @@ TEST(LevelBot, DigsAGuardIntoAHoleToGetPastIt) {
     std::string error;
     ASSERT_TRUE(grid.parse(text, error)) << error;
     ASSERT_TRUE(check_level(grid).finishable);
-    const GameParams params = rules();
+    const GameParams params = shipped_rules();
     int finished = 0;
     for (unsigned seed = 1; seed <= 3; ++seed) {
         const BotResult r = play_level_bot(params, text, seed);
@@ -73,7 +56,7 @@ TEST(LevelBot, ReportsALevelItCannotFinish) {
     BotLimits limits;
     limits.lives = 2;
     limits.ticks_per_life = 2000;
-    const BotResult r = play_level_bot(rules(), text, 1, limits);
+    const BotResult r = play_level_bot(shipped_rules(), text, 1, limits);
     EXPECT_FALSE(r.finished);
     EXPECT_EQ(r.lives_lost, 2);
     EXPECT_EQ(r.best_gold, 0);
@@ -82,15 +65,16 @@ TEST(LevelBot, ReportsALevelItCannotFinish) {
     EXPECT_NE(r.cause.find("caught at column"), std::string::npos) << r.cause;
     EXPECT_NE(r.cause.find("; "), std::string::npos) << r.cause;
     // The time of both lives and of the pause after each death is counted.
-    EXPECT_GT(r.ticks, 2 * (rules().m_player_dead_time / 30));
+    EXPECT_GT(r.ticks, 2 * (shipped_rules().m_player_dead_time / 30));
 }
 
 // A guard that picks the gold up (here almost at once) leaves nothing on the grid to head for:
 // the bot must keep away and wait for the gold to come back (the guard puts it down, or drops it
 // into the cell above a hole), not give the life up.
 TEST(LevelBot, WaitsForGoldAGuardCarriesOff) {
-    const std::string text = level({"    !              *       $    ", std::string(32, 'T')});
-    GameParams params = rules();
+    const std::string text =
+        level_on_solid({"    !              *       $    ", std::string(32, 'T')});
+    GameParams params = shipped_rules();
     params.m_prob_take_gold = 2;
     int finished = 0;
     for (unsigned seed = 1; seed <= 3; ++seed) {
@@ -104,13 +88,13 @@ TEST(LevelBot, WaitsForGoldAGuardCarriesOff) {
 // Walled in with no way to the gold, the bot gives the life up at once rather than wait out the
 // time limit, and names the reason.
 TEST(LevelBot, GivesUpALifeWhenThereIsNoWayOn) {
-    const std::string text = level({"!M         *                    "});
-    const BotResult r = play_level_bot(rules(), text, 1);
+    const std::string text = level_on_solid({"!M         *                    "});
+    const BotResult r = play_level_bot(shipped_rules(), text, 1);
     EXPECT_FALSE(r.finished);
     EXPECT_EQ(r.lives_lost, BotLimits().lives);
     EXPECT_EQ(r.cause.find("no way on at column 1, row 0"), 0u) << r.cause;
     // Each life ends on its first tick; the rest is the pause after each death.
-    EXPECT_EQ(r.ticks, BotLimits().lives * (1 + rules().m_player_dead_time / 30));
+    EXPECT_EQ(r.ticks, BotLimits().lives * (1 + shipped_rules().m_player_dead_time / 30));
 }
 
 // A level with no guards is played like the checker's replay, and the same seed plays the
@@ -122,8 +106,8 @@ TEST(LevelBot, FinishesAShippedDiggingLevelTheSameWayEachTime) {
     std::string text(4096, '\0');
     text.resize(std::fread(&text[0], 1, text.size(), f));
     std::fclose(f);
-    const BotResult a = play_level_bot(rules(), text, 7);
-    const BotResult b = play_level_bot(rules(), text, 7);
+    const BotResult a = play_level_bot(shipped_rules(), text, 7);
+    const BotResult b = play_level_bot(shipped_rules(), text, 7);
     EXPECT_TRUE(a.finished) << a.cause;
     EXPECT_EQ(a.lives_lost, 0);
     EXPECT_EQ(a.ticks, b.ticks);
@@ -141,7 +125,7 @@ TEST(LevelBot, FinishesASampleOfShippedLevelsWithTheirGuards) {
     const Sample samples[] = {{1, 9, 1},  {1, 22, 1}, {1, 28, 1}, {1, 36, 1},
                               {1, 54, 1}, {1, 58, 1}, {2, 8, 1},  {2, 11, 1},
                               {2, 25, 1}, {2, 29, 1}, {2, 60, 1}, {2, 62, 1}};
-    const GameParams params = rules();
+    const GameParams params = shipped_rules();
     for (const Sample& s : samples) {
         char name[64];
         std::snprintf(name, sizeof name, "/assets/dat/levels%d_full/%02d.txt", s.set, s.level);

@@ -5,24 +5,14 @@
 #include <string>
 #include <vector>
 
-namespace {
+#include "support/level_rows.h"
 
-// A level from its top rows; every row below the ones given is solid, so the last given row
-// stands on a solid floor. Rows are padded with air to 32 cells.
-std::string level(const std::vector<std::string>& rows) {
-    std::string text;
-    for (int r = 0; r < LevelGrid::kFileRows; ++r) {
-        std::string line = r < static_cast<int>(rows.size()) ? rows[r] : std::string(32, 'M');
-        line.resize(32, ' ');
-        text += line + "\n";
-    }
-    return text;
-}
+namespace {
 
 LevelReport check(const std::vector<std::string>& rows) {
     LevelGrid grid;
     std::string error;
-    EXPECT_TRUE(grid.parse(level(rows), error)) << error;
+    EXPECT_TRUE(grid.parse(test_levels::level_on_solid(rows), error)) << error;
     return check_level(grid);
 }
 
@@ -36,7 +26,7 @@ std::string problems(const LevelReport& report) {
 TEST(LevelGrid, ReadsCellsMarkersAndBorder) {
     LevelGrid grid;
     std::string error;
-    ASSERT_TRUE(grid.parse(level({"!$ $*H#-TUM"}), error)) << error;
+    ASSERT_TRUE(grid.parse(test_levels::level_on_solid({"!$ $*H#-TUM"}), error)) << error;
     EXPECT_EQ(grid.runner_count(), 1);
     EXPECT_EQ(grid.runner_column(), 1);
     EXPECT_EQ(grid.runner_row(), 0);
@@ -56,13 +46,13 @@ TEST(LevelGrid, ReadsCellsMarkersAndBorder) {
 TEST(LevelGrid, RefusesFilesTheGameWouldMisread) {
     LevelGrid grid;
     std::string error;
-    std::string crlf = level({"!*"});
+    std::string crlf = test_levels::level_on_solid({"!*"});
     crlf.insert(32, "\r");
     crlf.pop_back();
     EXPECT_FALSE(grid.parse(crlf, error));
-    EXPECT_FALSE(grid.parse(level({"!*"}) + "\n", error));
+    EXPECT_FALSE(grid.parse(test_levels::level_on_solid({"!*"}) + "\n", error));
     EXPECT_NE(error.find("bytes"), std::string::npos);
-    EXPECT_FALSE(grid.parse(level({"!*x"}), error));
+    EXPECT_FALSE(grid.parse(test_levels::level_on_solid({"!*x"}), error));
     EXPECT_NE(error.find("'x'"), std::string::npos);
 }
 

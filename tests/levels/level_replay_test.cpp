@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "levels/level_checker.h"
-#include "storage/param_file.h"
 #include "support/fake_keyboard.h"
+#include "support/level_rows.h"
 #include "world/cell.h"
 #include "world/game_params.h"
 #include "world/world_context.h"
@@ -40,9 +40,7 @@ struct Replay {
     std::string failure;
 
     Replay() {
-        ParamFile rules;
-        if (rules.load_file(std::string(QUARRIK_SOURCE_DIR) + "/assets/dat/zelm.txt", true))
-            params.load_rules(rules);
+        params = test_levels::shipped_rules();
         params.m_prob_take_gold = 1;  // no guards here anyway
     }
 
@@ -149,17 +147,6 @@ struct Replay {
     }
 };
 
-// A level from its top rows, the rest solid (as in the checker's own tests).
-std::string level(const std::vector<std::string>& rows) {
-    std::string text;
-    for (int r = 0; r < LevelGrid::kFileRows; ++r) {
-        std::string line = r < static_cast<int>(rows.size()) ? rows[r] : std::string(32, 'M');
-        line.resize(32, ' ');
-        text += line + "\n";
-    }
-    return text;
-}
-
 // Each kind of edge on its own: dig and drop out of an open side, down a ladder under the hole,
 // the gold in a shaft taken while falling, a rope over a pit, a false floor and hidden ladders
 // that only show at the end.
@@ -178,11 +165,11 @@ TEST(LevelReplay, SmallLevelsOfEachMoveAreFinished) {
     for (const auto& rows : levels) {
         LevelGrid grid;
         std::string error;
-        ASSERT_TRUE(grid.parse(level(rows), error)) << error;
+        ASSERT_TRUE(grid.parse(test_levels::level_on_solid(rows), error)) << error;
         const LevelReport report = check_level(grid);
         ASSERT_TRUE(report.finishable) << rows[1];
         Replay replay;
-        EXPECT_EQ(replay.play(level(rows), report.route), "") << rows[1];
+        EXPECT_EQ(replay.play(test_levels::level_on_solid(rows), report.route), "") << rows[1];
     }
 }
 

@@ -7,19 +7,14 @@
 #include <vector>
 
 #include "levels/level_variety.h"
+#include "support/level_rows.h"
 
 namespace {
 
 LevelGrid grid_of(const std::vector<std::string>& rows) {
-    std::string text;
-    for (int r = 0; r < LevelGrid::kFileRows; ++r) {
-        std::string line = r < static_cast<int>(rows.size()) ? rows[r] : std::string();
-        line.resize(32, ' ');
-        text += line + "\n";
-    }
     LevelGrid grid;
     std::string error;
-    EXPECT_TRUE(grid.parse(text, error)) << error;
+    EXPECT_TRUE(grid.parse(test_levels::level_text(rows, test_levels::kRows), error)) << error;
     return grid;
 }
 

@@ -7,6 +7,7 @@
 
 #include "support/temp_dir.h"
 #include "wave_bytes.h"
+#include "world/rules.h"
 
 namespace {
 
@@ -46,17 +47,15 @@ TEST(SoundBankPaths, TableOrderAndClassicOffset) {
     EXPECT_EQ(SoundBank::effect_path(6), "s01.wav");
     EXPECT_EQ(SoundBank::effect_path(11), "s06.wav");
     // With the classic set, digging plays s01 instead of s1.
-    EXPECT_EQ(SoundBank::effect_path(sound_index(sound_dig, true)), "s01.wav");
-    EXPECT_EQ(sound_index(sound_life, false) + 6, sound_index(sound_life, true));
-    EXPECT_TRUE(sound_restarts(sound_gold));
-    EXPECT_FALSE(sound_restarts(sound_caught));
+    EXPECT_EQ(SoundBank::effect_path(kSoundDig + kClassicOffset), "s01.wav");
+    EXPECT_EQ(SoundBank::effect_path(kSoundBonusLife + kClassicOffset), "s06.wav");
 }
 
 TEST_F(BankFixture, LoadsTwelveInOrderAndPlaysByNumber) {
     write_effects();
     bank.init_without_output();
     ASSERT_EQ(bank.load_effects(dir.path()), 12);
-    bank.play(sound_index(sound_dig, true), true);  // s01.wav
+    bank.play(kSoundDig + kClassicOffset, true);  // s01.wav
     const auto out = pull(bank, 4);
     EXPECT_EQ(out[0], 7000);
     EXPECT_EQ(out[1], 7000);
@@ -86,8 +85,8 @@ TEST_F(BankFixture, RestartRule) {
     write_effects();
     bank.init_without_output();
     ASSERT_EQ(bank.load_effects(dir.path()), 12);
-    const int gold = sound_index(sound_gold, false);
-    const int caught = sound_index(sound_caught, false);
+    const int gold = kSoundGold;
+    const int caught = kSoundCaught;
 
     // Gold in quick succession: stop, then restart from the beginning each time.
     bank.play(gold, true);

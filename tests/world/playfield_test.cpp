@@ -47,7 +47,7 @@ TEST(PlayfieldTest, FileRowsUseAStrideOf33) {
 TEST(PlayfieldTest, TwoByteLineEndsShiftEachRowByOneMore) {
     TestWorld w;
     std::srand(1);
-    const auto bytes = level_bytes({"T", "T", "T"}, "\r\n");
+    const auto bytes = level_bytes({"T", "T", "T"}, 0, ' ', "\r\n");
     w.run.start(bytes.data(), bytes.size());
     EXPECT_EQ(w.field().kind_at(1, 0), kBrick);
     EXPECT_EQ(w.field().kind_at(1, 1), 0);  // the row starts at the line feed

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "support/fake_keyboard.h"
+#include "support/level_rows.h"
 #include "world/game_params.h"
 #include "world/grid.h"
 #include "world/world_context.h"
@@ -20,18 +21,8 @@ constexpr int kUp = 200;
 constexpr int kFire = 57;
 constexpr int kDie = 37;
 
-// A level file from rows of text: character i of a row is file column i + 1; rows are padded
-// with spaces to 32 cells and each ends with eol.
-inline std::vector<uint8_t> level_bytes(const std::vector<std::string>& rows,
-                                        const std::string& eol = "\n") {
-    std::vector<uint8_t> out;
-    for (std::string row : rows) {
-        row.resize(32, ' ');
-        out.insert(out.end(), row.begin(), row.end());
-        out.insert(out.end(), eol.begin(), eol.end());
-    }
-    return out;
-}
+// A level file from rows of text: character i of a row is file column i + 1.
+using test_levels::level_bytes;
 
 inline Pos center(int c, int r) {
     return grid_cell_center(c, r);

@@ -27,6 +27,7 @@
 #include "storage/param_file.h"
 #include "tools/tool_args.h"
 #include "world/game_params.h"
+#include "world/rules.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ bool parse_options(const ToolArgs& args, Options& options) {
         } else {
             const int value = std::atoi(option.value.c_str());
             const bool ok = arg == "--set"     ? value >= 1 && value <= 2
-                            : arg == "--level" ? value >= 1 && value <= 75
+                            : arg == "--level" ? value >= 1 && value <= kLevelsPerSet
                                                : value >= 1 && value <= 1000;
             if (!ok) {
                 std::fprintf(stderr, "bad value for %s\n", arg.c_str());
@@ -93,7 +94,7 @@ std::vector<std::string> level_files(const Options& options) {
         return options.files;
     std::vector<std::string> files;
     for (int set = 1; set <= 2; ++set)
-        for (int level = 1; level <= 75; ++level)
+        for (int level = 1; level <= kLevelsPerSet; ++level)
             if ((options.set == 0 || options.set == set) &&
                 (options.level == 0 || options.level == level))
                 files.push_back(level_path(options.dir, set, level));

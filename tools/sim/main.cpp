@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
             if (!parse_int(value, 1, 2, set))
                 return usage("--set is 1 or 2");
         } else if (arg == "--level") {
-            if (!parse_int(value, 1, 75, level))
+            if (!parse_int(value, 1, kLevelsPerSet, level))
                 return usage("--level is 1..75");
         } else if (arg == "--keys") {
             keys_path = value;
