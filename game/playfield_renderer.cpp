@@ -1,5 +1,6 @@
 #include "game/playfield_renderer.h"
 
+#include "gfx/draw.h"
 #include "gfx/gl.h"
 #include "gfx/resource_set.h"
 #include "world/cell.h"
@@ -62,29 +63,13 @@ struct SkinSheets {
     Sprite light;
 };
 
-void draw_background(const Texture& background) {
-    glEnable(GL_TEXTURE_2D);
-    background.bind();
-    // The picture's bottom row (v = 0) goes to the bottom of the screen.
-    glBegin(GL_TRIANGLE_STRIP);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(0.0f, 0.0f);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(800.0f, 0.0f);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(0.0f, 600.0f);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(800.0f, 600.0f);
-    glEnd();
-}
-
 }  // namespace
 
 void draw_playfield(const Playfield& field, const ResourceSet& resources) {
     SkinSheets sheets(resources.current_skin_sprites());
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     glDisable(GL_DEPTH_TEST);
-    draw_background(resources.current_background());
+    draw_fullscreen_image(resources.current_background());
     glColor4f(1.0f, 1.0f, 1.0f, kLightAlpha);
     for (int r = 0; r < kGridHeight - 1; ++r) {
         for (int c = 1; c < kGridWidth - 1; ++c) {

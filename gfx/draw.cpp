@@ -1,8 +1,91 @@
 #include "gfx/draw.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include "gfx/gl.h"
 #include "gfx/texture.h"
 #include "platform/gl_current.h"
+
+namespace {
+
+// "Take the texel as it is": with no other work in the fragment, the software renderer
+// recognises a copy and moves whole rows instead of shading pixel by pixel. The fixed
+// function's modulate by white gives the same colours the slow way. One per GL context: a
+// context made after a display switch does not know the old name.
+GLuint g_copy_program = 0;
+
+struct ProgramCalls {
+    PFNGLGENPROGRAMSARBPROC gen = nullptr;
+    PFNGLDELETEPROGRAMSARBPROC erase = nullptr;
+    PFNGLBINDPROGRAMARBPROC bind = nullptr;
+    PFNGLPROGRAMSTRINGARBPROC source = nullptr;
+    PFNGLISPROGRAMARBPROC is = nullptr;
+};
+
+// The entry points, looked up when the extension is there (the same for every context of the
+// one driver).
+const ProgramCalls* program_calls() {
+    static ProgramCalls calls;
+    static bool looked = false;
+    if (!looked) {
+        looked = true;
+        const char* extensions = reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS));
+        if (extensions && std::strstr(extensions, "GL_ARB_fragment_program")) {
+            calls.gen =
+                reinterpret_cast<PFNGLGENPROGRAMSARBPROC>(gl_proc_address("glGenProgramsARB"));
+            calls.erase = reinterpret_cast<PFNGLDELETEPROGRAMSARBPROC>(
+                gl_proc_address("glDeleteProgramsARB"));
+            calls.bind =
+                reinterpret_cast<PFNGLBINDPROGRAMARBPROC>(gl_proc_address("glBindProgramARB"));
+            calls.source =
+                reinterpret_cast<PFNGLPROGRAMSTRINGARBPROC>(gl_proc_address("glProgramStringARB"));
+            calls.is = reinterpret_cast<PFNGLISPROGRAMARBPROC>(gl_proc_address("glIsProgramARB"));
+        }
+    }
+    const bool all = calls.gen && calls.erase && calls.bind && calls.source && calls.is;
+    return all ? &calls : nullptr;
+}
+
+bool use_copy_program() {
+    const ProgramCalls* gl = program_calls();
+    if (!gl) {
+        return false;
+    }
+    if (g_copy_program != 0 && gl->is(g_copy_program)) {
+        gl->bind(GL_FRAGMENT_PROGRAM_ARB, g_copy_program);
+        glEnable(GL_FRAGMENT_PROGRAM_ARB);
+        return true;
+    }
+    static const char kSource[] =
+        "!!ARBfp1.0\nTEX result.color, fragment.texcoord[0], texture[0], 2D;\nEND\n";
+    gl->gen(1, &g_copy_program);
+    gl->bind(GL_FRAGMENT_PROGRAM_ARB, g_copy_program);
+    gl->source(GL_FRAGMENT_PROGRAM_ARB, GL_PROGRAM_FORMAT_ASCII_ARB,
+               static_cast<GLsizei>(sizeof kSource - 1), kSource);
+    if (glGetError() != GL_NO_ERROR) {
+        gl->erase(1, &g_copy_program);
+        g_copy_program = 0;
+        return false;
+    }
+    glEnable(GL_FRAGMENT_PROGRAM_ARB);
+    return true;
+}
+
+// True when a logical unit covers a whole number of pixels and nothing turns or moves the
+// picture: its texels then fall on pixel centres and need no filtering.
+bool drawn_at_whole_scale() {
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLfloat m[16] = {};
+    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    static const GLfloat kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+    return viewport[2] > 0 && viewport[3] > 0 &&
+           viewport[2] % static_cast<int>(kLogicalWidth) == 0 &&
+           viewport[3] % static_cast<int>(kLogicalHeight) == 0 && std::equal(m, m + 16, kIdentity);
+}
+
+}  // namespace
 
 void draw_fullscreen_image(const Texture& texture) {
     if (!has_current_gl_context()) {
@@ -10,8 +93,17 @@ void draw_fullscreen_image(const Texture& texture) {
     }
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
-    texture.bind();
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    bool copy = false;
+    if (texture.bind_screen_copy(static_cast<int>(kLogicalWidth),
+                                 static_cast<int>(kLogicalHeight))) {
+        const GLint filter = drawn_at_whole_scale() ? GL_NEAREST : GL_LINEAR;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+        copy = use_copy_program();
+    } else {
+        texture.bind();
+    }
     // t = 1 is the top row of the picture, so it goes to logical y 0.
     glBegin(GL_TRIANGLE_STRIP);
     glTexCoord2f(0.0f, 1.0f);
@@ -23,6 +115,9 @@ void draw_fullscreen_image(const Texture& texture) {
     glTexCoord2f(1.0f, 0.0f);
     glVertex3f(kLogicalWidth, kLogicalHeight, 0.0f);
     glEnd();
+    if (copy) {
+        glDisable(GL_FRAGMENT_PROGRAM_ARB);
+    }
 }
 
 void begin_alpha_blend() {

@@ -1,6 +1,7 @@
 #include "gfx/texture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include <cstdio>
@@ -49,6 +50,7 @@ void Texture::create(const unsigned char* pixels, int width, int height, int com
     m_width = width;
     m_height = height;
     m_components = components;
+    m_repeat = repeat;
     if (!has_current_gl_context()) {
         return;
     }
@@ -84,7 +86,101 @@ void Texture::create(const unsigned char* pixels, int width, int height, int com
     }
 }
 
+namespace {
+
+// One colour channel of `src` (w x h RGBA, rows bottom first) sampled as GL samples with a
+// linear filter at texel coordinates (x, y), wrapping or clamping at the edges.
+struct Bilinear {
+    const std::vector<unsigned char>& src;
+    int w, h;
+    bool repeat;
+
+    int wrap(int i, int n) const {
+        if (repeat) {
+            return ((i % n) + n) % n;
+        }
+        return std::clamp(i, 0, n - 1);
+    }
+};
+
+// Resamples `src` to `dw` x `dh` texels, BGRA, texel centres mapped onto texel centres.
+std::vector<unsigned char> resample_bgra(const Bilinear& b, int dw, int dh) {
+    std::vector<unsigned char> out(static_cast<std::size_t>(dw) * dh * 4);
+    for (int y = 0; y < dh; ++y) {
+        const float sy = (static_cast<float>(y) + 0.5f) * b.h / dh - 0.5f;
+        const int y0 = static_cast<int>(std::floor(sy));
+        const float fy = sy - static_cast<float>(y0);
+        const int r0 = b.wrap(y0, b.h), r1 = b.wrap(y0 + 1, b.h);
+        for (int x = 0; x < dw; ++x) {
+            const float sx = (static_cast<float>(x) + 0.5f) * b.w / dw - 0.5f;
+            const int x0 = static_cast<int>(std::floor(sx));
+            const float fx = sx - static_cast<float>(x0);
+            const int c0 = b.wrap(x0, b.w), c1 = b.wrap(x0 + 1, b.w);
+            auto at = [&](int r, int c, int ch) {
+                return static_cast<float>(b.src[(static_cast<std::size_t>(r) * b.w + c) * 4 + ch]);
+            };
+            unsigned char* o = &out[(static_cast<std::size_t>(y) * dw + x) * 4];
+            static constexpr int kBgra[4] = {2, 1, 0, 3};
+            for (int ch = 0; ch < 4; ++ch) {
+                const int s = kBgra[ch];
+                const float top = at(r0, c0, s) * (1 - fx) + at(r0, c1, s) * fx;
+                const float bottom = at(r1, c0, s) * (1 - fx) + at(r1, c1, s) * fx;
+                o[ch] = static_cast<unsigned char>(std::lround(top * (1 - fy) + bottom * fy));
+            }
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+bool Texture::bind_screen_copy(int width, int height) const {
+    if (m_texture == 0 || width <= 0 || height <= 0) {
+        return false;
+    }
+    if (m_screen_copy != 0 && m_copy_width == width && m_copy_height == height) {
+        glBindTexture(GL_TEXTURE_2D, m_screen_copy);
+        return true;
+    }
+    // Level 0 as GL holds it (mipmap building may have scaled it to power-of-two sides).
+    glBindTexture(GL_TEXTURE_2D, m_texture);
+    GLint w = 0, h = 0;
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &w);
+    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &h);
+    if (w <= 0 || h <= 0) {
+        return false;
+    }
+    std::vector<unsigned char> rgba(static_cast<std::size_t>(w) * h * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    const std::vector<unsigned char> bgra =
+        resample_bgra(Bilinear{rgba, w, h, m_repeat}, width, height);
+    if (m_screen_copy == 0) {
+        GLuint name = 0;
+        glGenTextures(1, &name);
+        m_screen_copy = name;
+    }
+    m_copy_width = width;
+    m_copy_height = height;
+    glBindTexture(GL_TEXTURE_2D, m_screen_copy);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, width, height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+                 bgra.data());
+    return true;
+}
+
 void Texture::delete_gl_texture() {
+    if (m_screen_copy != 0) {
+        if (has_current_gl_context()) {
+            GLuint copy = m_screen_copy;
+            glDeleteTextures(1, &copy);
+        }
+        m_screen_copy = 0;
+    }
     if (m_texture != 0) {
         if (has_current_gl_context()) {
             GLuint name = m_texture;

@@ -32,6 +32,11 @@ class Texture {
     // magnified by repeating texels, so text and sprites stay sharp; otherwise smoothly. Each
     // texture follows at its next bind.
     static void set_whole_scale(bool on);
+    // Binds this picture resampled once (bilinear, as GL samples it) to `width` x `height`
+    // texels in the window's own BGRA layout, for drawing over the whole logical screen of that
+    // size: texel then meets pixel, which the software renderer copies instead of filtering.
+    // Made at the first call, kept until release. False (nothing bound) without a texture.
+    bool bind_screen_copy(int width, int height) const;
 
     unsigned gl_name() const { return m_texture; }
     int width() const { return m_width; }
@@ -54,6 +59,10 @@ class Texture {
     int m_height = 0;
     int m_components = 0;
     mutable bool m_nearest = false;  // the magnification filter set on the GL texture now
+    bool m_repeat = false;           // wrap mode of the GL texture, followed by the screen copy
+    mutable unsigned m_screen_copy = 0;
+    mutable int m_copy_width = 0;
+    mutable int m_copy_height = 0;
 };
 
 // Reads a whole disk file; false when it cannot be opened or read.

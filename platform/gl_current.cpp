@@ -5,3 +5,7 @@
 bool has_current_gl_context() {
     return SDL_GL_GetCurrentContext() != nullptr;
 }
+
+void* gl_proc_address(const char* name) {
+    return SDL_GL_GetProcAddress(name);
+}

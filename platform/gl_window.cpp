@@ -20,7 +20,10 @@ bool GlWindow::create(const std::string& title, int left, int top, int width, in
     SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
-    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 16);
+    // No depth buffer: every layer is drawn back to front with the depth test off, and with a
+    // depth buffer attached the software renderer cannot take its fast path for flat and
+    // copied rectangles (it shades each pixel in full instead).
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
 
     m_window = SDL_CreateWindow(
         title.c_str(), left, top, width, height,
