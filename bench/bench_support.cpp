@@ -98,4 +98,17 @@ AppWindow* display_once(std::string& why) {
     return display.window.get();
 }
 
+bool resize_display(AppWindow& window, int width, int height) {
+    GameApp& app = window.app();
+    app.resources->release_all();
+    window.destroy_window();
+    window.create_window("Quarrik bench", 0, 0, width, height);
+    if (window.has_window()) {
+        app.load_resources();
+    }
+    int w = 0, h = 0;
+    window.drawable_size(w, h);
+    return window.has_window() && w == width && h == height;
+}
+
 }  // namespace bench

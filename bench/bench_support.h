@@ -28,6 +28,10 @@ GameApp* game_app_once();
 // drawing benchmarks and kept until the process ends. Null (with `why` set) without a display.
 AppWindow* display_once(std::string& why);
 
+// Makes the display's window `width` x `height` as a display switch does: the resources are
+// released, the window and its GL context made anew, the resources loaded again.
+bool resize_display(AppWindow& window, int width, int height);
+
 // Frame times on a machine shared with other work: five runs, reported as their median (what
 // the game sees now) and their best (closest to the renderer's own cost).
 void repeated(benchmark::internal::Benchmark* b);

@@ -45,7 +45,7 @@ fi
 
 # Everything that needs a display runs inside one virtual X server.
 run_on_display() {
-    xvfb-run -a -s "-screen 0 1280x1024x24" "$@"
+    xvfb-run -a -s "-screen 0 1920x1080x24" "$@"
 }
 
 echo "== Google Benchmark"
