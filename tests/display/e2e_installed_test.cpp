@@ -211,12 +211,13 @@ TEST_F(InstalledGame, PlaysFromAReadOnlyPrefixAndKeepsThePlayersFilesInTheUserFo
     for (const auto wait : {6000ms + cells * 300ms, 12000ms + cells * 600ms}) {
         std::this_thread::sleep_for(wait);
         xdotool(display.name(), "keydown k");
+        // The dissolve after a death takes seconds, many more on a loaded machine.
         const bool died = test_support::wait_for(
             [&] {
                 return saved.load_file(save_path.string(), true, kSavedGameKey) &&
                        number("gf_m_lifes_count_at_level_begin") == lives - 1;
             },
-            20s);
+            60s);
         xdotool(display.name(), "keyup k");
         ASSERT_TRUE(died) << "the die key did not cost a life; " << report();
         --lives;

@@ -90,12 +90,13 @@ TEST(XdotoolPlay, RealInputPlaysALevelAndTheProgramLeavesItsFiles) {
     for (const auto run : {13s, 25s}) {
         std::this_thread::sleep_for(run);
         xdotool(display.name(), "keydown k");
+        // The dissolve after a death takes seconds, many more on a loaded machine.
         const bool died = wait_for(
             [&] {
                 return load(saved, save_path, kSavedGameKey) &&
                        number(saved, "gf_m_lifes_count_at_level_begin") == lives - 1;
             },
-            20s);
+            60s);
         xdotool(display.name(), "keyup k");
         ASSERT_TRUE(died) << "the die key did not cost a life; " << report();
         --lives;
