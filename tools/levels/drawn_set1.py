@@ -275,8 +275,7 @@ def _(g):
     g.h(4, 1, 30, "-")
     g.v(0, 0, 20)
     g.v(31, 0, 20)
-    # A brick ground: the guards down there can be trapped on the way to its gold.
-    g.h(21, 0, 31)
+    g.h(21, 0, 31, "M")
     g.gold((20, 9), (20, 24), (3, 15))
     g.h(4, 14, 16)
     g.guards((20, 2), (20, 29))
