@@ -1,7 +1,6 @@
 #pragma once
 
 #include <atomic>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,13 +14,6 @@ class GlWindow;
 class Screen;
 class TickTimer;
 
-// What the frame calls in other subsystems around window changes. Kept as hooks so the frame
-// can be driven in tests without graphics.
-struct FrameHooks {
-    std::function<void()> release_resources;  // before the GL context goes away
-    std::function<void()> load_resources;     // after a new GL context exists
-};
-
 // The single window object: the window and its GL context, the stacks of screens and dialogs,
 // display-mode changes and the per-tick dispatch. The stacks hold references only.
 class AppWindow {
@@ -31,7 +23,6 @@ class AppWindow {
     AppWindow(const AppWindow&) = delete;
     AppWindow& operator=(const AppWindow&) = delete;
 
-    FrameHooks& hooks() { return m_hooks; }
     // Skips to the next music track (F5, a new level, the play screen shown again).
     void next_track() { m_music.next_track(); }
     MusicPlayer& music() { return m_music; }
@@ -145,7 +136,6 @@ class AppWindow {
     int m_left = 0;
     int m_top = 0;
     GameApp& m_app;
-    FrameHooks m_hooks;
     MusicPlayer m_music;
     std::atomic<bool> m_tick_in_progress{false};
 };

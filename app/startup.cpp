@@ -57,10 +57,6 @@ void save_when_display_lost(GameApp& app) {
 
 std::unique_ptr<AppWindow> open_program_window(GameApp& app) {
     auto window = std::make_unique<AppWindow>("Quarrik", app);
-    // Every texture dies with the GL context on a display switch and is loaded again after it.
-    window->hooks().release_resources = [&app] { app.resources->release_all(); };
-    window->hooks().load_resources = [&app] { app.load_resources(); };
-
     int desktop_w = 0, desktop_h = 0;
     platform::desktop_size(desktop_w, desktop_h);
     keep_on_desktop(desktop_w, desktop_h, app.m_window_width, app.m_window_height, app.x, app.y);

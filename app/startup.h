@@ -21,7 +21,7 @@ bool claim_user_files(InstanceLock& lock, bool message_box);
 void end_on_signals();
 void save_when_display_lost(GameApp& app);
 
-// The window where the settings put it (kept on the desktop), with its display-switch hooks.
+// The window where the settings put it (kept on the desktop).
 std::unique_ptr<AppWindow> open_program_window(GameApp& app);
 // Every level start saves the game through the main menu, once there is one.
 void install_level_start_save();

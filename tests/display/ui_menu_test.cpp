@@ -67,8 +67,6 @@ TEST_F(MenuOnDisplay, StartsAtTheIntroThenPlaysAndContinuesFromTheMenu) {
     const std::uint8_t grey[3] = {90, 90, 90};
     add_resource_files(app.archive, 1, grey);
     AppWindow window("Quarrik", app);
-    window.hooks().release_resources = [&app] { app.resources->release_all(); };
-    window.hooks().load_resources = [&app] { app.resources->load_all(); };
     window.create_window("Quarrik", 0, 0, 800, 600);
     window.set_active(true);
 
@@ -171,8 +169,6 @@ TEST_F(MenuOnDisplay, SetOneStartsTheRealGameAndContinueResumesIt) {
     {
         GameApp app;
         AppWindow window("Quarrik", app);
-        window.hooks().release_resources = [&app] { app.resources->release_all(); };
-        window.hooks().load_resources = [&app] { app.load_resources(); };
         window.create_window("Quarrik", 0, 0, 800, 600);
         window.set_active(true);
 

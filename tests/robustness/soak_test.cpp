@@ -81,8 +81,6 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
         GameApp app;
         app.load_settings();
         AppWindow window("Quarrik", app);
-        window.hooks().release_resources = [&app] { app.resources->release_all(); };
-        window.hooks().load_resources = [&app] { app.load_resources(); };
         window.create_window("Quarrik", 0, 0, 400, 300);
         window.set_active(true);
 
