@@ -7,7 +7,7 @@ packages=(
     libsdl2-dev libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
     libjpeg62-turbo-dev libmikmod-dev libfreetype-dev fonts-dejavu-core
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth xdotool clang desktop-file-utils appstream groff-base
+    xvfb xauth xdotool clang clang-format desktop-file-utils appstream groff-base
     libclang-rt-14-dev python3
     # The X server's own fonts: without them SDL cannot draw its message box on the virtual
     # display, and the start-up failure box goes untested.

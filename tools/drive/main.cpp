@@ -13,9 +13,10 @@
 //                        the text, its key up; Shift for capitals and symbols)
 //   move X Y / click X Y move the mouse / press and release the left button, at 800x600
 //                        coordinates placed as the window shows the picture (a point off
-//                        0..800 x 0..600 lands on a bar beside it); "click NAME" aims at a control of
-//                        the dialog on top by its layout name (m_od_close_btn, m_end_edit,
-//                        m_od_volume0..6 ...) or a main menu button (m_zelm1_game_btn)
+//                        0..800 x 0..600 lands on a bar beside it); "click NAME" aims at a
+//                        control of the dialog on top by its layout name (m_od_close_btn,
+//                        m_end_edit, m_od_volume0..6 ...) or a main menu button
+//                        (m_zelm1_game_btn)
 //                        Every key, text and mouse step is made of real window-system events
 //                        put on the queue and handled as the program's message loop does.
 //   pad attach / pad detach   plug a virtual game controller in / pull it out
