@@ -19,8 +19,6 @@
 
 namespace {
 
-AppWindow* g_window = nullptr;
-
 const char kDashes[] = "---------------------------------------------------";  // 51
 
 }  // namespace
@@ -96,17 +94,13 @@ TickStats g_tick_stats;
 
 }  // namespace
 
-AppWindow* app_window() {
-    return g_window;
-}
-
 AppWindow::AppWindow(const std::string& title, GameApp& app)
     : m_window(std::make_unique<GlWindow>()),
       m_timer(std::make_unique<TickTimer>()),
       m_class_name(title),
       m_title(title),
       m_app(app) {
-    g_window = this;
+    app.window = this;
     // The playlist starts with the window; the music is heard once the sound output is open.
     m_music.init(&app.sound);
 }
@@ -116,8 +110,8 @@ AppWindow::~AppWindow() {
         g_tick_stats.summarise();
     }
     destroy_window();
-    if (g_window == this) {
-        g_window = nullptr;
+    if (m_app.window == this) {
+        m_app.window = nullptr;
     }
 }
 
@@ -128,12 +122,14 @@ bool AppWindow::has_window() const {
 // ---- stacks ---------------------------------------------------------------------------------
 
 void AppWindow::push_screen(Screen* screen) {
+    screen->set_host(this);
     screen->activate();
     m_screens.insert(m_screens.begin(), screen);
 }
 
 void AppWindow::open_dialog(Screen* dialog) {
     m_dialogs.insert(m_dialogs.begin(), dialog);
+    dialog->set_host(this);
     dialog->activate();
     if (Screen* top = top_screen()) {
         top->activate();
@@ -237,6 +233,15 @@ void AppWindow::tick(int elapsed_ms) {
             dialog->tick(elapsed_ms);
         } else if (Screen* screen = top_screen()) {
             screen->tick(elapsed_ms);
+        }
+    }
+    // In the order the frame draws them; nothing moves while nothing is drawn.
+    if (!m_minimized) {
+        if (Screen* screen = top_screen()) {
+            screen->animate(elapsed_ms);
+        }
+        for (auto it = m_dialogs.rbegin(); it != m_dialogs.rend(); ++it) {
+            (*it)->animate(elapsed_ms);
         }
     }
 }
@@ -528,6 +533,11 @@ void AppWindow::drawable_size(int& width, int& height) const {
         width = width_now();
         height = height_now();
     }
+}
+
+void AppWindow::picture_size(int& width, int& height) const {
+    width = m_app.view.m_screen_width;
+    height = m_app.view.m_screen_height;
 }
 
 Letterbox AppWindow::picture() const {

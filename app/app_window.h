@@ -8,6 +8,7 @@
 #include "platform/letterbox.h"
 #include "platform/window_events.h"
 #include "sound/music_player.h"
+#include "ui/screen_host.h"
 
 class GameApp;
 class GlWindow;
@@ -15,8 +16,9 @@ class Screen;
 class TickTimer;
 
 // The single window object: the window and its GL context, the stacks of screens and dialogs,
-// display-mode changes and the per-tick dispatch. The stacks hold references only.
-class AppWindow {
+// display-mode changes and the per-tick dispatch. The stacks hold references only. Every screen
+// and dialog it is given reaches it as its host.
+class AppWindow final : public ScreenHost {
   public:
     AppWindow(const std::string& title, GameApp& app);
     ~AppWindow();
@@ -24,25 +26,25 @@ class AppWindow {
     AppWindow& operator=(const AppWindow&) = delete;
 
     // Skips to the next music track (F5, a new level, the play screen shown again).
-    void next_track() { m_music.next_track(); }
+    void next_track() override { m_music.next_track(); }
     MusicPlayer& music() { return m_music; }
     // The game's pause: music and effects stop where they are, and go on from there.
-    void set_sound_paused(bool paused);
+    void set_sound_paused(bool paused) override;
     bool sound_paused() const { return m_sound_paused; }
 
     // Screen and dialog stacks.
-    void push_screen(Screen* screen);
-    void open_dialog(Screen* dialog);
-    void close_top(bool immediately);
+    void push_screen(Screen* screen) override;
+    void open_dialog(Screen* dialog) override;
+    void close_top(bool immediately) override;
     void close_request();
     // Takes a screen off the stack without the pop rule (the intro being replaced at start-up).
     void remove_screen(Screen* screen);
     Screen* top_screen() const { return m_screens.empty() ? nullptr : m_screens.front(); }
     Screen* top_dialog() const { return m_dialogs.empty() ? nullptr : m_dialogs.front(); }
     // The dialog is open, or closed and not yet reported to its opener: its owner must keep it.
-    bool holds_dialog(const Screen* dialog) const;
+    bool holds_dialog(const Screen* dialog) const override;
     // Lets go of a dialog its owner is about to delete (the owner going away at exit).
-    void forget_dialog(const Screen* dialog);
+    void forget_dialog(const Screen* dialog) override;
     size_t screen_count() const { return m_screens.size(); }
     size_t dialog_count() const { return m_dialogs.size(); }
 
@@ -78,30 +80,31 @@ class AppWindow {
     // Back to the window's own size and place.
     bool restore_display();
     // F11 and the menu's button: full screen for the logical screen, or back.
-    void toggle_fullscreen();
-    void minimize();
+    void toggle_fullscreen() override;
+    void minimize() override;
     void restore_from_minimized();
     void hide();
     void swap_buffers();
-    void window_position(int& left, int& top) const;
-    void move_window(int left, int top);
+    void window_position(int& left, int& top) const override;
+    void move_window(int left, int top) override;
 
     // The window's size in window coordinates (the whole display while in full screen).
-    int width() const;
-    int height() const;
+    int width() const override;
+    int height() const override;
     // The drawable in pixels, larger than the window on a high-density display.
-    void drawable_size(int& width, int& height) const;
+    void drawable_size(int& width, int& height) const override;
+    void picture_size(int& width, int& height) const override;
     // Where the logical picture sits in the drawable.
     Letterbox picture() const;
     // A window point in logical units; false (and far off the picture) on a bar.
-    bool to_logical(int x, int y, int& lx, int& ly) const;
+    bool to_logical(int x, int y, int& lx, int& ly) const override;
     // The window point over logical (lx, ly), for tools that click.
     void to_window(double lx, double ly, int& x, int& y) const;
     int left() const { return m_left; }
     int top() const { return m_top; }
-    bool is_fullscreen() const { return m_fullscreen; }
+    bool is_fullscreen() const override { return m_fullscreen; }
     bool is_minimized() const { return m_minimized; }
-    bool has_window() const;
+    bool has_window() const override;
     const std::atomic<bool>& tick_in_progress() const { return m_tick_in_progress; }
     GameApp& app() { return m_app; }
     const GameApp& app() const { return m_app; }
@@ -139,6 +142,3 @@ class AppWindow {
     MusicPlayer m_music;
     std::atomic<bool> m_tick_in_progress{false};
 };
-
-// The window of the running program, or null before it exists.
-AppWindow* app_window();

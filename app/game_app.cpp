@@ -11,15 +11,8 @@
 #include "platform/clock.h"
 #include "storage/data_keys.h"
 
-namespace {
-
-GameApp* g_app = nullptr;
-
-}  // namespace
-
 GameApp::GameApp() {
     std::srand(static_cast<unsigned>(platform::milliseconds_since_boot()));
-    g_app = this;
 
     // A missing archive is no error: every file is then looked up on disk.
     archive.set_key(kPackKey);
@@ -50,11 +43,7 @@ GameApp::GameApp() {
     };
 }
 
-GameApp::~GameApp() {
-    if (g_app == this) {
-        g_app = nullptr;
-    }
-}
+GameApp::~GameApp() = default;
 
 void GameApp::load_resources() {
     resources->load_all();
@@ -63,13 +52,6 @@ void GameApp::load_resources() {
 
 void GameApp::use_current_skin() {
     ::use_current_skin(world, *resources);
-}
-
-GameApp& game_app() {
-    return *g_app;
-}
-bool has_game_app() {
-    return g_app != nullptr;
 }
 
 namespace {

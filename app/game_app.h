@@ -14,8 +14,10 @@
 #include "world/game_params.h"
 #include "world/world_context.h"
 
-// The single application object: what the game owns for the whole run, reachable from
-// anywhere through game_app(). The window and its stacks live in AppWindow.
+// The single application object: what the game owns for the whole run, handed to what needs
+// it. The window and its stacks live in AppWindow.
+class AppWindow;
+
 class GameApp {
   public:
     GameApp();
@@ -50,6 +52,8 @@ class GameApp {
     // What the game world uses of the application: rules, keys, skin sprites, sound, files.
     WorldContext world{config, keyboard};
     int32_t m_music_volume = 3;  // 0..6; the player volume is the step x 17
+    // The program's window while one exists: the settings keep where it is.
+    const AppWindow* window = nullptr;
 
     // dx.cfg among the player's files: read before the window exists, written whenever a setting
     // changes and at shutdown. Loading also reads the score tables, whether or not the settings
@@ -76,7 +80,3 @@ class GameApp {
     std::string m_save_notice;
     std::string m_failed_save;  // what the notice is about
 };
-
-// The application object; valid while one exists (the program's static one, or a test's).
-GameApp& game_app();
-bool has_game_app();

@@ -12,13 +12,13 @@
 #include "app/command_line.h"
 #include "app/game_app.h"
 #include "app/instance_lock.h"
+#include "app/menu_startup.h"
 #include "app/startup.h"
 #include "app/startup_failure.h"
 #include "core/game_log.h"
 #include "core/user_paths.h"
 #include "platform/gl_window.h"
 #include "platform/platform.h"
-#include "ui/menu_startup.h"
 
 namespace fs = std::filesystem;
 

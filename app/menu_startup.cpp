@@ -1,4 +1,4 @@
-#include "ui/menu_startup.h"
+#include "app/menu_startup.h"
 
 #include "app/app_window.h"
 #include "app/game_app.h"

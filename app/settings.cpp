@@ -110,7 +110,7 @@ bool GameApp::save_settings() {
     file.set_int("m_window_height", m_window_height);
     file.set_int("m_music_volume", m_music_volume);
     int left = x, top = y;
-    if (const AppWindow* window = app_window(); window && window->has_window()) {
+    if (window && window->has_window()) {
         window->window_position(left, top);
     }
     file.set_int("x", left);

@@ -6,6 +6,7 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/instance_lock.h"
+#include "app/menu_startup.h"
 #include "app/window_geometry.h"
 #include "core/game_log.h"
 #include "core/user_paths.h"
@@ -14,7 +15,6 @@
 #include "platform/platform.h"
 #include "platform/process_end.h"
 #include "storage/atomic_file.h"
-#include "ui/menu_startup.h"
 
 namespace {
 

@@ -52,8 +52,8 @@ struct Display {
 
     ~Display() {
         if (window) {
-            if (has_game_app()) {
-                game_app().resources->release_all();
+            if (GameApp* app = game_app_once()) {
+                app->resources->release_all();
             }
             window->destroy_window();
             window.reset();

@@ -5,13 +5,13 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/app_window.h"
 #include "app/game_app.h"
 #include "game/playfield_renderer.h"
 #include "gfx/gl.h"
 #include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "storage/param_file.h"
+#include "ui/screen_host.h"
 #include "world/rules.h"
 
 std::function<void()>& GameField::level_started_hook() {
@@ -133,8 +133,8 @@ void GameField::message_phase(int elapsed_ms) {
         return;
     }
     start_level(m_level_current);
-    if (AppWindow* window = app_window()) {
-        window->next_track();
+    if (m_host) {
+        m_host->next_track();
     }
 }
 

@@ -14,6 +14,7 @@
 
 class GameApp;
 class ParamFile;
+class ScreenHost;
 
 // Where a game stands: a level being uncovered, play, the pause after the runner died, the
 // dissolve after a lost life or after a finished level, or the end.
@@ -49,6 +50,8 @@ class GameField {
     void save(ParamFile& file) const;
     void restore(const ParamFile& file);
     void refresh_graphics();
+    // The window of the screen the game is played on (a new level changes the music).
+    void set_host(ScreenHost* host) { m_host = host; }
 
     GamePhase phase() const { return m_phase; }
     bool is_game_over() const { return m_phase == GamePhase::kOver; }
@@ -101,4 +104,5 @@ class GameField {
     int32_t m_lifes_count_at_level_begin = 3;
     int32_t m_score_at_level_begin = 0;
     bool m_custom_game = false;
+    ScreenHost* m_host = nullptr;
 };

@@ -1,6 +1,5 @@
 #include "game/play_screen.h"
 
-#include "app/app_window.h"
 #include "app/game_app.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
@@ -9,6 +8,7 @@
 #include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
+#include "ui/screen_host.h"
 
 PlayScreen::PlayScreen(GameApp& app) : m_app(app), m_field(std::make_unique<GameField>(app)) {}
 
@@ -21,7 +21,7 @@ void PlayScreen::set_paused(bool paused) {
         return;
     }
     m_paused = paused;
-    if (AppWindow* window = app_window()) {
+    if (ScreenHost* window = m_host) {
         window->set_sound_paused(paused);
     }
 }
@@ -47,7 +47,7 @@ int PlayScreen::level_set() const {
 void PlayScreen::tick(int elapsed_ms) {
     m_game_over = m_field->is_game_over();
     if (m_game_over) {
-        if (AppWindow* window = app_window()) {
+        if (ScreenHost* window = m_host) {
             window->close_top(false);
         }
         Screen::tick(elapsed_ms);
@@ -70,7 +70,7 @@ void PlayScreen::tick(int elapsed_ms) {
 
 void PlayScreen::draw() {
     if (has_current_gl_context()) {
-        const AppWindow* window = app_window();
+        const ScreenHost* window = m_host;
         int dw = 800, dh = 600;
         if (window) {
             window->drawable_size(dw, dh);
@@ -112,15 +112,16 @@ void PlayScreen::draw_pause() const {
 }
 
 void PlayScreen::activate() {
+    m_field->set_host(m_host);
     m_resume_delay = kResumeDelay;
-    if (AppWindow* window = app_window()) {
+    if (ScreenHost* window = m_host) {
         window->next_track();
     }
     Screen::activate();
 }
 
 void PlayScreen::key_down(int virtual_key) {
-    AppWindow* window = app_window();
+    ScreenHost* window = m_host;
     // Any key ends the pause and does nothing else.
     if (m_paused) {
         set_paused(false);
@@ -160,7 +161,7 @@ void PlayScreen::pad_button(int button) {
 }
 
 void PlayScreen::to_logical(int& x, int& y) const {
-    if (const AppWindow* window = app_window()) {
+    if (const ScreenHost* window = m_host) {
         window->to_logical(x, y, x, y);
     }
 }

@@ -3,7 +3,7 @@
 #include "ui/screen.h"
 
 Button::Button(Screen* owner, const Texture* image)
-    : ImageControl(owner, image, {0.0f, 0.0f, 0.0f}, 130.0f, 60.0f) {}
+    : ImageControl(owner, image, 3, {0.0f, 0.0f, 0.0f}, 130.0f, 60.0f) {}
 
 bool Button::mouse_move(int x, int y, int) {
     if (!m_visible) {
@@ -38,11 +38,10 @@ bool Button::left_button_up(int, int, int) {
 }
 
 void Button::draw() {
-    size_from_image(3);
     if (!m_visible) {
         return;
     }
-    draw_band(3, true);
+    draw_band(true);
 }
 
 void Button::pointer_elsewhere() {

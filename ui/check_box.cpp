@@ -24,7 +24,7 @@ void end_hover(int32_t& state) {
 }
 
 CheckBox::CheckBox(Screen* owner, const Texture* image)
-    : ImageControl(owner, image, {200.0f, 40.0f, 0.0f}, 50.0f, 50.0f) {}
+    : ImageControl(owner, image, 4, {200.0f, 40.0f, 0.0f}, 50.0f, 50.0f) {}
 
 bool CheckBox::mouse_move(int x, int y, int) {
     return toggle_hover(*this, m_state, x, y);
@@ -55,6 +55,5 @@ bool CheckBox::left_button_up(int x, int y, int) {
 }
 
 void CheckBox::draw() {
-    size_from_image(4);
-    draw_band(4, true);
+    draw_band(true);
 }

@@ -2,8 +2,8 @@
 
 #include <GL/gl.h>
 
-#include "app/app_window.h"
 #include "platform/key_codes.h"
+#include "ui/screen_host.h"
 
 void Dialog::draw() {
     glTranslatef(m_x, m_y, 0.5f);
@@ -57,22 +57,21 @@ void Dialog::draw_background(float r, float g, float b, float a) {
 }
 
 void Dialog::key_down(int virtual_key) {
-    AppWindow* window = app_window();
     if (virtual_key == vk::escape) {
         set_result(1);
-        if (window)
-            window->close_top(false);
+        if (m_host)
+            m_host->close_top(false);
     } else if (virtual_key == vk::enter) {
         set_result(0);
-        if (window)
-            window->close_top(false);
+        if (m_host)
+            m_host->close_top(false);
     }
     Screen::key_down(virtual_key);
 }
 
 void Dialog::to_dialog(int x, int y, int& dx, int& dy) const {
     int vx = 0, vy = 0;
-    window_to_virtual(x, y, m_screen_width, m_screen_height, vx, vy);
+    window_to_virtual(m_host, x, y, m_screen_width, m_screen_height, vx, vy);
     dx = vx - static_cast<int>(m_x);
     dy = vy - static_cast<int>(m_y);
 }

@@ -10,7 +10,7 @@
 #include "storage/param_file.h"
 
 EditBox::EditBox(Screen* owner, const Font* font, float font_height, const Texture* image)
-    : ImageControl(owner, image, {0.0f, 0.0f, 0.0f}, 130.0f, 60.0f),
+    : ImageControl(owner, image, 2, {0.0f, 0.0f, 0.0f}, 130.0f, 60.0f),
       m_font(font),
       m_font_height(font_height),
       m_clipboard(platform::clipboard_text),
@@ -205,11 +205,10 @@ void EditBox::set_range(int min_value, int max_value) {
 }
 
 void EditBox::draw() {
-    size_from_image(2);
     if (!m_visible) {
         return;
     }
-    draw_band(2, m_image != nullptr);
+    draw_band(m_image != nullptr);
     const float text_left = m_position.x + m_text_x;
     if (m_caret_on && m_state == kFocused) {
         const std::size_t before = std::min(static_cast<std::size_t>(m_caret), m_text.size());

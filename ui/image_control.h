@@ -18,11 +18,14 @@ struct ControlPosition {
 // looks as equal horizontal bands, a position, a size and the band shown now (from 1).
 class ImageControl : public Control {
   public:
-    ImageControl(Screen* owner, const Texture* image, ControlPosition position, float width,
-                 float height);
+    // The image, when it has a size, decides the control's size: its width, and the height of
+    // one of its `bands` bands; otherwise `width` x `height` stays, so the control can still be
+    // hit. Set here, so hit tests do not depend on whether the control was drawn yet.
+    ImageControl(Screen* owner, const Texture* image, int bands, ControlPosition position,
+                 float width, float height);
 
     void set_position(float x, float y) { m_position = {x, y, 0.0f}; }
-    // Both ends inclusive, against the size of the last drawn frame.
+    // Both ends inclusive.
     bool inside(int x, int y) const;
 
     const ControlPosition& position() const { return m_position; }
@@ -37,14 +40,13 @@ class ImageControl : public Control {
   protected:
     // Hidden controls take no focus.
     virtual bool shown() const { return true; }
-    // The image decides the size: its width, and the height of one of `bands` bands.
-    void size_from_image(int bands);
     // The band of the current state on one quad, blended. With `textured` false the quad is
     // drawn untextured (an edit box without image).
-    void draw_band(int bands, bool textured) const;
+    void draw_band(bool textured) const;
 
     Screen* m_owner;
     const Texture* m_image;
+    int m_bands;
     ControlPosition m_position;
     float m_width;
     float m_height;

@@ -2,12 +2,12 @@
 
 #include <cstdlib>
 
-#include "app/app_window.h"
 #include "gfx/gl.h"
 #include "gfx/view.h"
 #include "platform/clock.h"
 #include "platform/gl_current.h"
 #include "storage/pack_archive.h"
+#include "ui/screen_host.h"
 
 IntroScreen::IntroScreen(const PackArchive& archive, const View& view) : m_view(view) {
     std::srand(static_cast<unsigned>(platform::milliseconds_since_boot()));
@@ -19,7 +19,7 @@ IntroScreen::IntroScreen(const PackArchive& archive, const View& view) : m_view(
 
 void IntroScreen::activate() {
     Screen::activate();
-    const AppWindow* window = app_window();
+    const ScreenHost* window = m_host;
     if (!window || !has_current_gl_context()) {
         return;
     }

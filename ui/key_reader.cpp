@@ -1,6 +1,5 @@
 #include "ui/key_reader.h"
 
-#include "app/game_app.h"
 #include "core/keyboard_state.h"
 #include "gfx/font.h"
 
@@ -128,11 +127,12 @@ const char* key_name(int code) {
     return "";
 }
 
-KeyReader::KeyReader(Screen* owner, const Font* font, float font_height, const Texture* image)
-    : ImageControl(owner, image, {0.0f, 0.0f, 0.0f}, 130.0f, 60.0f),
+KeyReader::KeyReader(Screen* owner, const Font* font, float font_height, const Texture* image,
+                     KeyboardState* keyboard)
+    : ImageControl(owner, image, 2, {0.0f, 0.0f, 0.0f}, 130.0f, 60.0f),
       m_font(font),
       m_font_height(font_height),
-      m_keyboard(has_game_app() ? &game_app().keyboard : nullptr) {}
+      m_keyboard(keyboard) {}
 
 bool KeyReader::mouse_move(int x, int y, int) {
     return inside(x, y);
@@ -167,8 +167,7 @@ void KeyReader::set_key(int code) {
 }
 
 void KeyReader::draw() {
-    size_from_image(2);
-    draw_band(2, true);
+    draw_band(true);
     if (m_font) {
         const float baseline = m_position.y + m_height - (m_height - m_font_height) / 2.0f;
         m_font->draw_text(m_caption.c_str(), m_font_height, m_position.x + m_text_x, baseline,

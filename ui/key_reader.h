@@ -16,8 +16,9 @@ const char* key_name(int scan_code);
 // controls use), not the message's own key code.
 class KeyReader : public ImageControl {
   public:
-    // The keyboard is the game's unless set_keyboard says otherwise.
-    KeyReader(Screen* owner, const Font* font, float font_height, const Texture* image);
+    // `keyboard` is the polled keyboard the key is read from (none: no key is learnt).
+    KeyReader(Screen* owner, const Font* font, float font_height, const Texture* image,
+              KeyboardState* keyboard);
 
     bool mouse_move(int x, int y, int buttons) override;
     bool left_button_up(int x, int y, int buttons) override;

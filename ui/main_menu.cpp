@@ -1,6 +1,5 @@
 #include "ui/main_menu.h"
 
-#include "app/app_window.h"
 #include "app/game_app.h"
 #include "core/game_log.h"
 #include "core/version.h"
@@ -17,6 +16,7 @@
 #include "ui/layout.h"
 #include "ui/new_game_dialog.h"
 #include "ui/options_dialog.h"
+#include "ui/screen_host.h"
 #include "ui/top7_dialog.h"
 
 namespace {
@@ -86,7 +86,7 @@ MainMenu::MainMenu(GameApp& app, MenuPlugins plugins) : m_app(app), m_plugins(st
 
 MainMenu::~MainMenu() {
     // Dialogs still shown go with the menu that owns them: the window must not keep them.
-    if (AppWindow* window = app_window()) {
+    if (ScreenHost* window = m_host) {
         for (const std::unique_ptr<Dialog>* slot : dialog_slots()) {
             window->forget_dialog(slot->get());
         }
@@ -128,7 +128,7 @@ Button* MainMenu::button_for(const std::string& name) {
 }
 
 void MainMenu::setup_ortho() const {
-    const AppWindow* window = app_window();
+    const ScreenHost* window = m_host;
     if (window) {
         int dw = 0, dh = 0;
         window->drawable_size(dw, dh);
@@ -140,7 +140,7 @@ void MainMenu::activate() {
     m_screen_width = m_app.view.m_screen_width;
     m_screen_height = m_app.view.m_screen_height;
     setup_ortho();
-    const AppWindow* window = app_window();
+    const ScreenHost* window = m_host;
     m_window_drag = !(window && window->is_fullscreen());
     Screen::activate();
     if (m_play_screen && m_play_screen->is_game_over()) {
@@ -150,6 +150,7 @@ void MainMenu::activate() {
         const int level_set = m_play_screen->level_set();
         // The game is gone before the dialog opens: opening it activates the menu again.
         m_play_screen.reset();
+        game_changed();
         std::unique_ptr<Dialog> dialog;
         if (m_plugins.game_over_dialog) {
             dialog = m_plugins.game_over_dialog(score, level_set);
@@ -159,20 +160,28 @@ void MainMenu::activate() {
             m_game_over_dialog->set_screen_size(m_screen_width, m_screen_height);
             m_game_over_dialog->set_shade(true);
             m_game_over_dialog->set_background(false);
-            if (AppWindow* w = app_window()) {
+            if (ScreenHost* w = m_host) {
                 w->open_dialog(m_game_over_dialog.get());
             }
         } else {
             game_log().write("Game over with %d points (no game over dialog yet)", score);
         }
-        if (AppWindow* w = app_window()) {
+        if (ScreenHost* w = m_host) {
             w->next_track();
         }
     }
 }
 
-void MainMenu::draw() {
+void MainMenu::animate(int elapsed_ms) {
+    (void)elapsed_ms;
+    m_banner.step();
+}
+
+void MainMenu::game_changed() {
     m_continue_single_game_btn->set_visible(m_play_screen != nullptr);
+}
+
+void MainMenu::draw() {
     const bool gl = has_current_gl_context();
     if (gl) {
         // Every frame: the drawable changes size when full screen is switched by F11 too.
@@ -188,7 +197,6 @@ void MainMenu::draw() {
         const std::string version = std::string("version ") + game_version();
         r->font().draw_text(version.c_str(), 15.0f, 680.0f, 520.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     }
-    m_banner.step();
     if (r) {
         m_banner.draw(r->font());
         // A save that failed stays in sight until a later one of the same file succeeds.
@@ -207,7 +215,7 @@ void MainMenu::key_down(int virtual_key) {
     if (virtual_key == m_app.back_key) {
         on_control(m_quit_game_btn.get());
     } else if (virtual_key == m_app.hide_key) {
-        AppWindow* window = app_window();
+        ScreenHost* window = m_host;
         if (window) {
             if (window->is_fullscreen()) {
                 toggle_fullscreen();
@@ -219,7 +227,7 @@ void MainMenu::key_down(int virtual_key) {
 }
 
 void MainMenu::to_virtual(int x, int y, int& vx, int& vy) const {
-    window_to_virtual(x, y, m_screen_width, m_screen_height, vx, vy);
+    window_to_virtual(m_host, x, y, m_screen_width, m_screen_height, vx, vy);
 }
 
 void MainMenu::mouse_move(int x, int y, int buttons) {
@@ -242,7 +250,7 @@ void MainMenu::left_button_down(int x, int y, int buttons) {
 
 void MainMenu::on_control(Control* control) {
     Screen::on_control(control);
-    AppWindow* window = app_window();
+    ScreenHost* window = m_host;
     if (control == m_zelm1_game_btn.get() || control == m_zelm2_game_btn.get()) {
         m_level_set = control == m_zelm1_game_btn.get() ? 0 : 1;
         if (m_play_screen) {
@@ -251,7 +259,6 @@ void MainMenu::on_control(Control* control) {
             start_new_game();
         }
     } else if (control == m_continue_single_game_btn.get()) {
-        // The button can still be hit in the frame after the game went away.
         if (m_play_screen && window) {
             window->push_screen(m_play_screen.get());
         }
@@ -277,7 +284,7 @@ void MainMenu::on_control(Control* control) {
 }
 
 void MainMenu::toggle_fullscreen() {
-    AppWindow* window = app_window();
+    ScreenHost* window = m_host;
     if (!window) {
         return;
     }
@@ -312,7 +319,7 @@ void MainMenu::show_dialog(std::unique_ptr<Dialog>& slot, std::unique_ptr<Dialog
         slot->set_position(rect.x, rect.y);
         slot->set_size(rect.width, rect.height);
     }
-    if (AppWindow* window = app_window()) {
+    if (ScreenHost* window = m_host) {
         window->open_dialog(slot.get());
     }
 }
@@ -371,13 +378,15 @@ void MainMenu::start_new_game() {
     // The old game goes first: a game saves itself as it starts levels, and must not find the
     // old one in its place.
     m_play_screen.reset();
+    game_changed();
     if (!m_plugins.create_game) {
         game_log().write("No game can be started yet");
         return;
     }
     m_play_screen = m_plugins.create_game(m_level_set);
+    game_changed();
     if (m_play_screen) {
-        if (AppWindow* window = app_window()) {
+        if (ScreenHost* window = m_host) {
             window->push_screen(m_play_screen.get());
         }
     }
@@ -385,6 +394,7 @@ void MainMenu::start_new_game() {
 
 void MainMenu::set_game(std::unique_ptr<GameScreen> game, int level_set) {
     m_play_screen = std::move(game);
+    game_changed();
     m_level_set = level_set;
 }
 
@@ -397,7 +407,7 @@ bool MainMenu::slot_busy(const std::unique_ptr<Dialog>& slot) const {
     // The window may still show the dialog, or have closed it without reporting it yet (a
     // click that reaches the menu twice in one tick, a close still to come): it is ours to
     // delete only once the window has let go of it. One the window dropped is replaced.
-    const AppWindow* window = app_window();
+    const ScreenHost* window = m_host;
     return slot && window && window->holds_dialog(slot.get());
 }
 
@@ -412,7 +422,7 @@ void MainMenu::on_dialog_closed(int result, Screen* dialog) {
         return;  // not one of ours
     }
     slot->reset();
-    AppWindow* window = app_window();
+    ScreenHost* window = m_host;
     if (slot == &m_new_game_dialog) {
         if (result == 0) {
             start_new_game();
@@ -421,6 +431,7 @@ void MainMenu::on_dialog_closed(int result, Screen* dialog) {
         if (result == 0 && m_plugins.create_game) {
             m_play_screen.reset();
             m_play_screen = m_plugins.create_game(-1);
+            game_changed();
             if (m_play_screen) {
                 m_play_screen->start_custom();
                 m_level_set = m_play_screen->level_set();
@@ -459,6 +470,7 @@ void MainMenu::restore_game() {
     const int level_set = ParamFile::to_int(file.get("m_game_kind", "0")) == 0 ? 0 : 1;
     m_level_set = level_set;
     m_play_screen = m_plugins.create_game(level_set);
+    game_changed();
     if (m_play_screen) {
         m_play_screen->restore(file);
     }

@@ -49,6 +49,7 @@ class MainMenu : public Screen {
     ~MainMenu() override;
 
     void activate() override;
+    void animate(int elapsed_ms) override;
     void draw() override;
     void key_down(int virtual_key) override;
     void mouse_move(int x, int y, int buttons) override;
@@ -101,6 +102,8 @@ class MainMenu : public Screen {
     bool slot_busy(const std::unique_ptr<Dialog>& slot) const;
     std::unique_ptr<Button> make_button(const Texture* image, const std::string& name);
     void toggle_fullscreen();
+    // The continue button is there exactly while a game is.
+    void game_changed();
     void setup_ortho() const;
     // Window pixels to the virtual screen.
     void to_virtual(int x, int y, int& vx, int& vy) const;

@@ -15,12 +15,12 @@ OptionsDialog::OptionsDialog(GameApp& app)
       m_autosave_box(this, &app.resources->m_checkbox),
       m_sound_box(this, &app.resources->m_checkbox),
       m_classic_sound_box(this, &app.resources->m_checkbox),
-      m_left_key(this, app.font(), 25.0f, &app.resources->m_key_reader),
-      m_right_key(this, app.font(), 25.0f, &app.resources->m_key_reader),
-      m_down_key(this, app.font(), 25.0f, &app.resources->m_key_reader),
-      m_up_key(this, app.font(), 25.0f, &app.resources->m_key_reader),
-      m_fire_key(this, app.font(), 25.0f, &app.resources->m_key_reader),
-      m_die_key(this, app.font(), 25.0f, &app.resources->m_key_reader) {
+      m_left_key(this, app.font(), 25.0f, &app.resources->m_key_reader, &app.keyboard),
+      m_right_key(this, app.font(), 25.0f, &app.resources->m_key_reader, &app.keyboard),
+      m_down_key(this, app.font(), 25.0f, &app.resources->m_key_reader, &app.keyboard),
+      m_up_key(this, app.font(), 25.0f, &app.resources->m_key_reader, &app.keyboard),
+      m_fire_key(this, app.font(), 25.0f, &app.resources->m_key_reader, &app.keyboard),
+      m_die_key(this, app.font(), 25.0f, &app.resources->m_key_reader, &app.keyboard) {
     const ParamFile& layout = app.layout;
     const auto place_int = [&](ImageControl& control, const char* name) {
         const LayoutPoint p = layout_point_int(layout, name);
@@ -103,6 +103,11 @@ void OptionsDialog::tick(int elapsed_ms) {
     (void)elapsed_ms;
 }
 
+void OptionsDialog::animate(int elapsed_ms) {
+    (void)elapsed_ms;
+    m_banner.step();
+}
+
 void OptionsDialog::key_down(int virtual_key) {
     // Neither key takes the key readers over: only the close button does.
     if (virtual_key == vk::escape) {
@@ -166,7 +171,6 @@ void OptionsDialog::draw() {
     if (!has_current_gl_context()) {
         return;
     }
-    m_banner.step();
     begin_dialog_drawing();
     draw_textured_rect(&m_app.resources->m_options_wnd, m_x, m_y, static_cast<float>(m_width),
                        static_cast<float>(m_height), 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, true);

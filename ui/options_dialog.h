@@ -26,6 +26,7 @@ class OptionsDialog : public Dialog {
 
     // The children get no ticks.
     void tick(int elapsed_ms) override;
+    void animate(int elapsed_ms) override;
     void key_down(int virtual_key) override;
     void on_control(Control* control) override;
     void draw() override;

@@ -10,7 +10,7 @@ class PublisherBanner {
     static constexpr const char* kLineA = "Published by";
     static constexpr const char* kLineB = "Velmora";
 
-    // One frame of movement (the menu draws once per tick).
+    // One frame of movement.
     void step();
     void draw(const Font& font) const;
 

@@ -3,7 +3,7 @@
 #include "ui/screen.h"
 
 RadioButton::RadioButton(Screen* owner, const Texture* image)
-    : ImageControl(owner, image, {200.0f, 40.0f, 0.0f}, 50.0f, 50.0f) {}
+    : ImageControl(owner, image, 4, {200.0f, 40.0f, 0.0f}, 50.0f, 50.0f) {}
 
 bool RadioButton::mouse_move(int x, int y, int) {
     if (!m_visible) {
@@ -34,11 +34,10 @@ bool RadioButton::left_button_up(int x, int y, int) {
 }
 
 void RadioButton::draw() {
-    size_from_image(4);
     if (!m_visible) {
         return;
     }
-    draw_band(4, true);
+    draw_band(true);
 }
 
 void RadioGroup::uncheck_others(const RadioButton* radio) {

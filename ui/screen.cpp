@@ -2,21 +2,20 @@
 
 #include <cmath>
 
-#include "app/app_window.h"
-#include "app/game_app.h"
 #include "gfx/draw.h"
 #include "gfx/gl.h"
 #include "platform/gamepads.h"
 #include "platform/gl_current.h"
 #include "platform/key_codes.h"
+#include "platform/letterbox.h"
 #include "platform/platform.h"
 #include "ui/control.h"
+#include "ui/screen_host.h"
 
 namespace {
 
 // Whether the desktop cursor is over the window (edges inclusive).
-bool cursor_over_window() {
-    const AppWindow* window = app_window();
+bool cursor_over_window(const ScreenHost* window) {
     if (!window || !window->has_window()) {
         return true;
     }
@@ -28,10 +27,10 @@ bool cursor_over_window() {
 
 }  // namespace
 
-void window_to_virtual(int x, int y, int virtual_width, int virtual_height, int& vx, int& vy) {
+void window_to_virtual(const ScreenHost* window, int x, int y, int virtual_width,
+                       int virtual_height, int& vx, int& vy) {
     vx = x;
     vy = y;
-    const AppWindow* window = app_window();
     if (!window || window->width() <= 0 || window->height() <= 0 || virtual_width <= 0 ||
         virtual_height <= 0) {
         return;
@@ -43,14 +42,15 @@ void window_to_virtual(int x, int y, int virtual_width, int virtual_height, int&
         vx = vy = kOffPicture;
         return;
     }
-    const View& view = window->app().view;
-    vx = view.m_screen_width == virtual_width ? lx : lx * virtual_width / view.m_screen_width;
-    vy = view.m_screen_height == virtual_height ? ly : ly * virtual_height / view.m_screen_height;
+    int picture_width = 0, picture_height = 0;
+    window->picture_size(picture_width, picture_height);
+    vx = picture_width == virtual_width ? lx : lx * virtual_width / picture_width;
+    vy = picture_height == virtual_height ? ly : ly * virtual_height / picture_height;
 }
 
 void Screen::tick(int elapsed_ms) {
     // A drag that left the window ends here: the release may never reach us.
-    if (m_mouse_down && !cursor_over_window()) {
+    if (m_mouse_down && !cursor_over_window(m_host)) {
         m_mouse_down = false;
     }
     for (Control* c : m_children)
@@ -93,7 +93,7 @@ void Screen::char_typed(int code, int repeat) {
 
 void Screen::mouse_move(int x, int y, int buttons) {
     if (m_mouse_down && m_window_drag) {
-        AppWindow* window = app_window();
+        ScreenHost* window = m_host;
         // A full-screen window stays where it is, whoever switched it (F11 or the menu).
         if (window && window->has_window() && !window->is_fullscreen()) {
             // Desktop coordinates, so the drag does not drift as the window moves under the

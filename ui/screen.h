@@ -4,10 +4,12 @@
 #include <vector>
 
 class Control;
+class ScreenHost;
 
-// A window pixel on the virtual screen of this size, truncated; left as it is without a window
-// (or before the virtual size is known), since there is nothing to scale then.
-void window_to_virtual(int x, int y, int virtual_width, int virtual_height, int& vx, int& vy);
+// A window pixel of `host`'s window on the virtual screen of this size, truncated; left as it
+// is without a host (or before the virtual size is known), since there is nothing to scale then.
+void window_to_virtual(const ScreenHost* host, int x, int y, int virtual_width, int virtual_height,
+                       int& vx, int& vy);
 
 // Everything the player sees is a screen: the intro, the main menu, the play screen and every
 // dialog. The window forwards each tick and each input message to exactly one of them, and a
@@ -20,6 +22,10 @@ class Screen {
     Screen& operator=(const Screen&) = delete;
 
     virtual void tick(int elapsed_ms);
+    // What moves on screen by itself (the publisher banner) moves here, once per frame: every
+    // screen and dialog on view gets it, with the input or not, just before it is drawn.
+    // Drawing changes no state.
+    virtual void animate(int elapsed_ms) { (void)elapsed_ms; }
     virtual void draw();
     virtual void activate();
     virtual void key_down(int virtual_key);
@@ -48,6 +54,11 @@ class Screen {
     // A click on the middle of the focused control, as the mouse would make it.
     void press_focus();
 
+    // The window that shows this screen, set by the window when it takes the screen; null
+    // before (and in tests without one). The window outlives the screens it is given.
+    void set_host(ScreenHost* host) { m_host = host; }
+    ScreenHost* host() const { return m_host; }
+
     // The controls are not owned: the concrete screen creates and deletes them.
     void add_control(Control* control) { m_children.push_back(control); }
     void set_result(int32_t code) { m_result = code; }
@@ -61,6 +72,7 @@ class Screen {
     // Whether a control keeps the keys now (so Tab and Space are its own).
     bool keys_taken() const;
 
+    ScreenHost* m_host = nullptr;
     std::vector<Control*> m_children;
     int m_focus = -1;
     int32_t m_result = 0;

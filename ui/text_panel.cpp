@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "app/app_window.h"
 #include "gfx/font.h"
 #include "gfx/gl.h"
 #include "ui/dialog.h"
+#include "ui/screen_host.h"
 
 TextPanel::TextPanel(const Font* font, float wrap_width, float line_height, int32_t page_lines,
                      int32_t step)
@@ -85,7 +85,7 @@ void draw_shadowed_text(const Font* font, const char* text, float height, float 
 
 void end_dialog(Dialog& dialog, int result) {
     dialog.set_result(result);
-    if (AppWindow* window = app_window()) {
+    if (ScreenHost* window = dialog.host()) {
         window->close_top(false);
     }
 }

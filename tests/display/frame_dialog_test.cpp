@@ -37,6 +37,7 @@ TEST(FrameDialog, ClickInADoubleSizeWindowIsScaledIntoTheDialog) {
         dialog.add_control(&probe);
         dialog.set_screen_size(800, 600);
         dialog.set_position(50, 20);
+        window.open_dialog(&dialog);
         dialog.left_button_down(200, 100, 1);
         EXPECT_EQ(probe.px, 50);
         EXPECT_EQ(probe.py, 30);

@@ -153,10 +153,12 @@ TEST(FrameReference, MenuDialogAndLevelLookAsBefore) {
         std::srand(3);  // the banner starts at a random speed
         MainMenu menu(app, plugins);
         window.push_screen(&menu);
+        window.tick(30);  // the banners move with the ticks
         window.draw();
         EXPECT_TRUE(matches_reference("menu", read_frame()));
 
         menu.open_options_dialog();
+        window.tick(30);
         window.draw();
         EXPECT_TRUE(matches_reference("options", read_frame()));
         window.close_top(false);

@@ -11,6 +11,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "app/menu_startup.h"
 #include "core/game_log.h"
 #include "game/play_screen.h"
 #include "platform/key_codes.h"
@@ -21,7 +22,6 @@
 #include "ui/intro_screen.h"
 #include "ui/layout.h"
 #include "ui/main_menu.h"
-#include "ui/menu_startup.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ class StandInGame : public GameScreen {
   public:
     void key_down(int virtual_key) override {
         if (virtual_key == vk::escape) {
-            app_window()->close_top(false);
+            host()->close_top(false);
         }
         Screen::key_down(virtual_key);
     }

@@ -18,6 +18,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "app/menu_startup.h"
 #include "core/game_log.h"
 #include "game/game_field.h"
 #include "game/play_screen.h"
@@ -27,7 +28,6 @@
 #include "support/fake_keyboard.h"
 #include "support/temp_dir.h"
 #include "ui/main_menu.h"
-#include "ui/menu_startup.h"
 
 namespace fs = std::filesystem;
 

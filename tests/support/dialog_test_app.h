@@ -29,8 +29,7 @@ struct OpenerScreen : Screen {
     Screen* closed = nullptr;
 };
 
-// Control positions in dialog coordinates, far enough apart for the controls' default sizes
-// (a control takes its picture's size only when first drawn).
+// Control positions in dialog coordinates, far enough apart for the controls' sizes.
 inline const char* const kDialogTestLayout = R"(
 m_ngd_ok_btnx 20 m_ngd_ok_btny 200 m_ngd_cancel_btnx 200 m_ngd_cancel_btny 200
 m_cgd_ok_btnx 20 m_cgd_ok_btny 300 m_cgd_cancel_btnx 200 m_cgd_cancel_btny 300

@@ -103,15 +103,14 @@ std::vector<unsigned char> tga(int width, int height) {
     return data;
 }
 
-TEST(ButtonTest, DrawingTakesTheSizeOfOneBandFromTheImage) {
+TEST(ButtonTest, TheImageGivesTheSizeOfOneBandBeforeAnyDrawing) {
     const std::vector<unsigned char> bytes = tga(40, 90);
     TgaTexture image;
     ASSERT_TRUE(image.load_memory(bytes.data(), bytes.size(), false, false));
     RecordingScreen screen;
     Button button(&screen, &image);
     button.set_position(10, 10);
-    EXPECT_TRUE(button.left_button_down(100, 60, 0));  // still the 130 x 60 default
-    button.draw();
+    EXPECT_FALSE(button.left_button_down(100, 60, 0));  // inside the 130 x 60 default only
     EXPECT_FLOAT_EQ(button.width(), 40.0f);
     EXPECT_FLOAT_EQ(button.height(), 30.0f);
     EXPECT_TRUE(button.left_button_down(50, 40, 0));
@@ -119,7 +118,6 @@ TEST(ButtonTest, DrawingTakesTheSizeOfOneBandFromTheImage) {
     EXPECT_FALSE(button.left_button_down(50, 41, 0));
 
     CheckBox box(&screen, &image);
-    box.draw();
     EXPECT_FLOAT_EQ(box.height(), 22.5f);
 }
 
@@ -382,8 +380,7 @@ TEST_F(EditBoxTest, AShorterLimitNeverLetsTheCaretPastTheText) {
 TEST(KeyReaderTest, AWaitingReaderTakesTheLowestHeldScanCode) {
     RecordingScreen screen;
     FakeKeyboard kb;
-    KeyReader reader(&screen, nullptr, 20.0f, nullptr);
-    reader.set_keyboard(&kb.state);
+    KeyReader reader(&screen, nullptr, 20.0f, nullptr, &kb.state);
     reader.set_key(30);
     EXPECT_EQ(reader.caption(), "A");
 

@@ -62,7 +62,7 @@ class FakeDialog : public Dialog {
   public:
     explicit FakeDialog(std::string kind) : kind(std::move(kind)) {}
     ~FakeDialog() override {
-        const AppWindow* window = app_window();
+        const ScreenHost* window = host();
         if (window && window->holds_dialog(this)) {
             ++g_freed_while_held;
         }
@@ -143,7 +143,6 @@ class MainMenuTest : public ::testing::Test {
 
 TEST_F(MainMenuTest, ASetButtonStartsAGameAtOnceWhenThereIsNone) {
     auto menu = show_menu();
-    menu->draw();
     EXPECT_FALSE(menu->continue_button().visible());
     // No game yet: the continue button is hidden and takes no click.
     click(*menu, 310, 250);
@@ -161,7 +160,6 @@ TEST_F(MainMenuTest, ASetButtonStartsAGameAtOnceWhenThereIsNone) {
     window.close_top(false);
     window.tick(30);
     EXPECT_EQ(window.top_screen(), menu.get());
-    menu->draw();
     EXPECT_TRUE(menu->continue_button().visible());
     click(*menu, 310, 250);
     EXPECT_EQ(window.top_screen(), last_game);
@@ -218,7 +216,6 @@ TEST_F(MainMenuTest, AFinishedGameOpensTheGameOverDialogShadedOverTheMenu) {
     EXPECT_EQ(over->level_set, 1);
     EXPECT_EQ(window.top_dialog(), over);
     EXPECT_EQ(menu->game_over_dialog(), over);
-    menu->draw();
     EXPECT_FALSE(menu->continue_button().visible());
 
     close_dialog(0);
@@ -234,7 +231,6 @@ TEST_F(MainMenuTest, TheGameOverDialogTakesTheSetTheGameWasPlayedIn) {
     window.tick(30);
     click(*menu, 310, 180);  // set 2 ...
     close_dialog(1);         // ... cancelled
-    menu->draw();
     click(*menu, 310, 250);  // continue
     ASSERT_EQ(window.top_screen(), last_game);
     last_game->over = true;
@@ -382,6 +378,18 @@ TEST_F(MainMenuTest, NoSavedGameMeansNothingToContinue) {
     menu->restore_game();
     EXPECT_EQ(menu->play_screen(), nullptr);
     EXPECT_EQ(games.created, 0);
+}
+
+// The banner moves once per tick, under a dialog too; drawing moves nothing.
+TEST_F(MainMenuTest, TheBannerMovesWithTheTicksNotWithTheDrawing) {
+    auto menu = show_menu();
+    window.tick(30);
+    const float y = menu->banner().line_a_y();
+    menu->draw();
+    EXPECT_FLOAT_EQ(menu->banner().line_a_y(), y);
+    menu->open_top7_dialog(0);
+    window.tick(30);
+    EXPECT_FLOAT_EQ(menu->banner().line_a_y(), y + menu->banner().speed_a());
 }
 
 TEST(PublisherBannerTest, FirstFrameDrawsBothSpeedsFromRand) {

@@ -10,6 +10,7 @@
 
 #include "app/app_window.h"
 #include "app/game_app.h"
+#include "app/menu_startup.h"
 #include "app/startup.h"
 #include "game/play_screen.h"
 #include "gfx/gl.h"
@@ -19,7 +20,6 @@
 #include "platform/synthetic_input.h"
 #include "targets.h"
 #include "ui/button.h"
-#include "ui/menu_startup.h"
 #include "world/playfield.h"
 #include "world/runner.h"
 
