@@ -78,7 +78,7 @@ void CustomGameDialog::show_level_choice(bool on) {
 
 void CustomGameDialog::key_down(int virtual_key) {
     if (virtual_key == vk::escape) {
-        end_dialog(*this, 1);
+        end_dialog(*this, DialogResult::cancelled);
     } else if (virtual_key == vk::enter) {
         on_control(&m_cgd_ok_btn);
     }
@@ -97,9 +97,9 @@ void CustomGameDialog::on_control(Control* control) {
             }
             config.m_custom_level_num = n;
         }
-        end_dialog(*this, 0);
+        end_dialog(*this, DialogResult::accepted);
     } else if (control == &m_cgd_cancel_btn) {
-        end_dialog(*this, 1);
+        end_dialog(*this, DialogResult::cancelled);
     } else if (control == &m_cgd_game_type1_radio || control == &m_cgd_game_type2_radio) {
         m_type_group.uncheck_others(static_cast<RadioButton*>(control));
         show_level_choice(control == &m_cgd_game_type1_radio);

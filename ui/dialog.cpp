@@ -58,11 +58,11 @@ void Dialog::draw_background(float r, float g, float b, float a) {
 
 void Dialog::key_down(int virtual_key) {
     if (virtual_key == vk::escape) {
-        set_result(1);
+        set_result(DialogResult::cancelled);
         if (m_host)
             m_host->close_top(false);
     } else if (virtual_key == vk::enter) {
-        set_result(0);
+        set_result(DialogResult::accepted);
         if (m_host)
             m_host->close_top(false);
     }

@@ -6,7 +6,7 @@
 
 // The frame all dialogs share: a rectangle on the 800 x 600 virtual screen, an optional shade
 // over everything behind it, mouse positions converted into the dialog's own frame, and
-// Enter/Escape ending it with result 0/1.
+// Enter/Escape ending it accepted or cancelled.
 class Dialog : public Screen {
   public:
     void draw() override;

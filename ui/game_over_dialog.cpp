@@ -67,7 +67,7 @@ void GameOverDialog::commit() {
         // On disk at once: the entry must survive whatever happens to the program next.
         m_app.save_scores();
     }
-    end_dialog(*this, 0);
+    end_dialog(*this, DialogResult::accepted);
 }
 
 void GameOverDialog::key_down(int virtual_key) {

@@ -13,7 +13,7 @@ class ScoreTable;
 // Shown over the main menu when a game has ended: the final score and, when it earns a place
 // in the Top 7 of the level set just played, a name box. Every way out (the close button,
 // Enter, Escape) enters a qualifying score, under "Anonymous" when no name was typed, and
-// ends with result 0.
+// ends accepted.
 class GameOverDialog : public Dialog {
   public:
     static constexpr int kMaxNameLength = 15;

@@ -39,7 +39,7 @@ HelpDialog::HelpDialog(GameApp& app)
 void HelpDialog::on_control(Control* control) {
     Screen::on_control(control);
     if (control == &m_hd_close_btn) {
-        end_dialog(*this, 0);
+        end_dialog(*this, DialogResult::accepted);
     } else if (control == &m_hd_up_btn) {
         m_text.scroll_up();
     } else if (control == &m_hd_down_btn) {

@@ -411,7 +411,7 @@ bool MainMenu::slot_busy(const std::unique_ptr<Dialog>& slot) const {
     return slot && window && window->holds_dialog(slot.get());
 }
 
-void MainMenu::on_dialog_closed(int result, Screen* dialog) {
+void MainMenu::on_dialog_closed(DialogResult result, Screen* dialog) {
     std::unique_ptr<Dialog>* slot = nullptr;
     for (std::unique_ptr<Dialog>* s : dialog_slots()) {
         if (s->get() == dialog && dialog) {
@@ -424,11 +424,11 @@ void MainMenu::on_dialog_closed(int result, Screen* dialog) {
     slot->reset();
     ScreenHost* window = m_host;
     if (slot == &m_new_game_dialog) {
-        if (result == 0) {
+        if (result == DialogResult::accepted) {
             start_new_game();
         }
     } else if (slot == &m_custom_game_dialog) {
-        if (result == 0 && m_plugins.create_game) {
+        if (result == DialogResult::accepted && m_plugins.create_game) {
             m_play_screen.reset();
             m_play_screen = m_plugins.create_game(-1);
             game_changed();

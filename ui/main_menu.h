@@ -21,9 +21,10 @@ struct MenuPlugins {
     // Makes `level_set` (0 or 1) the current level set and creates a game at its level 1. A
     // negative level set leaves the current one (the custom game chooses its own).
     std::function<std::unique_ptr<GameScreen>(int level_set)> create_game;
-    // "Start New Game?" over a game in progress: result 0 starts the new game.
+    // "Start New Game?" over a game in progress: accepted starts the new game.
     std::function<std::unique_ptr<Dialog>()> new_game_dialog;
-    // Choice of one level; result 0 has stored the choice where the game's start_custom reads it.
+    // Choice of one level; accepted, it has stored the choice where the game's start_custom reads
+    // it.
     std::function<std::unique_ptr<Dialog>()> custom_game_dialog;
     std::function<std::unique_ptr<Dialog>()> options_dialog;
     std::function<std::unique_ptr<Dialog>()> help_dialog;
@@ -56,7 +57,7 @@ class MainMenu : public Screen {
     void left_button_up(int x, int y, int buttons) override;
     void left_button_down(int x, int y, int buttons) override;
     void on_control(Control* control) override;
-    void on_dialog_closed(int result, Screen* dialog) override;
+    void on_dialog_closed(DialogResult result, Screen* dialog) override;
     void on_close_request() override;
 
     // Writes the saved game when a game exists and autosave is on.

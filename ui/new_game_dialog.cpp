@@ -21,9 +21,9 @@ NewGameDialog::NewGameDialog(GameApp& app)
 void NewGameDialog::on_control(Control* control) {
     Screen::on_control(control);
     if (control == &m_ngd_ok_btn) {
-        end_dialog(*this, 0);
+        end_dialog(*this, DialogResult::accepted);
     } else if (control == &m_ngd_cancel_btn) {
-        end_dialog(*this, 1);
+        end_dialog(*this, DialogResult::cancelled);
     }
 }
 

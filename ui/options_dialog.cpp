@@ -111,9 +111,9 @@ void OptionsDialog::animate(int elapsed_ms) {
 void OptionsDialog::key_down(int virtual_key) {
     // Neither key takes the key readers over: only the close button does.
     if (virtual_key == vk::escape) {
-        end_dialog(*this, 1);
+        end_dialog(*this, DialogResult::cancelled);
     } else if (virtual_key == vk::enter) {
-        end_dialog(*this, 0);
+        end_dialog(*this, DialogResult::accepted);
     }
     Screen::key_down(virtual_key);
 }
@@ -130,7 +130,7 @@ void OptionsDialog::on_control(Control* control) {
         config.m_up_key = m_up_key.key();
         config.m_fire_key = m_fire_key.key();
         config.m_die_key = m_die_key.key();
-        end_dialog(*this, 0);
+        end_dialog(*this, DialogResult::accepted);
     } else if (control == &m_autosave_box) {
         app.m_autosave = m_autosave_box.is_checked();
     } else if (control == &m_sound_box) {

@@ -146,7 +146,7 @@ void Screen::on_control(Control* control) {
     m_mouse_down = false;
 }
 
-void Screen::on_dialog_closed(int result, Screen* dialog) {
+void Screen::on_dialog_closed(DialogResult result, Screen* dialog) {
     (void)result;
     (void)dialog;
 }

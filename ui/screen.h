@@ -6,6 +6,10 @@
 class Control;
 class ScreenHost;
 
+// How a dialog ended: accepted or simply closed (OK, Close, Enter), or cancelled (Cancel,
+// Escape). The numbers are the ones the dialogs have always used.
+enum class DialogResult : int32_t { accepted = 0, cancelled = 1 };
+
 // A window pixel of `host`'s window on the virtual screen of this size, truncated; left as it
 // is without a host (or before the virtual size is known), since there is nothing to scale then.
 void window_to_virtual(const ScreenHost* host, int x, int y, int virtual_width, int virtual_height,
@@ -37,7 +41,7 @@ class Screen {
     // A control was clicked.
     virtual void on_control(Control* control);
     // A dialog this screen opened has closed; the receiver owns it from now on.
-    virtual void on_dialog_closed(int result, Screen* dialog);
+    virtual void on_dialog_closed(DialogResult result, Screen* dialog);
     // The desktop asked to close the program (Alt+F4).
     virtual void on_close_request();
     // A gamepad button (gamepads::Button). In menus and dialogs the d-pad moves the focus, south
@@ -61,8 +65,8 @@ class Screen {
 
     // The controls are not owned: the concrete screen creates and deletes them.
     void add_control(Control* control) { m_children.push_back(control); }
-    void set_result(int32_t code) { m_result = code; }
-    int32_t result() const { return m_result; }
+    void set_result(DialogResult result) { m_result = result; }
+    DialogResult result() const { return m_result; }
     bool mouse_down() const { return m_mouse_down; }
     void set_window_drag(bool on) { m_window_drag = on; }
 
@@ -75,7 +79,7 @@ class Screen {
     ScreenHost* m_host = nullptr;
     std::vector<Control*> m_children;
     int m_focus = -1;
-    int32_t m_result = 0;
+    DialogResult m_result = DialogResult::accepted;
     bool m_mouse_down = false;
     bool m_window_drag = false;
     int32_t m_last_cursor_x = 0;

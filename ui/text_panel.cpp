@@ -83,7 +83,7 @@ void draw_shadowed_text(const Font* font, const char* text, float height, float 
     font->draw_text(text, height, x, y, 10.0f, 1.0f, 1.0f, 0.0f, 1.0f);
 }
 
-void end_dialog(Dialog& dialog, int result) {
+void end_dialog(Dialog& dialog, DialogResult result) {
     dialog.set_result(result);
     if (ScreenHost* window = dialog.host()) {
         window->close_top(false);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "ui/screen.h"
+
 class Dialog;
 class Font;
 
@@ -47,4 +49,4 @@ void draw_shadowed_text(const Font* font, const char* text, float height, float 
 void begin_dialog_drawing();
 void end_dialog_drawing();
 // Ends a dialog: stores the result and asks the window to close the top dialog at the next tick.
-void end_dialog(Dialog& dialog, int result);
+void end_dialog(Dialog& dialog, DialogResult result);

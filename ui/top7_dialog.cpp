@@ -41,7 +41,7 @@ Top7Dialog::Top7Dialog(GameApp& app, int table_index)
 void Top7Dialog::on_control(Control* control) {
     Screen::on_control(control);
     if (control == &m_t7d_close_btn) {
-        end_dialog(*this, 0);
+        end_dialog(*this, DialogResult::accepted);
     }
 }
 

@@ -28,8 +28,8 @@ class RecordingScreen : public Screen {
         note("move" + std::to_string(x) + "," + std::to_string(y));
     }
     void left_button_down(int, int, int) override { note("ldown"); }
-    void on_dialog_closed(int result, Screen* dialog) override {
-        note("closed" + std::to_string(result) + ":" +
+    void on_dialog_closed(DialogResult result, Screen* dialog) override {
+        note("closed" + std::to_string(static_cast<int>(result)) + ":" +
              static_cast<RecordingScreen*>(dialog)->m_name);
     }
     void on_close_request() override { note("close_request"); }
@@ -79,7 +79,7 @@ TEST_F(AppWindowStacks, DeferredDialogCloseIsReportedOnceAtTheNextTick) {
     window.open_dialog(&newer);
     take();
 
-    newer.set_result(1);
+    newer.set_result(DialogResult::cancelled);
     window.close_top(false);
     window.close_top(false);
     EXPECT_EQ(window.dialog_count(), 2u);  // still open until the next tick

@@ -5,6 +5,7 @@
 // merged over them, and a window object with an opener screen that records how a dialog closed.
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/app_window.h"
@@ -19,13 +20,13 @@
 
 // The screen a dialog under test is opened over.
 struct OpenerScreen : Screen {
-    void on_dialog_closed(int result, Screen* dialog) override {
+    void on_dialog_closed(DialogResult result, Screen* dialog) override {
         ++reports;
         closed_result = result;
         closed = dialog;
     }
     int reports = 0;
-    int closed_result = -1;
+    std::optional<DialogResult> closed_result;
     Screen* closed = nullptr;
 };
 

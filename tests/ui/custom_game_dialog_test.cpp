@@ -70,7 +70,7 @@ TEST_F(CustomGameDialogTest, RandomHidesTheLevelChoiceAndEnterClosesWithoutReadi
     dialog.key_down(vk::enter);
     test.tick();
     EXPECT_EQ(test.opener.reports, 1);
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
     EXPECT_EQ(config().m_custom_type_game, 1);
     EXPECT_EQ(config().m_custom_level_num, 9);
 }
@@ -94,7 +94,7 @@ TEST_F(CustomGameDialogTest, AnEmptiedLevelBoxMakesOkAndEnterDoNothing) {
     type(dialog, "75");
     click_at(dialog, kOk);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
     EXPECT_EQ(config().m_custom_level_num, 75);
 }
 
@@ -129,7 +129,7 @@ TEST_F(CustomGameDialogTest, RadioChoicesAreStoredAtOnceEvenWhenCancelled) {
     EXPECT_EQ(config().m_custom_type_game, 1);
     click_at(dialog, kCancel);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 1);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::cancelled);
     EXPECT_EQ(config().m_custom_type_game, 1);
     EXPECT_EQ(config().m_custom_kind_game, 1);
     // The number waits for OK.
@@ -147,7 +147,7 @@ TEST_F(CustomGameDialogTest, EscapeCancelsAndCustomAgainShowsTheChoice) {
     EXPECT_EQ(config().m_custom_kind_game, 0);
     dialog.key_down(vk::escape);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 1);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::cancelled);
 }
 
 }  // namespace

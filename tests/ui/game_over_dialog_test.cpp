@@ -41,7 +41,7 @@ TEST_F(GameOverDialogTest, AScoreOfZeroNeverQualifiesAndChangesNothing) {
     EXPECT_EQ(dialog.name_box().text(), "");
     click(dialog, kClose[0], kClose[1]);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
     EXPECT_TRUE(table(0).entries().empty());
 }
 
@@ -54,7 +54,7 @@ TEST_F(GameOverDialogTest, EscapeWithAnEmptyNameEntersAnonymousOnce) {
     click(dialog, kClose[0], kClose[1]);
     test.tick();
     EXPECT_EQ(test.opener.reports, 1);
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
     ASSERT_EQ(table(1).entries().size(), 1u);
     EXPECT_EQ(table(1).entries()[0].name, "Anonymous");
     EXPECT_EQ(table(1).entries()[0].score, 1200);
@@ -187,11 +187,11 @@ TEST(Top7Dialog, ShowsTheTableOfItsLevelSetAndClosesLikeADialog) {
     test.open(second);
     click(second, 605, 505);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
     test.open(first);
     first.key_down(vk::escape);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 1);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::cancelled);
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ TEST(HelpDialog, ArrowButtonsScrollTheTextAndCloseEndsWithZero) {
     test.tick();
     EXPECT_EQ(test.opener.reports, 1);
     EXPECT_EQ(test.opener.closed, &dialog);
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
 }
 
 TEST(HelpDialog, EscapeCancelsAndEnterAccepts) {
@@ -46,13 +46,13 @@ TEST(HelpDialog, EscapeCancelsAndEnterAccepts) {
         test.open(dialog);
         dialog.key_down(vk::escape);
         test.tick();
-        EXPECT_EQ(test.opener.closed_result, 1);
+        EXPECT_EQ(test.opener.closed_result, DialogResult::cancelled);
     }
     HelpDialog dialog(test.app);
     test.open(dialog);
     dialog.key_down(vk::enter);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
 }
 
 TEST(HelpDialog, AMissingHelpFileShowsOneBlankLine) {

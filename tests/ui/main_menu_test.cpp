@@ -124,7 +124,7 @@ class MainMenuTest : public ::testing::Test {
         menu.left_button_up(x, y, 0);
     }
     // The top dialog ends with `result`; the menu hears of it at the next tick.
-    void close_dialog(int result) {
+    void close_dialog(DialogResult result) {
         ASSERT_NE(window.top_dialog(), nullptr);
         window.top_dialog()->set_result(result);
         window.close_top(false);
@@ -185,7 +185,7 @@ TEST_F(MainMenuTest, WithAGameTheSetButtonAsksFirstAndCancelKeepsTheGame) {
     EXPECT_EQ(ask->width(), 300);
     EXPECT_EQ(ask->height(), 150);
 
-    close_dialog(1);
+    close_dialog(DialogResult::cancelled);
     EXPECT_EQ(menu->new_game_dialog(), nullptr);
     EXPECT_EQ(menu->play_screen(), first);
     EXPECT_EQ(window.top_screen(), menu.get());
@@ -193,7 +193,7 @@ TEST_F(MainMenuTest, WithAGameTheSetButtonAsksFirstAndCancelKeepsTheGame) {
 
     // Accepted: the new game replaces the old one, in the set the button asked for.
     click(*menu, 310, 180);
-    close_dialog(0);
+    close_dialog(DialogResult::accepted);
     EXPECT_EQ(games.created, 2);
     EXPECT_EQ(games.created_sets, (std::vector<int>{0, 1}));
     EXPECT_NE(menu->play_screen(), nullptr);
@@ -218,7 +218,7 @@ TEST_F(MainMenuTest, AFinishedGameOpensTheGameOverDialogShadedOverTheMenu) {
     EXPECT_EQ(menu->game_over_dialog(), over);
     EXPECT_FALSE(menu->continue_button().visible());
 
-    close_dialog(0);
+    close_dialog(DialogResult::accepted);
     EXPECT_EQ(menu->game_over_dialog(), nullptr);
     EXPECT_EQ(window.dialog_count(), 0u);
 }
@@ -229,9 +229,9 @@ TEST_F(MainMenuTest, TheGameOverDialogTakesTheSetTheGameWasPlayedIn) {
     click(*menu, 310, 110);  // set 1
     window.close_top(false);
     window.tick(30);
-    click(*menu, 310, 180);  // set 2 ...
-    close_dialog(1);         // ... cancelled
-    click(*menu, 310, 250);  // continue
+    click(*menu, 310, 180);                 // set 2 ...
+    close_dialog(DialogResult::cancelled);  // ... cancelled
+    click(*menu, 310, 250);                 // continue
     ASSERT_EQ(window.top_screen(), last_game);
     last_game->over = true;
     window.close_top(false);
@@ -253,7 +253,7 @@ TEST_F(MainMenuTest, ADialogTheWindowStillHoldsIsNeverReplaced) {
     menu->on_control(top7);
     EXPECT_EQ(window.dialog_count(), 1u);
     EXPECT_EQ(window.top_dialog(), menu->top7_dialog());
-    close_dialog(0);
+    close_dialog(DialogResult::accepted);
     EXPECT_EQ(menu->top7_dialog(), nullptr);
 
     // The dialog asked to close, and a click comes before the next tick.
@@ -285,7 +285,7 @@ TEST_F(MainMenuTest, ADialogTheWindowStillHoldsIsNeverReplaced) {
     Dialog* second = menu->top7_dialog();
     window.tick(30);
     EXPECT_EQ(window.top_dialog(), second);
-    close_dialog(0);
+    close_dialog(DialogResult::accepted);
 
     // The menu goes (the program ends) with a dialog open.
     menu->on_control(top7);
@@ -300,11 +300,11 @@ TEST_F(MainMenuTest, CustomGameAndOptionsResults) {
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_FLOAT_EQ(opened[0]->x(), 11.0f);
     EXPECT_EQ(opened[0]->height(), 14);
-    close_dialog(1);
+    close_dialog(DialogResult::cancelled);
     EXPECT_EQ(games.created, 0);
 
     menu->on_control(menu->button_for("m_play_custom_btn"));
-    close_dialog(0);
+    close_dialog(DialogResult::accepted);
     EXPECT_EQ(games.created_sets, std::vector<int>{-1});
     EXPECT_EQ(games.custom_starts, 1);
     EXPECT_EQ(menu->level_set(), 1);  // what the custom start chose
@@ -315,12 +315,12 @@ TEST_F(MainMenuTest, CustomGameAndOptionsResults) {
     // Options closing tells the waiting game to take over the changes.
     menu->on_control(menu->button_for("m_options_btn"));
     EXPECT_EQ(opened.back()->kind, "options");
-    close_dialog(0);
+    close_dialog(DialogResult::accepted);
     EXPECT_EQ(games.refreshes, 1);
 
     menu->on_control(menu->button_for("m_mm_top7_2_btn"));
     EXPECT_EQ(opened.back()->kind, "top7 1");
-    close_dialog(0);
+    close_dialog(DialogResult::accepted);
     EXPECT_EQ(menu->top7_dialog(), nullptr);
 
     // A dialog that is not available yet opens nothing.

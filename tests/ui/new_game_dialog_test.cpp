@@ -11,11 +11,12 @@ namespace {
 TEST(NewGameDialog, EachWayOutGivesItsResultAtTheNextTick) {
     struct Case {
         const char* how;
-        int x, y, key, result;
-    } const cases[] = {{"ok", 25, 205, 0, 0},
-                       {"cancel", 205, 205, 0, 1},
-                       {"enter", 0, 0, vk::enter, 0},
-                       {"escape", 0, 0, vk::escape, 1}};
+        int x, y, key;
+        DialogResult result;
+    } const cases[] = {{"ok", 25, 205, 0, DialogResult::accepted},
+                       {"cancel", 205, 205, 0, DialogResult::cancelled},
+                       {"enter", 0, 0, vk::enter, DialogResult::accepted},
+                       {"escape", 0, 0, vk::escape, DialogResult::cancelled}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.how);
         DialogTestApp test;

@@ -74,7 +74,8 @@ TEST_F(OptionsDialogTest, EscapeAndEnterKeepTheOldKeys) {
         redefine_keys();
         dialog->key_down(key);
         test.tick();
-        EXPECT_EQ(test.opener.closed_result, key == vk::escape ? 1 : 0);
+        EXPECT_EQ(test.opener.closed_result,
+                  key == vk::escape ? DialogResult::cancelled : DialogResult::accepted);
         EXPECT_EQ(config().m_left_key, 203);
         EXPECT_EQ(config().m_fire_key, 57);
         dialog = std::make_unique<OptionsDialog>(test.app);
@@ -88,7 +89,7 @@ TEST_F(OptionsDialogTest, TheCloseButtonStoresTheKeys) {
     redefine_keys();
     click_at(*dialog, kClose);
     test.tick();
-    EXPECT_EQ(test.opener.closed_result, 0);
+    EXPECT_EQ(test.opener.closed_result, DialogResult::accepted);
     EXPECT_EQ(config().m_left_key, 30);
     EXPECT_EQ(config().m_fire_key, 29);
     EXPECT_EQ(config().m_right_key, 205);

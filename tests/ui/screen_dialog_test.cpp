@@ -99,12 +99,12 @@ TEST_F(ScreenEvents, ActivationResetsControlsAndEndsAPress) {
     EXPECT_EQ(journal, (Journal{"a.reset"}));
 }
 
-// Escape cancels (1) and Enter accepts (0), the close waits for the next tick, and the key
+// Escape cancels and Enter accepts, the close waits for the next tick, and the key
 // still reaches the dialog's controls.
 TEST_F(ScreenEvents, DialogKeysSetTheResultAndCloseAtTheNextTick) {
     struct Opener : Screen {
-        void on_dialog_closed(int result, Screen*) override { results.push_back(result); }
-        std::vector<int> results;
+        void on_dialog_closed(DialogResult result, Screen*) override { results.push_back(result); }
+        std::vector<DialogResult> results;
     } opener;
     TestDialog dialog;
     dialog.add_control(&a);
@@ -116,19 +116,22 @@ TEST_F(ScreenEvents, DialogKeysSetTheResultAndCloseAtTheNextTick) {
     EXPECT_EQ(journal, (Journal{"a.key27"}));
     EXPECT_EQ(window.dialog_count(), 1u);
     window.tick(30);
-    EXPECT_EQ(opener.results, (std::vector<int>{1}));
+    EXPECT_EQ(opener.results, (std::vector<DialogResult>{DialogResult::cancelled}));
 
     window.open_dialog(&dialog);
     window.key_down(vk::enter);
     window.key_down(vk::escape);  // a second key in the same tick only marks the close again
     window.tick(30);
     window.tick(30);
-    EXPECT_EQ(opener.results, (std::vector<int>{1, 1}));
+    EXPECT_EQ(opener.results,
+              (std::vector<DialogResult>{DialogResult::cancelled, DialogResult::cancelled}));
 
     window.open_dialog(&dialog);
     window.key_down(vk::enter);
     window.tick(30);
-    EXPECT_EQ(opener.results, (std::vector<int>{1, 1, 0}));
+    EXPECT_EQ(opener.results,
+              (std::vector<DialogResult>{DialogResult::cancelled, DialogResult::cancelled,
+                                         DialogResult::accepted}));
 }
 
 TEST_F(ScreenEvents, DialogWithoutAWindowSizeOnlyShiftsPoints) {
@@ -206,6 +209,6 @@ TEST_F(ScreenEvents, FocusMovesByTabAndDirectionAndPressesTheFocusedControl) {
     // East is Escape: cancelled at the next tick.
     dialog.pad_button(gamepads::east);
     window.tick(30);
-    EXPECT_EQ(dialog.result(), 1);
+    EXPECT_EQ(dialog.result(), DialogResult::cancelled);
     EXPECT_EQ(window.dialog_count(), 0u);
 }
