@@ -1,7 +1,7 @@
 # libFuzzer targets for every reader of outside bytes (fuzz/fuzz_*.cpp, one executable each,
 # fuzz_NAME). Needs clang; configure a build directory of its own with -DQUARRIK_FUZZ=ON (see
-# scripts/fuzz.sh). The whole game library is built with coverage, AddressSanitizer and
-# UndefinedBehaviorSanitizer in that directory.
+# scripts/fuzz.sh). The layers the readers live in are built with coverage, AddressSanitizer
+# and UndefinedBehaviorSanitizer in that directory.
 option(QUARRIK_FUZZ "Build the libFuzzer targets (clang only)" OFF)
 
 if(QUARRIK_FUZZ)
@@ -11,7 +11,13 @@ if(QUARRIK_FUZZ)
     set(quarrik_fuzz_sanitizers address,undefined)
     set(quarrik_fuzz_flags -fsanitize=fuzzer-no-link,${quarrik_fuzz_sanitizers}
                            -fno-sanitize-recover=undefined -fno-omit-frame-pointer -g)
-    foreach(library quarrik_base quarrik_world quarrik_core)
+    # The readers live in the lower layers: the targets link those alone, so the screens, the
+    # game and the rest of the application are not built a second time for the fuzzer.
+    quarrik_area_sources(quarrik_reader_sources gfx sound platform)
+    add_library(quarrik_fuzz_readers STATIC ${quarrik_reader_sources})
+    target_link_libraries(quarrik_fuzz_readers PUBLIC quarrik_world quarrik_base
+        SDL2::SDL2 OpenGL::GL OpenGL::GLU JPEG::JPEG Freetype::Freetype PkgConfig::MIKMOD)
+    foreach(library quarrik_base quarrik_world quarrik_fuzz_readers)
         target_compile_options(${library} PUBLIC ${quarrik_fuzz_flags})
         target_link_options(${library} INTERFACE -fsanitize=${quarrik_fuzz_sanitizers})
     endforeach()
@@ -21,7 +27,7 @@ if(QUARRIK_FUZZ)
     foreach(source ${fuzz_sources})
         get_filename_component(name ${source} NAME_WE)
         add_executable(${name} ${source})
-        target_link_libraries(${name} PRIVATE quarrik_core)
+        target_link_libraries(${name} PRIVATE quarrik_fuzz_readers)
         target_link_options(${name} PRIVATE -fsanitize=fuzzer)
         target_compile_definitions(${name} PRIVATE QUARRIK_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
         set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY
