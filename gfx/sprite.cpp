@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/frame_clock.h"
 #include "core/game_log.h"
 #include "gfx/gl.h"
 #include "gfx/jpeg_texture.h"
@@ -109,28 +110,7 @@ void Sprite::release() {
 }
 
 void Sprite::advance(std::uint32_t dt) {
-    const std::uint32_t d = m_frame_time;
-    const std::uint32_t cycle = d * static_cast<std::uint32_t>(m_frames);
-    if (d == 0 || m_frames <= 0) {
-        m_frame = 0;  // no time per frame: nothing to animate
-        return;
-    }
-    if (!m_reverse) {
-        m_clock += dt;
-    } else if (dt < m_clock) {
-        m_clock -= dt;
-    } else {
-        // Stepping back past the cycle's start; a step longer than the cycle wraps as often as
-        // it needs to.
-        m_clock = cycle - (dt <= cycle ? dt : dt % cycle);
-    }
-    m_frame = static_cast<int>(m_clock / d);
-    if (m_frame >= m_frames) {
-        m_frame = 0;
-        m_clock -= cycle;
-        // Only a step longer than a whole cycle gets here still outside it.
-        m_clock %= cycle;
-    }
+    m_frame = advance_frame_clock(m_clock, m_frames, m_frame_time, m_reverse, dt);
 }
 
 void Sprite::set_group(int group) {
