@@ -8,6 +8,7 @@
 #include "app/window_geometry.h"
 #include "app/window_icon.h"
 #include "core/game_log.h"
+#include "platform/gl_current.h"
 #include "platform/gl_window.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
@@ -59,8 +60,8 @@ class TickStats {
         m_has_last = true;
     }
 
-    void frame_shown(const Screen* top) {
-        if (!m_menu_shown && top && top == main_menu()) {
+    void frame_shown(const Screen* top, const Screen* menu) {
+        if (!m_menu_shown && top && top == menu) {
             m_menu_shown = true;
             game_log().write("Tick stats: main menu first frame shown");
         }
@@ -200,7 +201,7 @@ void AppWindow::run_tick() {
     draw();
     swap_buffers();
     if (g_tick_stats.enabled()) {
-        g_tick_stats.frame_shown(m_minimized ? nullptr : top_screen());
+        g_tick_stats.frame_shown(m_minimized ? nullptr : top_screen(), m_menu);
     }
     m_tick_in_progress = false;
 }
@@ -247,7 +248,9 @@ void AppWindow::tick(int elapsed_ms) {
 }
 
 void AppWindow::draw() {
-    if (m_minimized) {
+    // The frame's one test for a GL context: without one (a window that is not there, the
+    // headless tests) no screen is drawn, so nothing below it tests again.
+    if (m_minimized || !has_current_gl_context()) {
         return;
     }
     if (Screen* screen = top_screen()) {

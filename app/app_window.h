@@ -12,6 +12,7 @@
 
 class GameApp;
 class GlWindow;
+class MainMenu;
 class Screen;
 class TickTimer;
 
@@ -46,11 +47,16 @@ class AppWindow final : public ScreenHost {
     // Lets go of a dialog its owner is about to delete (the owner going away at exit).
     void forget_dialog(const Screen* dialog) override;
     size_t screen_count() const { return m_screens.size(); }
+    // The main menu while there is one (the bottom screen); the game saves itself through it.
+    void set_menu(MainMenu* menu) { m_menu = menu; }
+    MainMenu* menu() const { return m_menu; }
     size_t dialog_count() const { return m_dialogs.size(); }
 
     // One timer message: tick(30), draw, flush, swap, with tick_in_progress held meanwhile.
     void run_tick();
     void tick(int elapsed_ms);
+    // The frame: the top screen, then the dialogs oldest first. The only way to a screen's
+    // draw(); it draws nothing while minimised or without a current GL context.
     void draw();
 
     // Window messages (routed to the top dialog, else the top screen).
@@ -120,6 +126,7 @@ class AppWindow final : public ScreenHost {
     std::vector<Screen*> m_screens;  // element 0 is the top
     std::vector<Screen*> m_dialogs;  // element 0 is the newest dialog
     Screen* m_closed_dialog = nullptr;
+    MainMenu* m_menu = nullptr;
     bool m_notify_pending = false;
     bool m_close_pending = false;
     std::string m_class_name;

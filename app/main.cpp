@@ -84,8 +84,7 @@ int main(int argc, char** argv) {
         return report_startup_failure("no OpenGL window could be opened (" + why + ")");
     }
 
-    install_level_start_save();
-    auto menu = show_intro_then_menu(*window, app, make_menu_plugins(app),
+    auto menu = show_intro_then_menu(*window, app, make_menu_plugins(app, *window),
                                      [&app] { load_game_resources(app); });
     // Nothing stores full screen between runs, so only --fullscreen starts there (--window is
     // what every start does anyway); it takes the same path as the menu's button.

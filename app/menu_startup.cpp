@@ -20,6 +20,7 @@ std::unique_ptr<MainMenu> show_intro_then_menu(AppWindow& window, GameApp& app, 
     auto menu = std::make_unique<MainMenu>(app, std::move(plugins));
     window.remove_screen(intro.get());
     window.push_screen(menu.get());
+    window.set_menu(menu.get());
     intro.reset();
     menu->restore_game();
     return menu;
@@ -30,6 +31,7 @@ void close_menu(AppWindow& window, std::unique_ptr<MainMenu>& menu) {
         return;
     }
     menu->save_game();
+    window.set_menu(nullptr);
     window.remove_screen(menu.get());
     menu.reset();
 }

@@ -10,7 +10,6 @@
 #include "app/window_geometry.h"
 #include "core/game_log.h"
 #include "core/user_paths.h"
-#include "game/game_field.h"
 #include "game/play_screen.h"
 #include "platform/platform.h"
 #include "platform/process_end.h"
@@ -39,6 +38,12 @@ bool claim_user_files(InstanceLock& lock, bool message_box) {
     return true;
 }
 
+void save_through_menu(const AppWindow& window) {
+    if (MainMenu* menu = window.menu()) {
+        menu->save_game();
+    }
+}
+
 void end_on_signals() {
     platform::end_on_signals();
 }
@@ -46,8 +51,8 @@ void end_on_signals() {
 void save_when_display_lost(GameApp& app) {
     platform::on_display_lost([&app] {
         game_log().write("The connection to the display was lost");
-        if (MainMenu* menu = main_menu()) {
-            menu->save_game();
+        if (app.window) {
+            save_through_menu(*app.window);
         }
         app.save_settings();
         app.save_scores();
@@ -70,21 +75,13 @@ std::unique_ptr<AppWindow> open_program_window(GameApp& app) {
     return window;
 }
 
-void install_level_start_save() {
-    GameField::level_started_hook() = [] {
-        if (MainMenu* menu = main_menu()) {
-            menu->save_game();
-        }
-    };
-}
-
-MenuPlugins make_menu_plugins(GameApp& app) {
+MenuPlugins make_menu_plugins(GameApp& app, AppWindow& window) {
     MenuPlugins plugins;
-    plugins.create_game = [&app](int level_set) -> std::unique_ptr<GameScreen> {
+    plugins.create_game = [&app, &window](int level_set) -> std::unique_ptr<GameScreen> {
         if (level_set >= 0) {
             app.config.m_game_kind = level_set;
         }
-        return std::make_unique<PlayScreen>(app);
+        return std::make_unique<PlayScreen>(app, [&window] { save_through_menu(window); });
     };
     return plugins;
 }

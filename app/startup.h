@@ -23,10 +23,11 @@ void save_when_display_lost(GameApp& app);
 
 // The window where the settings put it (kept on the desktop).
 std::unique_ptr<AppWindow> open_program_window(GameApp& app);
-// Every level start saves the game through the main menu, once there is one.
-void install_level_start_save();
-// The game and dialogs the main menu creates.
-MenuPlugins make_menu_plugins(GameApp& app);
+// Saves the game through the window's main menu, if it has one (every level start, a lost
+// display).
+void save_through_menu(const AppWindow& window);
+// The game and dialogs the main menu creates; every level start saves the game.
+MenuPlugins make_menu_plugins(GameApp& app, AppWindow& window);
 // What is loaded while the intro shows: pictures, then the sound effects.
 void load_game_resources(GameApp& app);
 // After the message loop: the game and the settings are saved, the desktop gets its display

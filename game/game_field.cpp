@@ -5,21 +5,16 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "app/game_app.h"
 #include "game/playfield_renderer.h"
 #include "gfx/gl.h"
-#include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "storage/param_file.h"
+#include "ui/app_context.h"
 #include "ui/screen_host.h"
 #include "world/rules.h"
 
-std::function<void()>& GameField::level_started_hook() {
-    static std::function<void()> hook;
-    return hook;
-}
-
-GameField::GameField(GameApp& app) : m_app(app), m_run(app.world) {
+GameField::GameField(AppContext& app, std::function<void()> level_started)
+    : m_app(app), m_level_started(std::move(level_started)), m_run(app.world) {
     start_level(1);
 }
 
@@ -42,8 +37,8 @@ void GameField::start_level(int n) {
     update_hud();
     m_lifes_count_at_level_begin = m_lifes_count;
     m_score_at_level_begin = m_score;
-    if (level_started_hook()) {
-        level_started_hook()();
+    if (m_level_started) {
+        m_level_started();
     }
 }
 
@@ -207,20 +202,18 @@ void GameField::refresh_graphics() {
 
 void GameField::draw() {
     const Font* font = m_app.font();
-    if (has_current_gl_context()) {
-        glPushMatrix();
-        m_app.view.apply_view();
-        glPushMatrix();
-        glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
-        if (!is_game_over() && m_app.resources) {
-            draw_playfield(m_run.field(), *m_app.resources);
-            if (m_phase != GamePhase::kReveal) {
-                draw_actors(m_run.runner(), m_run.guards(), *m_app.resources);
-            }
+    glPushMatrix();
+    m_app.view.apply_view();
+    glPushMatrix();
+    glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
+    if (!is_game_over() && m_app.resources) {
+        draw_playfield(m_run.field(), *m_app.resources);
+        if (m_phase != GamePhase::kReveal) {
+            draw_actors(m_run.runner(), m_run.guards(), *m_app.resources);
         }
-        glPopMatrix();
-        glPopMatrix();
     }
+    glPopMatrix();
+    glPopMatrix();
     if (showing_message()) {
         m_message.draw(font);
     }

@@ -12,7 +12,7 @@
 #include "world/runner.h"
 #include "world/world_run.h"
 
-class GameApp;
+class AppContext;
 class ParamFile;
 class ScreenHost;
 
@@ -32,11 +32,9 @@ class GameField {
     // More lives than a game can earn in practice; a saved game holding more is mended.
     static constexpr int32_t kMaxLives = 99;
 
-    // Called at every level start; the main menu saves the game from here.
-    static std::function<void()>& level_started_hook();
-
-    // Starts level 1 of the current level set.
-    explicit GameField(GameApp& app);
+    // Starts level 1 of the current level set. `level_started` is called at every level start
+    // (the program saves the game from there).
+    explicit GameField(AppContext& app, std::function<void()> level_started = {});
     ~GameField();
     GameField(const GameField&) = delete;
     GameField& operator=(const GameField&) = delete;
@@ -88,7 +86,8 @@ class GameField {
     void add_score(int32_t points);
     void update_hud() { m_hud.set(m_score, m_lifes_count, m_level_current); }
 
-    GameApp& m_app;
+    AppContext& m_app;
+    std::function<void()> m_level_started;
     GamePhase m_phase = GamePhase::kReveal;
     int32_t m_score = 0;
     WorldRun m_run;

@@ -4,7 +4,6 @@
 
 #include "gfx/font.h"
 #include "gfx/gl.h"
-#include "platform/gl_current.h"
 
 void LevelMessage::set_text(const std::string& text) {
     m_text = text;
@@ -37,9 +36,6 @@ int LevelMessage::black_cells() const {
 }
 
 void LevelMessage::draw(const Font* font) const {
-    if (!has_current_gl_context()) {
-        return;
-    }
     if (font && !m_text.empty()) {
         font->draw_text(m_text.c_str(), 50.0f, 270.0f, 270.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     }

@@ -1,16 +1,16 @@
 #include "game/play_screen.h"
 
-#include "app/game_app.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
 #include "gfx/gl.h"
 #include "platform/gamepads.h"
-#include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
+#include "ui/app_context.h"
 #include "ui/screen_host.h"
 
-PlayScreen::PlayScreen(GameApp& app) : m_app(app), m_field(std::make_unique<GameField>(app)) {}
+PlayScreen::PlayScreen(AppContext& app, std::function<void()> level_started)
+    : m_app(app), m_field(std::make_unique<GameField>(app, std::move(level_started))) {}
 
 PlayScreen::~PlayScreen() {
     set_paused(false);
@@ -69,18 +69,16 @@ void PlayScreen::tick(int elapsed_ms) {
 }
 
 void PlayScreen::draw() {
-    if (has_current_gl_context()) {
-        const ScreenHost* window = m_host;
-        int dw = 800, dh = 600;
-        if (window) {
-            window->drawable_size(dw, dh);
-        }
-        m_app.view.setup_ortho(dw, dh);
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glDisable(GL_ALPHA_TEST);
-        glEnable(GL_DEPTH_TEST);
+    const ScreenHost* window = m_host;
+    int dw = 800, dh = 600;
+    if (window) {
+        window->drawable_size(dw, dh);
     }
+    m_app.view.setup_ortho(dw, dh);
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glDisable(GL_ALPHA_TEST);
+    glEnable(GL_DEPTH_TEST);
     m_field->draw();
     if (m_paused) {
         draw_pause();
@@ -89,9 +87,6 @@ void PlayScreen::draw() {
 }
 
 void PlayScreen::draw_pause() const {
-    if (!has_current_gl_context()) {
-        return;
-    }
     const float w = static_cast<float>(m_app.view.m_screen_width);
     const float h = static_cast<float>(m_app.view.m_screen_height);
     glDisable(GL_DEPTH_TEST);

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "game/game_field.h"
 #include "game/pad_keys.h"
 #include "ui/game_screen.h"
 
-class GameApp;
+class AppContext;
 class ParamFile;
 
 // The screen the game is played on. Leaving it does not end the game: it waits in the main
@@ -16,8 +17,8 @@ class PlayScreen : public GameScreen {
   public:
     static constexpr int kResumeDelay = 100;
 
-    // Starts level 1 of the current level set.
-    explicit PlayScreen(GameApp& app);
+    // Starts level 1 of the current level set; `level_started` is called at every level start.
+    explicit PlayScreen(AppContext& app, std::function<void()> level_started = {});
     ~PlayScreen() override;
 
     void tick(int elapsed_ms) override;
@@ -57,7 +58,7 @@ class PlayScreen : public GameScreen {
     bool pause_key(int virtual_key) const;
     void draw_pause() const;
 
-    GameApp& m_app;
+    AppContext& m_app;
     bool m_game_over = false;
     bool m_paused = false;
     int32_t m_resume_delay = 0;

@@ -88,9 +88,6 @@ bool drawn_at_whole_scale() {
 }  // namespace
 
 void draw_fullscreen_image(const Texture& texture) {
-    if (!has_current_gl_context()) {
-        return;
-    }
     glDisable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
@@ -121,25 +118,17 @@ void draw_fullscreen_image(const Texture& texture) {
 }
 
 void begin_alpha_blend() {
-    if (!has_current_gl_context()) {
-        return;
-    }
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
     glDisable(GL_ALPHA_TEST);
 }
 
 void reset_colour() {
-    if (has_current_gl_context()) {
-        glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
 }
 
 void draw_shade_rect(float x, float y, float width, float height, float z, float r, float g,
                      float b, float a) {
-    if (!has_current_gl_context()) {
-        return;
-    }
     glDisable(GL_TEXTURE_2D);
     begin_alpha_blend();
     glColor4f(r, g, b, a);
@@ -155,9 +144,6 @@ void draw_shade_rect(float x, float y, float width, float height, float z, float
 
 void draw_textured_rect(const Texture* texture, float x, float y, float width, float height,
                         float z, float u0, float v0, float u1, float v1, bool blend) {
-    if (!has_current_gl_context()) {
-        return;
-    }
     glEnable(GL_TEXTURE_2D);
     if (texture) {
         texture->bind();

@@ -5,7 +5,6 @@
 #include "gfx/gl.h"
 #include "gfx/texture.h"
 #include "gfx/tga_texture.h"
-#include "platform/gl_current.h"
 
 namespace {
 
@@ -126,7 +125,7 @@ float Font::space_advance(float s) const {
 
 void Font::draw_text(const char* text, float size, float x, float y, float z, float r, float g,
                      float b, float a) const {
-    if (!text || !has_current_gl_context()) {
+    if (!text) {
         return;
     }
     const GLboolean texturing = glIsEnabled(GL_TEXTURE_2D);

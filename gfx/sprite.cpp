@@ -7,7 +7,6 @@
 #include "gfx/gl.h"
 #include "gfx/jpeg_texture.h"
 #include "gfx/tga_texture.h"
-#include "platform/gl_current.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
 
@@ -129,7 +128,7 @@ void Sprite::set_frame(int frame) {
 
 void Sprite::draw(bool bind) const {
     // A sheet that failed to load shows nothing (texture name 0 would draw a plain quad).
-    if (!m_visible || !m_texture || m_texture->gl_name() == 0 || !has_current_gl_context()) {
+    if (!m_visible || !m_texture || m_texture->gl_name() == 0) {
         return;
     }
     glPushMatrix();

@@ -33,14 +33,12 @@ void Texture::set_whole_scale(bool on) {
 }
 
 void Texture::bind() const {
-    if (has_current_gl_context()) {
-        glBindTexture(GL_TEXTURE_2D, m_texture);
-        // Only when the scale changed kind: a parameter change costs more than a bind.
-        if (m_texture != 0 && m_nearest != g_whole_scale) {
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
-                            g_whole_scale ? GL_NEAREST : GL_LINEAR);
-            m_nearest = g_whole_scale;
-        }
+    glBindTexture(GL_TEXTURE_2D, m_texture);
+    // Only when the scale changed kind: a parameter change costs more than a bind.
+    if (m_texture != 0 && m_nearest != g_whole_scale) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER,
+                        g_whole_scale ? GL_NEAREST : GL_LINEAR);
+        m_nearest = g_whole_scale;
     }
 }
 

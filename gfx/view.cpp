@@ -2,13 +2,9 @@
 
 #include "gfx/gl.h"
 #include "gfx/texture.h"
-#include "platform/gl_current.h"
 #include "platform/letterbox.h"
 
 void View::setup_ortho(int client_width, int client_height) const {
-    if (!has_current_gl_context()) {
-        return;
-    }
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_TEXTURE_2D);
@@ -30,9 +26,6 @@ void View::setup_ortho(int client_width, int client_height) const {
 }
 
 void View::begin_play_frame(int client_width, int client_height) const {
-    if (!has_current_gl_context()) {
-        return;
-    }
     setup_ortho(client_width, client_height);
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -41,9 +34,6 @@ void View::begin_play_frame(int client_width, int client_height) const {
 }
 
 void View::apply_view() const {
-    if (!has_current_gl_context()) {
-        return;
-    }
     glTranslatef(m_pos_x, m_pos_y, m_pos_z);
     glScalef(m_scale, m_scale, m_scale);
     glRotatef(m_rot_z, 0.0f, 0.0f, 1.0f);

@@ -2,16 +2,15 @@
 
 #include <string>
 
-#include "app/game_app.h"
 #include "gfx/font.h"
-#include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "storage/param_file.h"
+#include "ui/app_context.h"
 #include "ui/layout.h"
 #include "ui/new_game_dialog.h"
 #include "ui/text_panel.h"
 
-CustomGameDialog::CustomGameDialog(GameApp& app)
+CustomGameDialog::CustomGameDialog(AppContext& app)
     : m_app(app),
       m_cgd_ok_btn(this, &app.resources->m_ok_btn),
       m_cgd_cancel_btn(this, &app.resources->m_cancel_btn),
@@ -119,9 +118,6 @@ void CustomGameDialog::draw_label(const RadioButton& radio, const char* text, fl
 }
 
 void CustomGameDialog::draw() {
-    if (!has_current_gl_context()) {
-        return;
-    }
     begin_dialog_drawing();
     draw_start_dialog(*this, m_app.resources->m_dialog_wnd, m_app, "Custom Game", 20.0f, 70.0f);
     draw_label(m_cgd_game_type1_radio, "Custom", 25.0f);

@@ -6,7 +6,7 @@
 #include "ui/radio_button.h"
 #include "world/rules.h"
 
-class GameApp;
+class AppContext;
 
 // The custom game: one chosen level (a level set and a number 1..75) or a random one. The
 // radio choices are stored in the game's custom-game settings as soon as they are clicked,
@@ -16,7 +16,7 @@ class CustomGameDialog : public Dialog {
   public:
     static constexpr int kMaxLevel = kLevelsPerSet;
 
-    explicit CustomGameDialog(GameApp& app);
+    explicit CustomGameDialog(AppContext& app);
     ~CustomGameDialog() override = default;
 
     void key_down(int virtual_key) override;
@@ -36,7 +36,7 @@ class CustomGameDialog : public Dialog {
     void show_level_choice(bool on);
     void draw_label(const RadioButton& radio, const char* text, float height) const;
 
-    GameApp& m_app;
+    AppContext& m_app;
     RadioGroup m_type_group;
     RadioGroup m_kind_group;
     Button m_cgd_ok_btn;

@@ -2,19 +2,18 @@
 
 #include <string>
 
-#include "app/game_app.h"
 #include "gfx/draw.h"
 #include "gfx/gl.h"
 #include "platform/gamepads.h"
-#include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "storage/score_table.h"
+#include "ui/app_context.h"
 #include "ui/layout.h"
 #include "ui/text_panel.h"
 
 namespace {
 
-ScoreTable& score_table(GameApp& app, int index) {
+ScoreTable& score_table(AppContext& app, int index) {
     return app.config.m_scores[index == 1 ? 1 : 0];
 }
 
@@ -34,7 +33,7 @@ std::string storable_player_name(const std::string& name) {
     return out;
 }
 
-GameOverDialog::GameOverDialog(GameApp& app, int32_t score, int table_index)
+GameOverDialog::GameOverDialog(AppContext& app, int32_t score, int table_index)
     : m_app(app),
       m_end_close_btn(this, &app.resources->m_close_btn),
       m_end_edit(this, app.font(), 35.0f, &app.resources->m_enter_name_editbox),
@@ -93,9 +92,6 @@ void GameOverDialog::on_control(Control* control) {
 }
 
 void GameOverDialog::draw() {
-    if (!has_current_gl_context()) {
-        return;
-    }
     begin_dialog_drawing();
     draw_shade(0.0f, 0.0f, 0.0f, 1.0f);
     glDisable(GL_TEXTURE_2D);

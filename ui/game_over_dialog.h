@@ -7,7 +7,7 @@
 #include "ui/dialog.h"
 #include "ui/edit_box.h"
 
-class GameApp;
+class AppContext;
 class ScoreTable;
 
 // Shown over the main menu when a game has ended: the final score and, when it earns a place
@@ -19,7 +19,7 @@ class GameOverDialog : public Dialog {
     static constexpr int kMaxNameLength = 15;
 
     // `table_index` 0 or 1: the score table of level set 1 or 2.
-    GameOverDialog(GameApp& app, int32_t score, int table_index);
+    GameOverDialog(AppContext& app, int32_t score, int table_index);
     ~GameOverDialog() override = default;
 
     void key_down(int virtual_key) override;
@@ -38,7 +38,7 @@ class GameOverDialog : public Dialog {
   private:
     void commit();
 
-    GameApp& m_app;
+    AppContext& m_app;
     Button m_end_close_btn;
     EditBox m_end_edit;
     int32_t m_score;

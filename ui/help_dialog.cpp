@@ -1,13 +1,12 @@
 #include "ui/help_dialog.h"
 
-#include "app/game_app.h"
 #include "gfx/draw.h"
-#include "platform/gl_current.h"
+#include "ui/app_context.h"
 #include "ui/layout.h"
 
 namespace {
 
-TextPanel read_help(GameApp& app) {
+TextPanel read_help(AppContext& app) {
     TextPanel panel(app.font(), 700.0f, 25.0f, 16, 2);
     // A missing file gives one blank line; the dialog works the same.
     const PackEntry file = app.archive.read_file("mui/help.txt");
@@ -17,7 +16,7 @@ TextPanel read_help(GameApp& app) {
 
 }  // namespace
 
-HelpDialog::HelpDialog(GameApp& app)
+HelpDialog::HelpDialog(AppContext& app)
     : m_app(app),
       m_text(read_help(app)),
       m_hd_close_btn(this, &app.resources->m_close_btn),
@@ -48,9 +47,6 @@ void HelpDialog::on_control(Control* control) {
 }
 
 void HelpDialog::draw() {
-    if (!has_current_gl_context()) {
-        return;
-    }
     begin_dialog_drawing();
     draw_textured_rect(&m_app.resources->m_dialog_wnd, m_x, m_y, static_cast<float>(m_width),
                        static_cast<float>(m_height), 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, true);

@@ -4,14 +4,14 @@
 #include "ui/dialog.h"
 #include "ui/text_panel.h"
 
-class GameApp;
+class AppContext;
 
 // The game's help text ("mui/help.txt" in the archive), wrapped and scrolled a page at a time
 // with two arrow buttons. Enter and Escape close it like the close button; the scroll position
 // is not kept between openings.
 class HelpDialog : public Dialog {
   public:
-    explicit HelpDialog(GameApp& app);
+    explicit HelpDialog(AppContext& app);
     ~HelpDialog() override = default;
 
     void on_control(Control* control) override;
@@ -23,7 +23,7 @@ class HelpDialog : public Dialog {
     Button& down_button() { return m_hd_down_btn; }
 
   private:
-    GameApp& m_app;
+    AppContext& m_app;
     TextPanel m_text;
     Button m_hd_close_btn;
     Button m_hd_up_btn;

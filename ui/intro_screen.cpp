@@ -5,7 +5,6 @@
 #include "gfx/gl.h"
 #include "gfx/view.h"
 #include "platform/clock.h"
-#include "platform/gl_current.h"
 #include "storage/pack_archive.h"
 #include "ui/screen_host.h"
 
@@ -17,23 +16,14 @@ IntroScreen::IntroScreen(const PackArchive& archive, const View& view) : m_view(
     }
 }
 
-void IntroScreen::activate() {
-    Screen::activate();
-    const ScreenHost* window = m_host;
-    if (!window || !has_current_gl_context()) {
-        return;
-    }
-    int dw = 0, dh = 0;
-    window->drawable_size(dw, dh);
-    m_view.setup_ortho(dw, dh);
-    // Cut-out edges of the picture stay transparent.
-    glEnable(GL_ALPHA_TEST);
-    glAlphaFunc(GL_GREATER, 0.5f);
-}
-
 void IntroScreen::draw() {
-    if (!has_current_gl_context()) {
-        return;
+    if (const ScreenHost* window = m_host) {
+        int dw = 0, dh = 0;
+        window->drawable_size(dw, dh);
+        m_view.setup_ortho(dw, dh);
+        // Cut-out edges of the picture stay transparent.
+        glEnable(GL_ALPHA_TEST);
+        glAlphaFunc(GL_GREATER, 0.5f);
     }
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

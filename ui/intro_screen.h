@@ -12,7 +12,7 @@ class IntroScreen : public Screen {
     // Reseeds rand() from the clock and reads "mui/intro.jpg" from the archive.
     IntroScreen(const PackArchive& archive, const View& view);
 
-    void activate() override;
+    // Sets up its own view first: it is the first frame the window draws.
     void draw() override;
 
     const JpegTexture& picture() const { return m_picture; }

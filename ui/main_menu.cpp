@@ -1,15 +1,14 @@
 #include "ui/main_menu.h"
 
-#include "app/game_app.h"
 #include "core/game_log.h"
 #include "core/version.h"
 #include "gfx/draw.h"
 #include "gfx/gl.h"
-#include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
 #include "storage/data_keys.h"
 #include "storage/param_file.h"
+#include "ui/app_context.h"
 #include "ui/custom_game_dialog.h"
 #include "ui/game_over_dialog.h"
 #include "ui/help_dialog.h"
@@ -19,18 +18,8 @@
 #include "ui/screen_host.h"
 #include "ui/top7_dialog.h"
 
-namespace {
-
-MainMenu* g_main_menu = nullptr;
-
-}  // namespace
-
-MainMenu* main_menu() {
-    return g_main_menu;
-}
-
-void add_game_dialogs(MenuPlugins& plugins, GameApp& app) {
-    GameApp* a = &app;
+void add_game_dialogs(MenuPlugins& plugins, AppContext& app) {
+    AppContext* a = &app;
     if (!plugins.new_game_dialog) {
         plugins.new_game_dialog = [a] { return std::make_unique<NewGameDialog>(*a); };
     }
@@ -53,7 +42,8 @@ void add_game_dialogs(MenuPlugins& plugins, GameApp& app) {
     }
 }
 
-MainMenu::MainMenu(GameApp& app, MenuPlugins plugins) : m_app(app), m_plugins(std::move(plugins)) {
+MainMenu::MainMenu(AppContext& app, MenuPlugins plugins)
+    : m_app(app), m_plugins(std::move(plugins)) {
     const ResourceSet* r = app.resources.get();
     auto image = [r](const TgaTexture ResourceSet::*member) -> const Texture* {
         return r ? &(r->*member) : nullptr;
@@ -81,7 +71,6 @@ MainMenu::MainMenu(GameApp& app, MenuPlugins plugins) : m_app(app), m_plugins(st
     if (!m_plugins.request_close) {
         m_plugins.request_close = platform::post_close;
     }
-    g_main_menu = this;
 }
 
 MainMenu::~MainMenu() {
@@ -90,9 +79,6 @@ MainMenu::~MainMenu() {
         for (const std::unique_ptr<Dialog>* slot : dialog_slots()) {
             window->forget_dialog(slot->get());
         }
-    }
-    if (g_main_menu == this) {
-        g_main_menu = nullptr;
     }
 }
 
@@ -139,7 +125,6 @@ void MainMenu::setup_ortho() const {
 void MainMenu::activate() {
     m_screen_width = m_app.view.m_screen_width;
     m_screen_height = m_app.view.m_screen_height;
-    setup_ortho();
     const ScreenHost* window = m_host;
     m_window_drag = !(window && window->is_fullscreen());
     Screen::activate();
@@ -182,15 +167,12 @@ void MainMenu::game_changed() {
 }
 
 void MainMenu::draw() {
-    const bool gl = has_current_gl_context();
-    if (gl) {
-        // Every frame: the drawable changes size when full screen is switched by F11 too.
-        setup_ortho();
-        glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glPushMatrix();
-        glEnable(GL_TEXTURE_2D);
-    }
+    // Every frame: the drawable changes size when full screen is switched by F11 too.
+    setup_ortho();
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    glEnable(GL_TEXTURE_2D);
     const ResourceSet* r = m_app.resources.get();
     if (r) {
         draw_fullscreen_image(r->m_main_wnd);
@@ -206,9 +188,7 @@ void MainMenu::draw() {
         }
     }
     Screen::draw();
-    if (gl) {
-        glPopMatrix();
-    }
+    glPopMatrix();
 }
 
 void MainMenu::key_down(int virtual_key) {
@@ -291,7 +271,6 @@ void MainMenu::toggle_fullscreen() {
     // A refused switch leaves the window as it was, drag included.
     window->toggle_fullscreen();
     m_window_drag = !window->is_fullscreen();
-    setup_ortho();
 }
 
 void MainMenu::on_close_request() {

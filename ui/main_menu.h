@@ -12,7 +12,7 @@
 #include "ui/publisher_banner.h"
 #include "ui/screen.h"
 
-class GameApp;
+class AppContext;
 class Texture;
 
 // What the main menu creates but does not define: the game and the dialogs. Each piece plugs
@@ -39,14 +39,14 @@ struct MenuPlugins {
 
 // Fills the dialog slots left empty with the game's own dialogs (new game, custom game,
 // options, help, Top 7 and game over), each built over `app`.
-void add_game_dialogs(MenuPlugins& plugins, GameApp& app);
+void add_game_dialogs(MenuPlugins& plugins, AppContext& app);
 
 // The bottom screen for the whole run: the background, a column of buttons placed by the
 // layout file, the version and the publisher banner. It owns the game in progress and every
 // dialog it opens, and switches between full screen and window.
 class MainMenu : public Screen {
   public:
-    MainMenu(GameApp& app, MenuPlugins plugins);
+    MainMenu(AppContext& app, MenuPlugins plugins);
     ~MainMenu() override;
 
     void activate() override;
@@ -109,7 +109,7 @@ class MainMenu : public Screen {
     // Window pixels to the virtual screen.
     void to_virtual(int x, int y, int& vx, int& vy) const;
 
-    GameApp& m_app;
+    AppContext& m_app;
     MenuPlugins m_plugins;
     std::unique_ptr<GameScreen> m_play_screen;
     int m_screen_width = 800;
@@ -135,6 +135,3 @@ class MainMenu : public Screen {
     int m_level_set = 0;
     PublisherBanner m_banner;
 };
-
-// The main menu once it exists (the game saves itself through it), else null.
-MainMenu* main_menu();

@@ -1,12 +1,11 @@
 #include "ui/new_game_dialog.h"
 
-#include "app/game_app.h"
 #include "gfx/draw.h"
-#include "platform/gl_current.h"
+#include "ui/app_context.h"
 #include "ui/layout.h"
 #include "ui/text_panel.h"
 
-NewGameDialog::NewGameDialog(GameApp& app)
+NewGameDialog::NewGameDialog(AppContext& app)
     : m_app(app),
       m_ngd_ok_btn(this, &app.resources->m_ok_btn),
       m_ngd_cancel_btn(this, &app.resources->m_cancel_btn) {
@@ -28,15 +27,12 @@ void NewGameDialog::on_control(Control* control) {
 }
 
 void NewGameDialog::draw() {
-    if (!has_current_gl_context()) {
-        return;
-    }
     begin_dialog_drawing();
     draw_start_dialog(*this, m_app.resources->m_dialog_wnd, m_app, "Start New Game?", 40.0f, 90.0f);
     end_dialog_drawing();
 }
 
-void draw_start_dialog(Dialog& dialog, const Texture& picture, const GameApp& app,
+void draw_start_dialog(Dialog& dialog, const Texture& picture, const AppContext& app,
                        const char* title, float title_x, float title_y) {
     dialog.set_shade(true);
     dialog.draw_shade(0.0f, 0.0f, 0.0f, 0.5f);

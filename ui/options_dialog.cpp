@@ -1,13 +1,12 @@
 #include "ui/options_dialog.h"
 
-#include "app/game_app.h"
 #include "gfx/draw.h"
-#include "platform/gl_current.h"
 #include "platform/key_codes.h"
+#include "ui/app_context.h"
 #include "ui/layout.h"
 #include "ui/text_panel.h"
 
-OptionsDialog::OptionsDialog(GameApp& app)
+OptionsDialog::OptionsDialog(AppContext& app)
     : m_app(app),
       m_close_btn(this, &app.resources->m_close_btn),
       m_skin_up_btn(this, &app.resources->m_skin_up_btn),
@@ -120,7 +119,7 @@ void OptionsDialog::key_down(int virtual_key) {
 
 void OptionsDialog::on_control(Control* control) {
     Screen::on_control(control);
-    GameApp& app = m_app;
+    AppContext& app = m_app;
     ResourceSet& resources = *app.resources;
     if (control == &m_close_btn) {
         GameParams& config = app.config;
@@ -168,9 +167,6 @@ void OptionsDialog::on_control(Control* control) {
 }
 
 void OptionsDialog::draw() {
-    if (!has_current_gl_context()) {
-        return;
-    }
     begin_dialog_drawing();
     draw_textured_rect(&m_app.resources->m_options_wnd, m_x, m_y, static_cast<float>(m_width),
                        static_cast<float>(m_height), 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, true);

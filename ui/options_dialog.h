@@ -10,7 +10,7 @@
 #include "ui/key_reader.h"
 #include "ui/publisher_banner.h"
 
-class GameApp;
+class AppContext;
 
 // The player's settings: autosave, sound effects, the classic sound set, the music volume
 // (seven boxes, 0..6), the skin (two arrows and a preview of its cells) and the six playing
@@ -21,7 +21,7 @@ class OptionsDialog : public Dialog {
     static constexpr int kVolumeSteps = 7;
     static constexpr int kPreviewCount = 5;
 
-    explicit OptionsDialog(GameApp& app);
+    explicit OptionsDialog(AppContext& app);
     ~OptionsDialog() override;
 
     // The children get no ticks.
@@ -52,7 +52,7 @@ class OptionsDialog : public Dialog {
     // Boxes 0..step checked, the rest not.
     void show_volume(int step);
 
-    GameApp& m_app;
+    AppContext& m_app;
     Button m_close_btn;
     Button m_skin_up_btn;
     Button m_skin_down_btn;

@@ -5,7 +5,6 @@
 #include "gfx/draw.h"
 #include "gfx/gl.h"
 #include "platform/gamepads.h"
-#include "platform/gl_current.h"
 #include "platform/key_codes.h"
 #include "platform/letterbox.h"
 #include "platform/platform.h"
@@ -282,7 +281,7 @@ void Screen::pad_button(int button) {
 void Screen::draw_focus() const {
     Box b;
     if (m_focus < 0 || m_focus >= static_cast<int>(m_children.size()) ||
-        !box_of(m_children[static_cast<size_t>(m_focus)], b) || !has_current_gl_context()) {
+        !box_of(m_children[static_cast<size_t>(m_focus)], b)) {
         return;
     }
     const GLboolean textured = glIsEnabled(GL_TEXTURE_2D);

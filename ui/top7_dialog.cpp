@@ -2,11 +2,10 @@
 
 #include <string>
 
-#include "app/game_app.h"
 #include "gfx/draw.h"
 #include "gfx/font.h"
-#include "platform/gl_current.h"
 #include "storage/score_table.h"
+#include "ui/app_context.h"
 #include "ui/layout.h"
 #include "ui/text_panel.h"
 
@@ -28,7 +27,7 @@ float top7_name_height(const Font* font, const char* name) {
     return width > room ? kRowHeight * room / width : kRowHeight;
 }
 
-Top7Dialog::Top7Dialog(GameApp& app, int table_index)
+Top7Dialog::Top7Dialog(AppContext& app, int table_index)
     : m_app(app),
       m_t7d_close_btn(this, &app.resources->m_close_btn),
       m_table(app.config.m_scores[table_index == 1 ? 1 : 0]),
@@ -46,9 +45,6 @@ void Top7Dialog::on_control(Control* control) {
 }
 
 void Top7Dialog::draw() {
-    if (!has_current_gl_context()) {
-        return;
-    }
     begin_dialog_drawing();
     // The set's own picture names the set and numbers the places beside the rows.
     draw_textured_rect(&m_app.resources->m_top7_wnd[static_cast<std::size_t>(m_set)], 0.0f, 0.0f,

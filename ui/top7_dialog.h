@@ -4,7 +4,7 @@
 #include "ui/dialog.h"
 
 class Font;
-class GameApp;
+class AppContext;
 class ScoreTable;
 
 // The height a Top 7 name is drawn at: 40, or smaller for a name that would otherwise reach
@@ -16,7 +16,7 @@ float top7_name_height(const Font* font, const char* name);
 class Top7Dialog : public Dialog {
   public:
     // `table_index` 0 or 1: the table of level set 1 or 2.
-    Top7Dialog(GameApp& app, int table_index);
+    Top7Dialog(AppContext& app, int table_index);
     ~Top7Dialog() override = default;
 
     void on_control(Control* control) override;
@@ -26,7 +26,7 @@ class Top7Dialog : public Dialog {
     Button& close_button() { return m_t7d_close_btn; }
 
   private:
-    GameApp& m_app;
+    AppContext& m_app;
     Button m_t7d_close_btn;
     const ScoreTable& m_table;
     int m_set;  // 0 or 1, which picks the picture naming the level set

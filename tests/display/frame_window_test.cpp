@@ -173,6 +173,28 @@ TEST_F(RealWindow, FullScreenOnTheDesktopAndBackKeepsTheContextAndTheWindow) {
     window.destroy_window();
 }
 
+// The top screen, then the dialogs oldest first; an inactive window keeps drawing.
+TEST_F(RealWindow, DrawsTheTopScreenThenDialogsOldestFirst) {
+    GameApp app;
+    AppWindow window("Quarrik", app);
+    window.create_window("Quarrik", 0, 0, 320, 240);
+    std::string order;
+    struct Named : Screen {
+        Named(std::string& order, char name) : order(order), name(name) {}
+        void draw() override { order += name; }
+        std::string& order;
+        char name;
+    } menu(order, 'm'), play(order, 'p'), older(order, 'o'), newer(order, 'n');
+    window.push_screen(&menu);
+    window.push_screen(&play);
+    window.open_dialog(&older);
+    window.open_dialog(&newer);
+    window.set_active(false);
+    window.draw();
+    EXPECT_EQ(order, "pon");
+    window.destroy_window();
+}
+
 TEST_F(RealWindow, MinimiseStopsDrawingAndRestoreReactivatesTheTopScreen) {
     GameApp app;
     AppWindow window("Quarrik", app);

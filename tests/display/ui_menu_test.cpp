@@ -101,11 +101,15 @@ TEST_F(MenuOnDisplay, StartsAtTheIntroThenPlaysAndContinuesFromTheMenu) {
     EXPECT_TRUE(intro_shown);
     ASSERT_EQ(window.top_screen(), menu.get());
     EXPECT_EQ(window.screen_count(), 1u);
-    EXPECT_EQ(main_menu(), menu.get());
+    EXPECT_EQ(window.menu(), menu.get());
 
     for (int i = 0; i < 3; ++i)
         window.run_tick();
     EXPECT_FALSE(menu->continue_button().visible());
+    // Drawing moves nothing: the banner goes on with the ticks only.
+    const float banner_y = menu->banner().line_a_y();
+    window.draw();
+    EXPECT_FLOAT_EQ(menu->banner().line_a_y(), banner_y);
 
     // New game in set 1: the game becomes the top screen and ticks.
     window.mouse_move(310, 110, 0);
@@ -155,7 +159,7 @@ TEST_F(MenuOnDisplay, StartsAtTheIntroThenPlaysAndContinuesFromTheMenu) {
 
     close_menu(window, menu);
     EXPECT_EQ(menu, nullptr);
-    EXPECT_EQ(main_menu(), nullptr);
+    EXPECT_EQ(window.menu(), nullptr);
     EXPECT_EQ(window.screen_count(), 0u);
     window.destroy_window();
 }

@@ -19,6 +19,7 @@
 #include "app/app_window.h"
 #include "app/game_app.h"
 #include "app/menu_startup.h"
+#include "app/startup.h"
 #include "core/game_log.h"
 #include "game/game_field.h"
 #include "game/play_screen.h"
@@ -84,21 +85,17 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
         window.create_window("Quarrik", 0, 0, 400, 300);
         window.set_active(true);
 
-        GameField::level_started_hook() = [] {
-            if (MainMenu* menu = main_menu()) {
-                menu->save_game();
-            }
-        };
         int close_requests = 0;
         int games = 0;
         MenuPlugins plugins;
         plugins.request_close = [&] { ++close_requests; };
-        plugins.create_game = [&app, &games](int level_set) -> std::unique_ptr<GameScreen> {
+        plugins.create_game = [&app, &games,
+                               &window](int level_set) -> std::unique_ptr<GameScreen> {
             ++games;
             if (level_set >= 0) {
                 app.config.m_game_kind = level_set;
             }
-            return std::make_unique<PlayScreen>(app);
+            return std::make_unique<PlayScreen>(app, [&window] { save_through_menu(window); });
         };
         std::unique_ptr<MainMenu> menu = show_intro_then_menu(window, app, plugins, [&app] {
             app.load_resources();
@@ -241,7 +238,6 @@ TEST(Soak, RandomInputThroughTheWholeLoop) {
 
         close_menu(window, menu);
         EXPECT_TRUE(app.save_settings());
-        GameField::level_started_hook() = nullptr;
         if (window.is_fullscreen()) {
             window.restore_display();
         }

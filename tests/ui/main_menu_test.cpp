@@ -380,13 +380,12 @@ TEST_F(MainMenuTest, NoSavedGameMeansNothingToContinue) {
     EXPECT_EQ(games.created, 0);
 }
 
-// The banner moves once per tick, under a dialog too; drawing moves nothing.
-TEST_F(MainMenuTest, TheBannerMovesWithTheTicksNotWithTheDrawing) {
+// The banner moves once per tick, under a dialog too (that drawing moves nothing is checked
+// on a real window).
+TEST_F(MainMenuTest, TheBannerMovesWithTheTicksUnderADialogToo) {
     auto menu = show_menu();
     window.tick(30);
     const float y = menu->banner().line_a_y();
-    menu->draw();
-    EXPECT_FLOAT_EQ(menu->banner().line_a_y(), y);
     menu->open_top7_dialog(0);
     window.tick(30);
     EXPECT_FLOAT_EQ(menu->banner().line_a_y(), y + menu->banner().speed_a());

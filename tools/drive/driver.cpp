@@ -68,8 +68,7 @@ bool Driver::start() {
     if (!m_window->has_window()) {
         return false;
     }
-    install_level_start_save();
-    m_menu = show_intro_then_menu(*m_window, m_app, make_menu_plugins(m_app),
+    m_menu = show_intro_then_menu(*m_window, m_app, make_menu_plugins(m_app, *m_window),
                                   [this] { load_game_resources(m_app); });
     // The driver's window stays the active one: another window on the same display must not
     // pause a scripted run.
