@@ -318,7 +318,7 @@ std::vector<int> LevelBotPlayer::choose() {
     bool any_goal = false;
     if (m_life_ticks < m_vary_until) {
         search(start);
-        const Variation v = vary(start);
+        const Variation v = vary(start, carried_only ? std::vector<bool>() : goal);
         if (v == Variation::kTaken)
             return m_keys_chosen;
         any_goal = v == Variation::kAnyGoal;
@@ -361,6 +361,13 @@ std::vector<int> LevelBotPlayer::choose() {
         reachable = goal[n] && reach[n];
     const bool in_closing_hole = start >= MoveGraph::kHoleBase && m_graph->edges(start).empty();
     if ((!reachable && !carried_only) || in_closing_hole) {
+        if (m_limits.trace)
+            std::fprintf(stderr, "no way on:%s%s, %d gold left, %d carried\n",
+                         reachable ? "" : " goal out of reach",
+                         in_closing_hole ? " in a closing hole" : "", m_run->field().gold_left(),
+                         static_cast<int>(
+                             std::count_if(m_run->guards().begin(), m_run->guards().end(),
+                                           [](const auto& g) { return g->is_carrying_gold(); })));
         m_pressed_die = true;
         return {m_params.m_die_key};
     }
@@ -401,7 +408,7 @@ std::vector<int> LevelBotPlayer::choose() {
 // come closer to be led away), dig a hole at one side (a trap, or the first of a row), run off
 // to some cell the guards cannot cut off (leading them away from the gold), or take another of
 // the nearest goals.
-LevelBotPlayer::Variation LevelBotPlayer::vary(int start) {
+LevelBotPlayer::Variation LevelBotPlayer::vary(int start, const std::vector<bool>& goal) {
     const Runner& runner = m_run->runner();
     const CellCoord me = runner.cell();
     switch (m_random() % 10) {
@@ -421,9 +428,12 @@ LevelBotPlayer::Variation LevelBotPlayer::vary(int start) {
             return Variation::kTaken;
         }
         case 4: {
+            // Only cells the goal can still be reached from: a dug brick at the bottom row, say,
+            // is a grave.
+            const std::vector<bool> way_on = leads_to(goal, start);
             std::vector<int> safe;
             for (int n = 0; n < MoveGraph::kNodes; ++n)
-                if (m_cost[n] >= 0 && n != start && m_time[n] <= 120)
+                if (m_cost[n] >= 0 && n != start && m_time[n] <= 120 && way_on[n])
                     safe.push_back(n);
             if (safe.empty())
                 break;

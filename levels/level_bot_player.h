@@ -74,7 +74,7 @@ class LevelBotPlayer {
     void advance(const std::vector<int>& keys);
     void reset_actions();
     void go_back(End end);
-    Variation vary(int start);
+    Variation vary(int start, const std::vector<bool>& goal);
     std::vector<int> control();
     std::vector<int> decide();
     std::vector<int> choose();

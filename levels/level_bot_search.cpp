@@ -292,7 +292,7 @@ int LevelBotPlayer::room(int from, int t0, int cap, int ticks) {
 
 // Where to go: the gold that strands no other gold (the one first in the order of the move
 // graph's components), or the top row once it is the exit. `carried_only` tells that the gold
-// still missing is all in the guards' hands.
+// still missing is all in the guards' hands, or must wait for a guard to drop its piece.
 std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) {
     std::vector<bool> out(MoveGraph::kNodes, false);
     carried_only = false;
@@ -304,18 +304,39 @@ std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) {
     }
     const std::vector<int>& comp = m_components;
     const std::vector<bool>& reach = reachable(start);
+    // A guard carrying gold drops it somewhere along its way: gold from which the runner could no
+    // longer get to where that guard is would strand the carried piece. Such gold waits until
+    // the guard has dropped its piece, or gone where the runner is going anyway.
+    std::vector<bool> keeps_carriers(MoveGraph::kNodes, true);
+    for (const auto& guard : m_run->guards()) {
+        const CellCoord at = guard->cell();
+        if (!guard->is_carrying_gold() || !in_file_area(at.c, at.r))
+            continue;
+        int node = MoveGraph::node(at.c, at.r);
+        if (m_grid.at(at.c, at.r) == 'T')
+            node += MoveGraph::kHoleBase;
+        if (!m_graph->exists(node) || !reach[node])
+            continue;
+        std::vector<bool> to_guard(MoveGraph::kNodes, false);
+        to_guard[node] = true;
+        const std::vector<bool> back = leads_to(to_guard, start);
+        for (int n = 0; n < MoveGraph::kNodes; ++n)
+            keeps_carriers[n] = keeps_carriers[n] && back[n];
+    }
     int first = -1;
-    bool any = false;
+    bool any = false, held_back = false;
     for (int n = 0; n < MoveGraph::kCells; ++n) {
         if (!m_graph->exists(n) || !m_graph->has_gold(n))
             continue;
         any = true;
-        if (reach[n] && comp[n] > first)
+        held_back = held_back || (reach[n] && !keeps_carriers[n]);
+        if (reach[n] && keeps_carriers[n] && comp[n] > first)
             first = comp[n];
     }
-    carried_only = !any;
+    carried_only = !any || (first < 0 && held_back);
     for (int n = 0; n < MoveGraph::kCells; ++n)
-        if (m_graph->exists(n) && m_graph->has_gold(n) && reach[n] && comp[n] == first)
+        if (m_graph->exists(n) && m_graph->has_gold(n) && reach[n] && keeps_carriers[n] &&
+            comp[n] == first)
             out[n] = true;
     return out;
 }
