@@ -178,6 +178,8 @@ std::vector<int> LevelBotPlayer::control() {
         m_progress_tick = m_life_ticks;
     }
     if (m_life_ticks - m_progress_tick > kNoProgressTicks) {
+        if (m_limits.trace)
+            std::fprintf(stderr, "no progress: %d gold left\n", m_run->field().gold_left());
         m_pressed_die = true;
         m_idle_out = true;
         return {m_params.m_die_key};
@@ -303,7 +305,11 @@ std::vector<int> LevelBotPlayer::choose() {
     guard_times();
     const int start = runner_node();
     bool carried_only = false;
-    const std::vector<bool> goal = targets(start, carried_only);
+    std::vector<bool> goal = targets(start, carried_only);
+    // The gold still wanted is in a guard's hands: lie in wait where a hole can be dug on either
+    // side, so that the guard, coming for the runner, falls in and drops its piece.
+    if (carried_only)
+        goal = ambush_cells();
     // A guard running at the runner along a brick floor gets a hole in its way, whatever the
     // plan: it costs two ticks, and the guard is out of the game for a while.
     if (m_run->runner().dig_cooldown() == 0 && m_run->runner().state() != kFalling) {

@@ -341,6 +341,27 @@ std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) {
     return out;
 }
 
+// Cells on a floor with air and a brick to dig at both sides: wherever a guard comes from
+// along the floor, it can be held in a hole there. None while no guard carries gold.
+std::vector<bool> LevelBotPlayer::ambush_cells() const {
+    std::vector<bool> out(MoveGraph::kNodes, false);
+    const auto& guards = m_run->guards();
+    if (std::none_of(guards.begin(), guards.end(),
+                     [](const auto& g) { return g->is_carrying_gold(); }))
+        return out;
+    for (int c = 2; c < LevelGrid::kFileColumns; ++c)
+        for (int r = 0; r + 1 < LevelGrid::kFileRows; ++r) {
+            const char here = m_grid.at(c, r), floor = m_grid.at(c, r + 1);
+            if ((here != ' ' && here != '*') || (floor != 'T' && floor != 'M'))
+                continue;
+            bool both = true;
+            for (int d : {-1, 1})
+                both = both && m_grid.at(c + d, r) == ' ' && m_grid.at(c + d, r + 1) == 'T';
+            out[MoveGraph::node(c, r)] = both;
+        }
+    return out;
+}
+
 // The nodes from which one of the goal nodes (or, with no goal, `start`) can be reached.
 std::vector<bool> LevelBotPlayer::leads_to(const std::vector<bool>& goal, int start) const {
     const std::vector<std::vector<int>>& back = m_back;
