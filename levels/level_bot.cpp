@@ -309,7 +309,7 @@ std::vector<int> LevelBotPlayer::choose() {
     // The gold still wanted is in a guard's hands: lie in wait where a hole can be dug on either
     // side, so that the guard, coming for the runner, falls in and drops its piece.
     if (carried_only)
-        goal = ambush_cells();
+        goal = ambush_cells(true);
     // A guard running at the runner along a brick floor gets a hole in its way, whatever the
     // plan: it costs two ticks, and the guard is out of the game for a while.
     if (m_run->runner().dig_cooldown() == 0 && m_run->runner().state() != kFalling) {
@@ -412,8 +412,8 @@ std::vector<int> LevelBotPlayer::choose() {
 
 // Something else than last time, after going back: stand still a moment (a guard may pass or
 // come closer to be led away), dig a hole at one side (a trap, or the first of a row), run off
-// to some cell the guards cannot cut off (leading them away from the gold), or take another of
-// the nearest goals.
+// to some cell the guards cannot cut off (leading them away from the gold), take another of
+// the nearest goals, or lie in wait where a guard that comes can be held in a hole.
 LevelBotPlayer::Variation LevelBotPlayer::vary(int start, const std::vector<bool>& goal) {
     const Runner& runner = m_run->runner();
     const CellCoord me = runner.cell();
@@ -450,6 +450,27 @@ LevelBotPlayer::Variation LevelBotPlayer::vary(int start, const std::vector<bool
         case 5:
         case 6:
             return Variation::kAnyGoal;
+        case 7: {
+            // Lie in wait for the guards on a floor with brick to dig at both sides, on the way
+            // on: a guard that comes is held in a hole and crossed on its head.
+            const std::vector<bool> ambush = ambush_cells(false);
+            const std::vector<bool> way_on = leads_to(goal, start);
+            int best = -1;
+            for (int n = 0; n < MoveGraph::kNodes; ++n)
+                if (m_cost[n] >= 0 && ambush[n] && way_on[n] && m_time[n] <= 150 &&
+                    (best < 0 || m_cost[n] < m_cost[best]))
+                    best = n;
+            if (best < 0)
+                break;
+            if (best == start) {
+                m_wait = 10 + static_cast<int>(m_random() % 50);
+                m_keys_chosen = {};
+            } else {
+                m_keys_chosen = new_plan(start, best, true);
+                m_plan_forced = true;
+            }
+            return Variation::kTaken;
+        }
         default:
             break;
     }

@@ -86,7 +86,7 @@ class LevelBotPlayer {
     void guard_times();
     void search(int start);
     std::vector<bool> targets(int start, bool& carried_only);
-    std::vector<bool> ambush_cells() const;
+    std::vector<bool> ambush_cells(bool carriers_only) const;
     const std::vector<bool>& reachable(int start);
     int edge_ticks(int from, const MoveGraph::Edge& e) const;
     bool open_hole_below(int c, int r) const;

@@ -342,12 +342,14 @@ std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) {
 }
 
 // Cells on a floor with air and a brick to dig at both sides: wherever a guard comes from
-// along the floor, it can be held in a hole there. None while no guard carries gold.
-std::vector<bool> LevelBotPlayer::ambush_cells() const {
+// along the floor, it can be held in a hole there. With `carriers_only`, none while no guard
+// carries gold.
+std::vector<bool> LevelBotPlayer::ambush_cells(bool carriers_only) const {
     std::vector<bool> out(MoveGraph::kNodes, false);
     const auto& guards = m_run->guards();
-    if (std::none_of(guards.begin(), guards.end(),
-                     [](const auto& g) { return g->is_carrying_gold(); }))
+    if (carriers_only && std::none_of(guards.begin(), guards.end(), [](const auto& g) {
+            return g->is_carrying_gold();
+        }))
         return out;
     for (int c = 2; c < LevelGrid::kFileColumns; ++c)
         for (int r = 0; r + 1 < LevelGrid::kFileRows; ++r) {
