@@ -30,7 +30,7 @@ add_custom_command(
 add_custom_target(audio_data ALL DEPENDS ${QUARRIK_SFX_FILES} ${QUARRIK_MUSIC_FILES})
 
 # Building only the game (as scripts/run.sh does) still lays its sounds beside it.
-if(TARGET quarrik)
+if(TARGET quarrik AND QUARRIK_GAME_DATA)
     add_dependencies(quarrik audio_data)
 endif()
 

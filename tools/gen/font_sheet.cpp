@@ -137,7 +137,9 @@ FontSheet build_font_sheet(TypeFace& face) {
                 }
             }
             out.width = last >= first ? last - first + 1 : 1;
-            out.alpha.assign(static_cast<size_t>(out.width) * line_h, 0);
+            // A new vector rather than assign(): GCC 12 at -O3 warns, wrongly, that assign's fill
+            // may write through a null pointer (the release check builds with -Werror).
+            out.alpha = std::vector<uint8_t>(static_cast<size_t>(out.width) * line_h, 0);
             out.light.assign(out.alpha.size(), 255);
             for (int y = 0; y < g.height; ++y) {
                 int row = box_top - g.top + y;
