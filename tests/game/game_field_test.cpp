@@ -107,9 +107,12 @@ TEST_F(GameFieldTest, RevealUncoversFiveCellsPerTickIn141TicksAndKeepsHiddenLadd
     EXPECT_EQ(field.runner()->pos().x, start.x);            // the world was frozen meanwhile
 }
 
+// Every level start, the replay after a death too, calls the field's callback (the program
+// saves the game from there).
 TEST_F(GameFieldTest, DeathWaitsThenRestartsTheSameLevelWithOneLifeLess) {
     levels["dat/levels1_full/04.txt"] = level_bytes(kRevealLevel);
-    GameField field(app);
+    int starts = 0;
+    GameField field(app, [&starts] { ++starts; });
     field.start_level(4);
     finish_reveal(field);
     const int lives = field.lives();
@@ -128,8 +131,10 @@ TEST_F(GameFieldTest, DeathWaitsThenRestartsTheSameLevelWithOneLifeLess) {
     ASSERT_NE(field.message(), nullptr);
     EXPECT_EQ(field.message()->text(), "");
     EXPECT_EQ(field.lives(), lives - 1);
+    EXPECT_EQ(starts, 2);  // level 1 when made, then level 4
     run_message(field);
     EXPECT_EQ(field.level(), 4);
+    EXPECT_EQ(starts, 3);
     EXPECT_NE(field.reveal(), nullptr);
     EXPECT_FALSE(field.is_game_over());
 }
