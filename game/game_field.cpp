@@ -54,6 +54,8 @@ void GameField::tick(int elapsed_ms) {
         m_app.view.m_rot_z += 1.0f;
     }
     const int32_t score_before = m_score;
+    // The runner's points of the last tick come in here, also in the tick after the one that
+    // finished the level: they count for a bonus life like any others.
     add_score(m_run.tick_cells());
 
     switch (m_phase) {
@@ -63,18 +65,23 @@ void GameField::tick(int elapsed_ms) {
                 m_reveal.reset();
                 m_phase = GamePhase::kPlay;
             }
-            return;
+            break;
         case GamePhase::kLifeLost:
         case GamePhase::kLevelDone:
+            award_bonus_life(score_before);
             message_phase(elapsed_ms);
             return;
         case GamePhase::kOver:
             return;
         case GamePhase::kPlay:
         case GamePhase::kDying:
+            play(elapsed_ms);
             break;
     }
-    play(elapsed_ms);
+    award_bonus_life(score_before);
+}
+
+void GameField::award_bonus_life(int32_t score_before) {
     if (m_app.config.wins_life(score_before, m_score)) {
         m_lifes_count += 1;
         m_app.world.play(kSoundBonusLife, true);

@@ -82,6 +82,7 @@ class GameField {
     }
     void show_message(GamePhase phase, bool game_over);
     void message_phase(int elapsed_ms);
+    void award_bonus_life(int32_t score_before);
     void play(int elapsed_ms);
     void add_score(int32_t points);
     void update_hud() { m_hud.set(m_score, m_lifes_count, m_level_current); }

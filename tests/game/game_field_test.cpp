@@ -248,6 +248,23 @@ TEST_F(GameFieldTest, ExtraLivesFromGoldAloneAndFromGuardPointsAlone) {
     }
 }
 
+// The last gold, taken in the top row, finishes the level in the tick it is taken: its points
+// arrive while the level's message shows, and still win a life.
+TEST_F(GameFieldTest, PointsArrivingDuringTheLevelMessageWinALife) {
+    app.config.m_lives_per_score = 10000;
+    GameField field(app);
+    finish_reveal(field);
+    field.set_score(10000 - GameField::kLevelBonus - 100);
+    const int lives = field.lives();
+    keys->press(dik::right);
+    for (int i = 0; i < 40 && field.score() < 10000; ++i)
+        field.tick(30);
+    ASSERT_NE(field.message(), nullptr);
+    EXPECT_GE(field.score(), 10000);
+    EXPECT_EQ(field.lives(), lives + 1);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 5), 1);
+}
+
 // Dying in the tick the level is finished: the level counts as finished, and the next one
 // starts without a death pending.
 TEST_F(GameFieldTest, DyingInTheTickTheLevelIsFinishedCostsNoLife) {
