@@ -347,9 +347,8 @@ std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) {
 std::vector<bool> LevelBotPlayer::ambush_cells(bool carriers_only) const {
     std::vector<bool> out(MoveGraph::kNodes, false);
     const auto& guards = m_run->guards();
-    if (carriers_only && std::none_of(guards.begin(), guards.end(), [](const auto& g) {
-            return g->is_carrying_gold();
-        }))
+    if (carriers_only && std::none_of(guards.begin(), guards.end(),
+                                      [](const auto& g) { return g->is_carrying_gold(); }))
         return out;
     for (int c = 2; c < LevelGrid::kFileColumns; ++c)
         for (int r = 0; r + 1 < LevelGrid::kFileRows; ++r) {
