@@ -9,7 +9,7 @@
 #       report fails the test, and the soak test plays 200,000 ticks (QUARRIK_SOAK_TICKS). This
 #       is the suite CI runs; it draws no contact sheet of the pictures.
 #   scripts/test.sh --release-check           no tests: the game and its tools built as released
-#       (-O3) with warnings as errors in build/release, as a unity build (a few large files
+#       (-O3) with warnings as errors in build/release-check, as a unity build (a few large files
 #       instead of some 130 small ones): the warnings only the optimiser finds fail here. CI runs it.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -18,7 +18,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/check_layers.sh"
 
 if [ "${1:-}" = "--release-check" ]; then
-    release="$root/build/release"
+    release="$root/build/release-check"
     generator=()
     if [ ! -f "$release/CMakeCache.txt" ] && command -v ninja >/dev/null; then generator=(-G Ninja); fi
     cmake -S "$root" -B "$release" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release \
