@@ -18,6 +18,19 @@
 using namespace level_bot;
 
 BotResult LevelBotPlayer::play(unsigned seed) {
+    m_second_game = false;
+    BotResult first = play_game(seed);
+    if (first.finished)
+        return first;
+    // A seed the usual play loses is played once more, from the start, with the bolder and more
+    // cunning choices on: seeds it finishes keep their first game exactly.
+    m_second_game = true;
+    BotResult second = play_game(seed);
+    second.second_game = true;
+    return second.finished ? second : first;
+}
+
+BotResult LevelBotPlayer::play_game(unsigned seed) {
     BotResult result;
     result.seed = seed;
     m_seed = seed;
@@ -145,7 +158,10 @@ LevelBotPlayer::End LevelBotPlayer::play_life(int& gold_taken) {
 void LevelBotPlayer::go_back(End end) {
     const long lost_at = m_life_ticks;
     long back = 30 + static_cast<long>(m_random() % 150) + 5L * m_retries;
-    if (end == End::kOutOfTime || (end == End::kGaveUp && m_idle_out))
+    // A life lost for want of progress was too careful: a larger lead would only wait longer
+    // (the second game's bolder choice).
+    const bool stalled = end == End::kOutOfTime || (end == End::kGaveUp && m_idle_out);
+    if (stalled)
         back = lost_at - m_progress_tick + static_cast<long>(m_random() % 300);
     const long to = std::max(0L, lost_at - back);
     m_life_keys.resize(static_cast<size_t>(to));
@@ -167,7 +183,7 @@ void LevelBotPlayer::go_back(End end) {
     // Below zero the runner goes where a guard could be first, betting it goes elsewhere: a
     // guard that does is led on, or met with a hole.
     static constexpr int kMargins[] = {-60, -30, -10, 2, 4, 8, 14, 20};
-    m_margin = kMargins[m_random() % 8];
+    m_margin = kMargins[m_random() % (stalled && m_second_game ? 4 : 8)];
 }
 
 // The keys for this tick: go on with the action under way, or choose the next one.
@@ -308,7 +324,7 @@ std::vector<int> LevelBotPlayer::choose() {
     std::vector<bool> goal = targets(start, carried_only);
     // The gold still wanted is in a guard's hands: lie in wait where a hole can be dug on either
     // side, so that the guard, coming for the runner, falls in and drops its piece.
-    if (carried_only)
+    if (carried_only && m_second_game)
         goal = ambush_cells(true);
     // A guard running at the runner along a brick floor gets a hole in its way, whatever the
     // plan: it costs two ticks, and the guard is out of the game for a while.
@@ -436,7 +452,8 @@ LevelBotPlayer::Variation LevelBotPlayer::vary(int start, const std::vector<bool
         case 4: {
             // Only cells the goal can still be reached from: a dug brick at the bottom row, say,
             // is a grave.
-            const std::vector<bool> way_on = leads_to(goal, start);
+            const std::vector<bool> way_on =
+                m_second_game ? leads_to(goal, start) : std::vector<bool>(MoveGraph::kNodes, true);
             std::vector<int> safe;
             for (int n = 0; n < MoveGraph::kNodes; ++n)
                 if (m_cost[n] >= 0 && n != start && m_time[n] <= 120 && way_on[n])
@@ -451,6 +468,8 @@ LevelBotPlayer::Variation LevelBotPlayer::vary(int start, const std::vector<bool
         case 6:
             return Variation::kAnyGoal;
         case 7: {
+            if (!m_second_game)
+                break;
             // Lie in wait for the guards on a floor with brick to dig at both sides, on the way
             // on: a guard that comes is held in a hole and crossed on its head.
             const std::vector<bool> ambush = ambush_cells(false);

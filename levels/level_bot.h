@@ -33,13 +33,17 @@ struct BotResult {
     long ticks = 0;  // game ticks, the pause after each death included
     int lives_lost = 0;
     int gold_total = 0;
-    int best_gold = 0;  // the most gold taken in one life
-    int retries = 0;    // goings back, over all lives
+    int best_gold = 0;         // the most gold taken in one life
+    int retries = 0;           // goings back, over all lives
+    bool second_game = false;  // finished only in the second game (see play_level_bot)
     // When not finished: how each life ended, e.g. "caught by a guard at column 5, row 9".
     std::string cause;
 };
 
 // Seeds the random generator with `seed` and plays the level text (a level file's bytes) with
-// the rules in `rules` (the key bindings in it are the keys pressed).
+// the rules in `rules` (the key bindings in it are the keys pressed). A seed not finished is
+// played a second time from the start with more cunning choices (lying in wait for the guards
+// where a hole can be dug at either side, leaving gold that would strand a piece a guard
+// carries); the result is that game's when it finishes, else the first game's.
 BotResult play_level_bot(const GameParams& rules, const std::string& level_text, unsigned seed,
                          const BotLimits& limits = BotLimits());

@@ -69,6 +69,7 @@ class LevelBotPlayer {
     enum class DigPhase { kNone, kFace, kCool, kCheck };
     enum class Variation { kNone, kTaken, kAnyGoal };
 
+    BotResult play_game(unsigned seed);
     End play_life(int& gold_taken);
     void new_world();
     void advance(const std::vector<int>& keys);
@@ -149,6 +150,10 @@ class LevelBotPlayer {
     long m_progress_tick = 0;
     int m_gold_left = 0;
     int m_margin = level_bot::kMargin;
+    // The second game of a seed lost in the first: it lies in wait for guards, leaves gold a
+    // carrier could strand, runs off only where the gold can still be reached, and after a
+    // stall goes back bolder.
+    bool m_second_game = false;
 
     // The keys of every tick played: the lives lost so far, and the life in play.
     std::vector<std::vector<std::vector<int>>> m_lost_lives;

@@ -310,7 +310,7 @@ std::vector<bool> LevelBotPlayer::targets(int start, bool& carried_only) {
     std::vector<bool> keeps_carriers(MoveGraph::kNodes, true);
     for (const auto& guard : m_run->guards()) {
         const CellCoord at = guard->cell();
-        if (!guard->is_carrying_gold() || !in_file_area(at.c, at.r))
+        if (!m_second_game || !guard->is_carrying_gold() || !in_file_area(at.c, at.r))
             continue;
         int node = MoveGraph::node(at.c, at.r);
         if (m_grid.at(at.c, at.r) == 'T')

@@ -342,11 +342,12 @@ int run_bot(const Options& options) {
             continue;
         }
         BotResult first, best;
-        int wins = 0;
+        int wins = 0, second_games = 0;
         int played = 0;
         for (int seed = 1; seed <= options.seeds && !(options.first && wins > 0); ++seed) {
             const BotResult r = play_level_bot(rules, text, static_cast<unsigned>(seed), limits);
             ++played;
+            second_games += r.finished && r.second_game;
             if (r.finished && wins++ == 0)
                 first = r;
             if (!r.finished && (best.seed == 0 || r.best_gold > best.best_gold))
@@ -354,11 +355,15 @@ int run_bot(const Options& options) {
         }
         // Stopped early, the count is a lower bound: "1+ of 5" counts as finished, not as most.
         const std::string won = std::to_string(wins) + (played < options.seeds ? "+" : "");
+        // Seeds finished only in their second game are told apart.
+        const std::string seconds =
+            second_games == 0 ? "" : " (" + std::to_string(second_games) + " in a second game)";
+        const char* first_second = first.second_game ? " (second game)" : "";
         if (options.markdown) {
             if (wins > 0)
-                std::printf("| %s | %s of %d | %u | %ld (%.0f s) | %d | %d | |\n", name.c_str(),
-                            won.c_str(), options.seeds, first.seed, first.ticks, first.ticks * 0.03,
-                            first.lives_lost, first.retries);
+                std::printf("| %s | %s of %d%s | %u%s | %ld (%.0f s) | %d | %d | |\n", name.c_str(),
+                            won.c_str(), options.seeds, seconds.c_str(), first.seed, first_second,
+                            first.ticks, first.ticks * 0.03, first.lives_lost, first.retries);
             else
                 std::printf("| %s | **0** of %d | | | | | %d of %d gold; seed %u: %s |\n",
                             name.c_str(), options.seeds, best.best_gold, best.gold_total, best.seed,
@@ -368,10 +373,10 @@ int run_bot(const Options& options) {
                 missed.push_back(name);
         } else if (wins > 0) {
             std::printf(
-                "%s: finished with seed %u in %ld ticks (%.0f s), %d lives lost, %d goings "
-                "back; %s of %d seeds\n",
-                name.c_str(), first.seed, first.ticks, first.ticks * 0.03, first.lives_lost,
-                first.retries, won.c_str(), options.seeds);
+                "%s: finished with seed %u%s in %ld ticks (%.0f s), %d lives lost, %d goings "
+                "back; %s of %d seeds%s\n",
+                name.c_str(), first.seed, first_second, first.ticks, first.ticks * 0.03,
+                first.lives_lost, first.retries, won.c_str(), options.seeds, seconds.c_str());
             all_seeds += wins == options.seeds;
         } else {
             std::printf("%s: NOT finished: at best %d of %d gold; seed %u: %s\n", name.c_str(),
