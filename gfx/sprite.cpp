@@ -126,9 +126,46 @@ void Sprite::set_frame(int frame) {
     }
 }
 
-void Sprite::draw(bool bind) const {
+bool Sprite::corners(QuadBatch::Corner (&out)[4]) const {
     // A sheet that failed to load shows nothing (texture name 0 would draw a plain quad).
     if (!m_visible || !m_texture || m_texture->gl_name() == 0) {
+        return false;
+    }
+    const float frames = static_cast<float>(m_frames);
+    const float groups = static_cast<float>(m_groups);
+    const float u_left = m_frame / frames;
+    const float u_right = (m_frame + 1) / frames;
+    const float t_low = m_group / groups;
+    const float t_high = (m_group + 1) / groups;
+    const float top = m_flip ? t_high : t_low;
+    const float bottom = m_flip ? t_low : t_high;
+    const float hw = m_frame_width / 2.0f;
+    const float hh = m_frame_height / 2.0f;
+    const float x = m_pos.x, y = m_pos.y, z = m_pos.z;
+    out[0] = {x - hw, y - hh, z, u_left, top, 1.0f, 1.0f, 1.0f, 1.0f};
+    out[1] = {x + hw, y - hh, z, u_right, top, 1.0f, 1.0f, 1.0f, 1.0f};
+    out[2] = {x + hw, y + hh, z, u_right, bottom, 1.0f, 1.0f, 1.0f, 1.0f};
+    out[3] = {x - hw, y + hh, z, u_left, bottom, 1.0f, 1.0f, 1.0f, 1.0f};
+    return true;
+}
+
+void Sprite::add_to(QuadBatch& batch, float r, float g, float b, float a) const {
+    QuadBatch::Corner quad[4];
+    if (!corners(quad)) {
+        return;
+    }
+    for (QuadBatch::Corner& corner : quad) {
+        corner.r = r;
+        corner.g = g;
+        corner.b = b;
+        corner.a = a;
+    }
+    batch.add(*m_texture, m_blend, quad);
+}
+
+void Sprite::draw(bool bind) const {
+    QuadBatch::Corner quad[4];
+    if (!corners(quad)) {
         return;
     }
     glPushMatrix();
@@ -141,26 +178,11 @@ void Sprite::draw(bool bind) const {
         glDisable(GL_ALPHA_TEST);
     }
     glEnable(GL_TEXTURE_2D);
-    const float frames = static_cast<float>(m_frames);
-    const float groups = static_cast<float>(m_groups);
-    const float u_left = m_frame / frames;
-    const float u_right = (m_frame + 1) / frames;
-    const float t_low = m_group / groups;
-    const float t_high = (m_group + 1) / groups;
-    const float top = m_flip ? t_high : t_low;
-    const float bottom = m_flip ? t_low : t_high;
-    const float hw = m_frame_width / 2.0f;
-    const float hh = m_frame_height / 2.0f;
-    const float x = m_pos.x, y = m_pos.y, z = m_pos.z;
     glBegin(GL_QUADS);
-    glTexCoord2f(u_left, top);
-    glVertex3f(x - hw, y - hh, z);
-    glTexCoord2f(u_right, top);
-    glVertex3f(x + hw, y - hh, z);
-    glTexCoord2f(u_right, bottom);
-    glVertex3f(x + hw, y + hh, z);
-    glTexCoord2f(u_left, bottom);
-    glVertex3f(x - hw, y + hh, z);
+    for (const QuadBatch::Corner& corner : quad) {
+        glTexCoord2f(corner.u, corner.v);
+        glVertex3f(corner.x, corner.y, corner.z);
+    }
     glEnd();
     if (m_blend) {
         glDisable(GL_BLEND);

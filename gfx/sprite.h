@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "gfx/quad_batch.h"
 #include "gfx/texture.h"
 #include "gfx/vec3.h"
 
@@ -43,6 +44,8 @@ class Sprite {
     // lower texture edge, so a cell shows upright only with m_flip set (without it, upside
     // down); sheets are drawn with that in mind.
     void draw(bool bind = true) const;
+    // The same quad added to `batch` in colour (r, g, b, a) instead of drawn now.
+    void add_to(QuadBatch& batch, float r, float g, float b, float a) const;
     // Moves the animation clock by dt, backwards when m_reverse is set.
     void advance(std::uint32_t dt);
     // Out-of-range values select 0.
@@ -78,6 +81,9 @@ class Sprite {
     std::uint32_t m_frame_time = 50;
 
   private:
+    // The corners draw() gives the current frame, in quad order; false when nothing shows.
+    bool corners(QuadBatch::Corner (&out)[4]) const;
+
     std::shared_ptr<Texture> m_texture;
     bool m_owns_texture = false;
 };
