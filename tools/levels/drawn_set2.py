@@ -1118,7 +1118,7 @@ def _(g):
     g.start(2, 13)
 
 
-@level(2, 54, "Battlements", "a castle wall with battlements along its top, gold in the gaps and a gallery inside the wall")
+@level(2, 54, "Battlements", "a castle wall with battlements along its top, gold in the gaps and a gallery inside the wall, stairs down at both ends and in the middle")
 def _(g):
     g.fill(8, 0, 21, 31, "M")
     g.h(8, 0, 31)
@@ -1135,6 +1135,10 @@ def _(g):
     g.v(15, 7, 19)
     g.v(4, 12, 19)
     g.v(27, 12, 19)
+    # Stairs down through the wall at both ends as well as in the middle: with one way out of
+    # the gallery its seven guards held it against the runner.
+    g.v(3, 8, 12)
+    g.v(27, 8, 11)
     g.gold((15, 8), (15, 22), (19, 10), (19, 20), (11, 14))
     g.v(31, 0, 4)
     g.guards((19, 5), (19, 26), (15, 7), (15, 24), (19, 14), (11, 16), (19, 18))
@@ -1334,7 +1338,7 @@ def _(g):
     g.start(3, 8)
 
 
-@level(2, 67, "Dungeon", "a row of stone cells under a guardroom, each cell closed by a brick floor above it and gold inside")
+@level(2, 67, "Dungeon", "a row of stone cells under a guardroom, each cell closed by a brick floor above it and gold inside; ladders down both sides to the yard")
 def _(g):
     g.h(8, 0, 31, "M")
     for a in range(1, 30, 5):
@@ -1348,14 +1352,16 @@ def _(g):
     g.h(21, 0, 31)
     for a in range(1, 30, 5):
         g.put(15, a + 3, "U")
-    g.v(0, 0, 7)
+    # A ladder down the left side from the top to the yard, beside the one on the right: with
+    # the yard's one way up, its six guards cornered the runner in it.
+    g.v(0, 0, 20)
     g.v(30, 16, 20)
     g.v(30, 0, 7)
     g.h(4, 2, 29)
     g.v(15, 4, 7)
     g.v(30, 8, 15)
     g.gold((3, 6), (3, 25), (7, 10), (7, 21), (20, 5), (20, 15), (20, 25))
-    g.guards((7, 20), (7, 26), (20, 2), (20, 10), (20, 20), (20, 27), (20, 13), (20, 24))
+    g.guards((7, 20), (7, 26), (20, 7), (20, 10), (20, 20), (20, 27), (20, 13), (20, 24))
     g.start(3, 2)
 
 
