@@ -179,6 +179,22 @@ void LevelBotPlayer::guard_times() {
     }
     for (int n = 0; n < MoveGraph::kCells; ++n)
         m_guard_time[n] = best[n] > kNever ? kNever : static_cast<int>(best[n]);
+    if (!m_second_game)
+        return;
+    // A hole is no hiding place: a guard that comes over it or along its row drops in on the
+    // runner. (Guards never walk through brick, so the search above leaves holes unreached.)
+    for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
+        for (int r = 1; r < LevelGrid::kFileRows; ++r) {
+            if (m_grid.at(c, r) != 'T')
+                continue;
+            double t = best[MoveGraph::node(c, r - 1)];
+            for (int d : {-1, 1})
+                if (m_grid.at(c + d, r) != 'T' && m_grid.at(c + d, r) != 'M')
+                    t = std::min(t, best[MoveGraph::node(c + d, r)]);
+            t += kGuardRunTicks;
+            if (t < m_guard_time[MoveGraph::node(c, r)])
+                m_guard_time[MoveGraph::node(c, r)] = static_cast<int>(t);
+        }
 }
 
 // Cheapest ways from the start in ticks, never into a cell a guard may reach first, never onto
