@@ -72,17 +72,29 @@ bool use_copy_program() {
     return true;
 }
 
-// True when a logical unit covers a whole number of pixels and nothing turns or moves the
-// picture: its texels then fall on pixel centres and need no filtering.
-bool drawn_at_whole_scale() {
+// How the picture meets the pixels: without a turn or a shift (identity model-view), texels of
+// a copy the size of the viewport fall on pixel centres; a logical unit covering a whole number
+// of pixels needs only the logical-size copy repeated.
+struct ScreenFit {
+    bool straight = false;
+    bool whole_scale = false;
+    int width = 0;
+    int height = 0;
+};
+
+ScreenFit screen_fit() {
     GLint viewport[4] = {};
     glGetIntegerv(GL_VIEWPORT, viewport);
     GLfloat m[16] = {};
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
     static const GLfloat kIdentity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    return viewport[2] > 0 && viewport[3] > 0 &&
-           viewport[2] % static_cast<int>(kLogicalWidth) == 0 &&
-           viewport[3] % static_cast<int>(kLogicalHeight) == 0 && std::equal(m, m + 16, kIdentity);
+    ScreenFit fit;
+    fit.width = viewport[2];
+    fit.height = viewport[3];
+    fit.straight = fit.width > 0 && fit.height > 0 && std::equal(m, m + 16, kIdentity);
+    fit.whole_scale = fit.straight && fit.width % static_cast<int>(kLogicalWidth) == 0 &&
+                      fit.height % static_cast<int>(kLogicalHeight) == 0;
+    return fit;
 }
 
 }  // namespace
@@ -92,9 +104,16 @@ void draw_fullscreen_image(const Texture& texture) {
     glEnable(GL_TEXTURE_2D);
     glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
     bool copy = false;
-    if (texture.bind_screen_copy(static_cast<int>(kLogicalWidth),
-                                 static_cast<int>(kLogicalHeight))) {
-        const GLint filter = drawn_at_whole_scale() ? GL_NEAREST : GL_LINEAR;
+    const int logical_width = static_cast<int>(kLogicalWidth);
+    const int logical_height = static_cast<int>(kLogicalHeight);
+    const ScreenFit fit = screen_fit();
+    // At another scale (full screen, 1.8 at 1920 x 1080) a copy the size of the pixels keeps
+    // the renderer copying rows instead of filtering every pixel of the picture.
+    const bool pixel_copy = fit.straight && !fit.whole_scale;
+    const int copy_width = pixel_copy ? fit.width : logical_width;
+    const int copy_height = pixel_copy ? fit.height : logical_height;
+    if (texture.bind_screen_copy(copy_width, copy_height, logical_width, logical_height)) {
+        const GLint filter = fit.straight ? GL_NEAREST : GL_LINEAR;
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
         copy = use_copy_program();

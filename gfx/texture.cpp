@@ -101,8 +101,9 @@ struct Bilinear {
     }
 };
 
-// Resamples `src` to `dw` x `dh` texels, BGRA, texel centres mapped onto texel centres.
-std::vector<unsigned char> resample_bgra(const Bilinear& b, int dw, int dh) {
+// Resamples `src` to `dw` x `dh` texels, texel centres mapped onto texel centres; channels in
+// BGRA order with `bgra`, as they come otherwise.
+std::vector<unsigned char> resample(const Bilinear& b, int dw, int dh, bool bgra) {
     std::vector<unsigned char> out(static_cast<std::size_t>(dw) * dh * 4);
     for (int y = 0; y < dh; ++y) {
         const float sy = (static_cast<float>(y) + 0.5f) * b.h / dh - 0.5f;
@@ -120,7 +121,7 @@ std::vector<unsigned char> resample_bgra(const Bilinear& b, int dw, int dh) {
             unsigned char* o = &out[(static_cast<std::size_t>(y) * dw + x) * 4];
             static constexpr int kBgra[4] = {2, 1, 0, 3};
             for (int ch = 0; ch < 4; ++ch) {
-                const int s = kBgra[ch];
+                const int s = bgra ? kBgra[ch] : ch;
                 const float top = at(r0, c0, s) * (1 - fx) + at(r0, c1, s) * fx;
                 const float bottom = at(r1, c0, s) * (1 - fx) + at(r1, c1, s) * fx;
                 o[ch] = static_cast<unsigned char>(std::lround(top * (1 - fy) + bottom * fy));
@@ -132,8 +133,8 @@ std::vector<unsigned char> resample_bgra(const Bilinear& b, int dw, int dh) {
 
 }  // namespace
 
-bool Texture::bind_screen_copy(int width, int height) const {
-    if (m_texture == 0 || width <= 0 || height <= 0) {
+bool Texture::bind_screen_copy(int width, int height, int logical_width, int logical_height) const {
+    if (m_texture == 0 || width <= 0 || height <= 0 || logical_width <= 0 || logical_height <= 0) {
         return false;
     }
     if (m_screen_copy != 0 && m_copy_width == width && m_copy_height == height) {
@@ -151,8 +152,16 @@ bool Texture::bind_screen_copy(int width, int height) const {
     std::vector<unsigned char> rgba(static_cast<std::size_t>(w) * h * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    const std::vector<unsigned char> bgra =
-        resample_bgra(Bilinear{rgba, w, h, m_repeat}, width, height);
+    std::vector<unsigned char> bgra;
+    if (width == logical_width && height == logical_height) {
+        bgra = resample(Bilinear{rgba, w, h, m_repeat}, width, height, true);
+    } else {
+        // What GL showed before: the logical-size copy, filtered again to the pixels.
+        const std::vector<unsigned char> logical =
+            resample(Bilinear{rgba, w, h, m_repeat}, logical_width, logical_height, false);
+        bgra =
+            resample(Bilinear{logical, logical_width, logical_height, false}, width, height, true);
+    }
     if (m_screen_copy == 0) {
         GLuint name = 0;
         glGenTextures(1, &name);

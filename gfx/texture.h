@@ -33,10 +33,12 @@ class Texture {
     // texture follows at its next bind.
     static void set_whole_scale(bool on);
     // Binds this picture resampled once (bilinear, as GL samples it) to `width` x `height`
-    // texels in the window's own BGRA layout, for drawing over the whole logical screen of that
-    // size: texel then meets pixel, which the software renderer copies instead of filtering.
-    // Made at the first call, kept until release. False (nothing bound) without a texture.
-    bool bind_screen_copy(int width, int height) const;
+    // texels in the window's own BGRA layout, for drawing over the whole logical screen: where
+    // texel meets pixel the software renderer copies instead of filtering. A copy of another
+    // size than the logical screen's is made from the logical-size copy, as GL would filter
+    // that one to the pixels. Made at the first call for a size, kept until release or another
+    // size. False (nothing bound) without a texture.
+    bool bind_screen_copy(int width, int height, int logical_width, int logical_height) const;
 
     unsigned gl_name() const { return m_texture; }
     int width() const { return m_width; }
