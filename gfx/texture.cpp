@@ -101,30 +101,52 @@ struct Bilinear {
     }
 };
 
+// Where one output texel takes its two neighbours along an axis, and how much of the second.
+struct Tap {
+    int first, second;
+    float weight;
+};
+
+std::vector<Tap> taps(const Bilinear& b, int n, int source_n) {
+    std::vector<Tap> out(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const float s = (static_cast<float>(i) + 0.5f) * source_n / n - 0.5f;
+        const int i0 = static_cast<int>(std::floor(s));
+        out[i] = {b.wrap(i0, source_n), b.wrap(i0 + 1, source_n), s - static_cast<float>(i0)};
+    }
+    return out;
+}
+
 // Resamples `src` to `dw` x `dh` texels, texel centres mapped onto texel centres; channels in
-// BGRA order with `bgra`, as they come otherwise.
+// BGRA order with `bgra`, as they come otherwise. The taps are worked out once per row and
+// column: a full-screen copy has a million and a half texels.
 std::vector<unsigned char> resample(const Bilinear& b, int dw, int dh, bool bgra) {
     std::vector<unsigned char> out(static_cast<std::size_t>(dw) * dh * 4);
-    for (int y = 0; y < dh; ++y) {
-        const float sy = (static_cast<float>(y) + 0.5f) * b.h / dh - 0.5f;
-        const int y0 = static_cast<int>(std::floor(sy));
-        const float fy = sy - static_cast<float>(y0);
-        const int r0 = b.wrap(y0, b.h), r1 = b.wrap(y0 + 1, b.h);
-        for (int x = 0; x < dw; ++x) {
-            const float sx = (static_cast<float>(x) + 0.5f) * b.w / dw - 0.5f;
-            const int x0 = static_cast<int>(std::floor(sx));
-            const float fx = sx - static_cast<float>(x0);
-            const int c0 = b.wrap(x0, b.w), c1 = b.wrap(x0 + 1, b.w);
-            auto at = [&](int r, int c, int ch) {
-                return static_cast<float>(b.src[(static_cast<std::size_t>(r) * b.w + c) * 4 + ch]);
-            };
-            unsigned char* o = &out[(static_cast<std::size_t>(y) * dw + x) * 4];
-            static constexpr int kBgra[4] = {2, 1, 0, 3};
+    const std::vector<Tap> rows = taps(b, dh, b.h);
+    const std::vector<Tap> columns = taps(b, dw, b.w);
+    static constexpr int kBgra[4] = {2, 1, 0, 3};
+    static constexpr int kSame[4] = {0, 1, 2, 3};
+    const int* order = bgra ? kBgra : kSame;
+    unsigned char* o = out.data();
+    for (const Tap& row : rows) {
+        const unsigned char* upper = &b.src[static_cast<std::size_t>(row.first) * b.w * 4];
+        const unsigned char* lower = &b.src[static_cast<std::size_t>(row.second) * b.w * 4];
+        const float fy = row.weight;
+        for (const Tap& column : columns) {
+            const float fx = column.weight;
+            const unsigned char* ul = upper + column.first * 4;
+            const unsigned char* ur = upper + column.second * 4;
+            const unsigned char* ll = lower + column.first * 4;
+            const unsigned char* lr = lower + column.second * 4;
             for (int ch = 0; ch < 4; ++ch) {
-                const int s = bgra ? kBgra[ch] : ch;
-                const float top = at(r0, c0, s) * (1 - fx) + at(r0, c1, s) * fx;
-                const float bottom = at(r1, c0, s) * (1 - fx) + at(r1, c1, s) * fx;
-                o[ch] = static_cast<unsigned char>(std::lround(top * (1 - fy) + bottom * fy));
+                const int s = order[ch];
+                const float top =
+                    static_cast<float>(ul[s]) * (1 - fx) + static_cast<float>(ur[s]) * fx;
+                const float bottom =
+                    static_cast<float>(ll[s]) * (1 - fx) + static_cast<float>(lr[s]) * fx;
+                // lround's result for these non-negative values, without its cost.
+                const double v = static_cast<double>(top * (1 - fy) + bottom * fy);
+                *o++ = static_cast<unsigned char>(static_cast<int>(v + 0.5));
             }
         }
     }
