@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "gfx/gl.h"
+#include "gfx/quad_batch.h"
 #include "gfx/texture.h"
 #include "gfx/tga_texture.h"
 
@@ -129,16 +130,11 @@ void Font::draw_text(const char* text, float size, float x, float y, float z, fl
         return;
     }
     const GLboolean texturing = glIsEnabled(GL_TEXTURE_2D);
-    glEnable(GL_TEXTURE_2D);
-    if (m_texture) {
-        m_texture->bind();
-    }
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    glDisable(GL_ALPHA_TEST);
     glDisable(GL_DEPTH_TEST);
-    glColor4f(r, g, b, a);
 
+    // All the glyphs in one draw call: the software renderer pays per call far more than per
+    // quad.
+    QuadBatch batch;
     const float s = scale(size);
     const float space = space_advance(s);
     const float gap = space / 10.0f;
@@ -154,23 +150,20 @@ void Font::draw_text(const char* text, float size, float x, float y, float z, fl
         } else if (c >= kFirstChar && c < kFirstChar + kGlyphCount) {
             const Glyph& gl = m_glyphs[c - kFirstChar];
             const float gw = s * (gl.u_right - gl.u_left);
-            glBegin(GL_TRIANGLE_STRIP);
-            glTexCoord2f(gl.u_left, gl.t_bottom);
-            glVertex3f(pen_x, pen_y, z);
-            glTexCoord2f(gl.u_left, gl.t_top);
-            glVertex3f(pen_x, pen_y - size, z);
-            glTexCoord2f(gl.u_right, gl.t_bottom);
-            glVertex3f(pen_x + gw, pen_y, z);
-            glTexCoord2f(gl.u_right, gl.t_top);
-            glVertex3f(pen_x + gw, pen_y - size, z);
-            glEnd();
+            // Starting at the top-left corner, so that the quad is cut into triangles along
+            // the same diagonal as the triangle strip drawn before.
+            const QuadBatch::Corner quad[4] = {
+                {pen_x, pen_y - size, z, gl.u_left, gl.t_top, r, g, b, a},
+                {pen_x, pen_y, z, gl.u_left, gl.t_bottom, r, g, b, a},
+                {pen_x + gw, pen_y, z, gl.u_right, gl.t_bottom, r, g, b, a},
+                {pen_x + gw, pen_y - size, z, gl.u_right, gl.t_top, r, g, b, a},
+            };
+            batch.add(m_texture, true, quad);
             pen_x += gw + gap;
         }
         // Anything else has no glyph and does not move the pen.
     }
-
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glDisable(GL_BLEND);
+    batch.flush();
     if (!texturing) {
         glDisable(GL_TEXTURE_2D);
     }

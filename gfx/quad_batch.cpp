@@ -5,8 +5,10 @@
 
 namespace {
 
-void draw_run(const Texture& texture, bool blend, const std::vector<QuadBatch::Corner>& corners) {
-    texture.bind();
+void draw_run(const Texture* texture, bool blend, const std::vector<QuadBatch::Corner>& corners) {
+    if (texture) {
+        texture->bind();
+    }
     glEnable(GL_TEXTURE_2D);
     if (blend) {
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -26,17 +28,17 @@ void draw_run(const Texture& texture, bool blend, const std::vector<QuadBatch::C
 
 }  // namespace
 
-void QuadBatch::add(const Texture& texture, bool blend, const Corner (&corners)[4]) {
+void QuadBatch::add(const Texture* texture, bool blend, const Corner (&corners)[4]) {
     Run* run = nullptr;
     if (m_any_order) {
         for (std::size_t i = 0; i < m_used && !run; ++i) {
-            if (m_runs[i].texture == &texture && m_runs[i].blend == blend) {
+            if (m_runs[i].texture == texture && m_runs[i].blend == blend) {
                 run = &m_runs[i];
             }
         }
     } else if (m_used > 0) {
         Run& last = m_runs[m_used - 1];
-        if (last.texture == &texture && last.blend == blend) {
+        if (last.texture == texture && last.blend == blend) {
             run = &last;
         } else {
             flush();
@@ -44,10 +46,10 @@ void QuadBatch::add(const Texture& texture, bool blend, const Corner (&corners)[
     }
     if (!run) {
         if (m_used == m_runs.size()) {
-            m_runs.push_back(Run{&texture, blend, {}});
+            m_runs.push_back(Run{texture, blend, {}});
         }
         run = &m_runs[m_used++];
-        run->texture = &texture;
+        run->texture = texture;
         run->blend = blend;
         run->corners.clear();
     }
@@ -62,7 +64,7 @@ void QuadBatch::flush() {
     glEnableClientState(GL_TEXTURE_COORD_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     for (std::size_t i = 0; i < m_used; ++i) {
-        draw_run(*m_runs[i].texture, m_runs[i].blend, m_runs[i].corners);
+        draw_run(m_runs[i].texture, m_runs[i].blend, m_runs[i].corners);
     }
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);

@@ -32,8 +32,9 @@ class QuadBatch {
     QuadBatch& operator=(const QuadBatch&) = delete;
 
     // Adds one quad, corners in the order glBegin(GL_QUADS) would take them, textured with
-    // `texture` (bound as Texture::bind binds it) and alpha-blended when `blend` is set.
-    void add(const Texture& texture, bool blend, const Corner (&corners)[4]);
+    // `texture` (bound as Texture::bind binds it; null: whatever is bound) and alpha-blended
+    // when `blend` is set.
+    void add(const Texture* texture, bool blend, const Corner (&corners)[4]);
     // Draws what is pending. Afterwards texturing is on, blending off, the colour opaque white
     // and no client array enabled.
     void flush();

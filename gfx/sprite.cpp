@@ -160,7 +160,7 @@ void Sprite::add_to(QuadBatch& batch, float r, float g, float b, float a) const 
         corner.b = b;
         corner.a = a;
     }
-    batch.add(*m_texture, m_blend, quad);
+    batch.add(m_texture.get(), m_blend, quad);
 }
 
 void Sprite::draw(bool bind) const {
