@@ -1268,7 +1268,7 @@ def _(g):
     g.start(1, 15)
 
 
-@level(2, 63, "Warehouse", "tall shelves of brick and stone with ladders between the racks, crates of gold on the shelves")
+@level(2, 63, "Warehouse", "tall shelves of brick and stone with ladders at both ends of the racks, crates of gold on the shelves")
 def _(g):
     for a in (3, 11, 19, 26):
         g.v(a, 2, 20, "M")
@@ -1276,6 +1276,9 @@ def _(g):
             g.h(r, a + 1, a + 4)
             g.put(r - 1, a + 2, "*")
         g.v(a + 5, 2, 20)
+        # A ladder at the back of each rack too: with one, a guard coming up it cornered the
+        # runner on the shelf.
+        g.v(a + 1, 2, 20)
     g.h(21, 0, 31)
     g.v(1, 0, 20)
     g.h(1, 2, 30, "-")
