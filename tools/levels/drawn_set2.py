@@ -478,11 +478,14 @@ def _(g):
     g.start(1, 8)
 
 
-@level(2, 61, "The arena", "an open arena under a rope, stands of ledges on both sides and a brick pedestal in the middle")
+@level(2, 61, "The arena", "an open arena under a rope, stands of ledges with ladders front and back on both sides and a brick pedestal in the middle")
 def _(g):
     for r in (5, 9, 13, 17):
         g.h(r, 0, 5)
     g.v(6, 1, 20)
+    # A ladder at the back of each stand as well: with only the one at the front, a guard
+    # coming up it cornered the runner on a ledge.
+    g.v(0, 4, 20)
     g.h(2, 7, 15, "-")
     g.gold((4, 2), (8, 4), (12, 1), (16, 3), (6, 10), (9, 12), (12, 14))
     g.mirror()
