@@ -1207,7 +1207,7 @@ def _(g):
     g.start(4, 8)
 
 
-@level(2, 58, "Teeth", "stone teeth hang from a brick roof and rise from the floor, meshing: dig through the roof and fall between them")
+@level(2, 58, "Teeth", "stone teeth hang from a brick roof and rise from the floor, meshing: dig through the roof and fall between them; ladders beside the lower teeth")
 def _(g):
     # Brick under the bottom walk, where six guards start: they can be trapped there.
     g.h(21, 0, 31)
@@ -1229,6 +1229,10 @@ def _(g):
     g.h(16, 14, 17)
     g.h(16, 20, 23)
     g.h(16, 26, 29)
+    # Ladders up beside the lower teeth from the bottom walk to the roof's underside: with the
+    # two at the sides only, the guards on the walk cornered the runner between the teeth.
+    for c in (8, 14, 20, 26):
+        g.v(c, 3, 20)
     g.guards((20, 1), (20, 10), (20, 16), (20, 22), (20, 28), (15, 29), (20, 30))
     g.start(1, 15)
 
