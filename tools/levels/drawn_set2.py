@@ -359,7 +359,7 @@ def _(g):
     g.start(7, 15)
 
 
-@level(2, 32, "The cross", "a cross of brick floors and ladders divides the screen into four rooms, one guard in each")
+@level(2, 32, "The cross", "a cross of brick floors and ladders divides the screen into four rooms with two doors on the shaft, one guard in each")
 def _(g):
     g.h(10, 0, 31)
     g.fill(0, 14, 21, 17, "T")
@@ -374,6 +374,9 @@ def _(g):
     g.v(1, 11, 20)
     g.v(30, 11, 20)
     g.at(" ", (9, 14), (9, 17), (20, 14), (20, 17))
+    # Doors from the shaft on to each room's upper floor too: with one door a room, its guard
+    # met the runner in it with no way round.
+    g.at(" ", (4, 14), (4, 17), (14, 14), (14, 17))
     g.gold((4, 6), (4, 25), (9, 8), (9, 23), (14, 5), (14, 26), (20, 8), (20, 23), (1, 1 + 1), (1, 29), (11, 11), (11, 20))
     # One guard to a room: a fifth one made the bottom left room a trap with no way round.
     g.guards((20, 27), (4, 3), (4, 28), (14, 9))
