@@ -1031,7 +1031,9 @@ def _(g):
     g.gold((4, 1), (4, 30), (20, 15))
     g.h(3, 3, 28, "-")
     g.v(15, 3, 6)
-    g.guards((20, 1), (20, 30), (20, 10), (20, 21), (17, 10), (17, 21))
+    # All six guards start under the tank: they come in after the runner by its one ladder.
+    # With two starting inside it, the tank was a trap from the first second.
+    g.guards((20, 1), (20, 30), (20, 10), (20, 21), (20, 5), (20, 26))
     g.start(4, 0)
 
 
