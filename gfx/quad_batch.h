@@ -48,6 +48,7 @@ class QuadBatch {
 
     bool m_any_order;
     std::vector<Run> m_runs;
-    // Runs drawn; their vectors are kept for the next quads, so a frame allocates little.
+    // Runs drawn; their vectors are kept for the quads after a flush, so a batch that flushes
+    // often (text in several colours, sprites in order) allocates little.
     std::size_t m_used = 0;
 };
