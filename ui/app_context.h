@@ -15,7 +15,7 @@
 
 // What the screens, the dialogs and the game use of the application: the pictures and the
 // layout, the rules and keys, the sound, and the saving of the settings and the score tables.
-// AppContext is the one there is; it adds the window's place, the world's sound events and the
+// GameApp is the one there is; it adds the window's place, the world's sound events and the
 // settings file itself.
 class AppContext {
   public:
