@@ -2,7 +2,6 @@
 // actors and the score line must be on screen.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <GL/gl.h>
 
@@ -18,6 +17,7 @@
 #include "platform/key_codes.h"
 #include "platform/platform.h"
 #include "support/fake_keyboard.h"
+#include "support/game_dir.h"
 #include "support/level_rows.h"
 #include "ui/screen.h"
 
@@ -40,7 +40,8 @@ std::vector<uint8_t> quick_level() {
 
 TEST(FramePlay, ALevelIsPlayedToItsEndWithTheScoreLineOnScreen) {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
-    ASSERT_EQ(chdir(QUARRIK_GAME_DIR), 0);
+    InGameDir in_game;
+    ASSERT_TRUE(in_game.entered());
     ASSERT_TRUE(platform::init());
     {
         GameApp app;

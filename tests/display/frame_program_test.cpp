@@ -31,12 +31,19 @@ std::vector<std::string> read_lines(const fs::path& path) {
 TEST(FrameProgram, StartsLogsTheContextAndClosesCleanly) {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
 
-    // A private game directory: a copy of the executable beside the built data.
+    // A private game directory: a copy of the executable beside links to the built data. Its
+    // data/ folder is its own, so the player's files the run writes stay in the temporary copy.
     TempDir game;
     const fs::path exe = fs::path(game.path()) / "quarrik";
     fs::copy_file(fs::path(QUARRIK_GAME_DIR) / "quarrik", exe);
-    fs::create_directory_symlink(fs::path(QUARRIK_GAME_DIR) / "data",
-                                 fs::path(game.path()) / "data");
+    const fs::path data = fs::path(game.path()) / "data";
+    fs::create_directory(data);
+    for (const fs::directory_entry& entry :
+         fs::directory_iterator(fs::path(QUARRIK_GAME_DIR) / "data")) {
+        const std::string name = entry.path().filename().string();
+        if (name == "data.pk" || name == "music" || entry.path().extension() == ".wav")
+            fs::create_symlink(entry.path(), data / name);
+    }
     TempDir elsewhere;
 
     test_support::ChildSetup setup({exe.string()}, {{"SDL_AUDIODRIVER", "dummy"}});

@@ -4,7 +4,6 @@
 // the references after a wanted change of looks).
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <GL/gl.h>
 
@@ -20,6 +19,7 @@
 #include "game/play_screen.h"
 #include "platform/platform.h"
 #include "support/fake_keyboard.h"
+#include "support/game_dir.h"
 #include "support/temp_dir.h"
 #include "ui/main_menu.h"
 
@@ -129,7 +129,8 @@ std::vector<uint8_t> showcase_level() {
 
 TEST(FrameReference, MenuDialogAndLevelLookAsBefore) {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
-    ASSERT_EQ(chdir(QUARRIK_GAME_DIR), 0);
+    InGameDir in_game;
+    ASSERT_TRUE(in_game.entered());
     TempDir dir;
     game_log().open(dir.path() + "/game.log");
     ASSERT_TRUE(platform::init());

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -16,6 +14,7 @@
 #include "game/play_screen.h"
 #include "platform/key_codes.h"
 #include "platform/platform.h"
+#include "support/game_dir.h"
 #include "support/temp_dir.h"
 #include "support/test_resources.h"
 #include "ui/game_screen.h"
@@ -167,9 +166,8 @@ TEST_F(MenuOnDisplay, StartsAtTheIntroThenPlaysAndContinuesFromTheMenu) {
 // The shipped game directory: its archive, layout, pictures and levels, and the real play
 // screen.
 TEST_F(MenuOnDisplay, SetOneStartsTheRealGameAndContinueResumesIt) {
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(QUARRIK_GAME_DIR), 0);
+    InGameDir in_game;
+    ASSERT_TRUE(in_game.entered());
     {
         GameApp app;
         AppWindow window("Quarrik", app);
@@ -226,7 +224,6 @@ TEST_F(MenuOnDisplay, SetOneStartsTheRealGameAndContinueResumesIt) {
         close_menu(window, menu);
         window.destroy_window();
     }
-    ASSERT_EQ(chdir(previous), 0);
 }
 
 }  // namespace
