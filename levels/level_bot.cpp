@@ -18,16 +18,19 @@
 using namespace level_bot;
 
 BotResult LevelBotPlayer::play(unsigned seed) {
-    m_second_game = false;
-    BotResult first = play_game(seed);
-    if (first.finished)
-        return first;
+    BotResult first;
+    if (!m_limits.second_game_only) {
+        m_second_game = false;
+        first = play_game(seed);
+        if (first.finished)
+            return first;
+    }
     // A seed the usual play loses is played once more, from the start, with the bolder and more
     // cunning choices on: seeds it finishes keep their first game exactly.
     m_second_game = true;
     BotResult second = play_game(seed);
     second.second_game = true;
-    return second.finished ? second : first;
+    return second.finished || m_limits.second_game_only ? second : first;
 }
 
 BotResult LevelBotPlayer::play_game(unsigned seed) {
@@ -195,7 +198,8 @@ std::vector<int> LevelBotPlayer::control() {
     }
     if (m_life_ticks - m_progress_tick > kNoProgressTicks) {
         if (m_limits.trace)
-            std::fprintf(stderr, "no progress: %d gold left\n", m_run->field().gold_left());
+            std::fprintf(stderr, "no progress at %d,%d: %d gold left\n", m_run->runner().cell().c,
+                         m_run->runner().cell().r, m_run->field().gold_left());
         m_pressed_die = true;
         m_idle_out = true;
         return {m_params.m_die_key};
@@ -384,12 +388,18 @@ std::vector<int> LevelBotPlayer::choose() {
     const bool in_closing_hole = start >= MoveGraph::kHoleBase && m_graph->edges(start).empty();
     if ((!reachable && !carried_only) || in_closing_hole) {
         if (m_limits.trace)
-            std::fprintf(stderr, "no way on:%s%s, %d gold left, %d carried\n",
+            std::fprintf(stderr, "no way on at %d,%d:%s%s, %d gold left, %d carried\n",
+                         MoveGraph::column_of(start), MoveGraph::row_of(start),
                          reachable ? "" : " goal out of reach",
                          in_closing_hole ? " in a closing hole" : "", m_run->field().gold_left(),
                          static_cast<int>(
                              std::count_if(m_run->guards().begin(), m_run->guards().end(),
                                            [](const auto& g) { return g->is_carrying_gold(); })));
+        if (m_limits.trace)
+            for (int n = 0; n < MoveGraph::kCells; ++n)
+                if (m_graph->exists(n) && m_graph->has_gold(n))
+                    std::fprintf(stderr, "  gold at %d,%d%s\n", MoveGraph::column_of(n),
+                                 MoveGraph::row_of(n), reach[n] ? "" : " out of reach");
         m_pressed_die = true;
         return {m_params.m_die_key};
     }

@@ -19,11 +19,12 @@
 // pressed per tick: the keys of a finished game, replayed, finish it again.
 
 struct BotLimits {
-    int lives = 4;                // a new game's lives: three spare and the one in play
-    long ticks_per_life = 20000;  // ten minutes of play
-    bool trace = false;           // every decision to stderr
-    int retries = 20;             // goings back per life before the life is given up
-    long ticks_played = 40000;    // ticks played over all goings back, after which none more
+    int lives = 4;                  // a new game's lives: three spare and the one in play
+    long ticks_per_life = 20000;    // ten minutes of play
+    bool trace = false;             // every decision to stderr
+    int retries = 20;               // goings back per life before the life is given up
+    long ticks_played = 40000;      // ticks played over all goings back, after which none more
+    bool second_game_only = false;  // the second game at once: to look at its choices alone
 };
 
 // How one seed went.

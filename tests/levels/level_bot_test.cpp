@@ -85,6 +85,25 @@ TEST(LevelBot, WaitsForGoldAGuardCarriesOff) {
     EXPECT_GE(finished, 1);
 }
 
+// The second game's choices, played alone, on a brick floor with four guards that pick up gold
+// at once. While they carry the gold it waits on the brick for them to come rather than run to
+// meet them, holds the one that comes in a hole, where it drops its piece, and does not take a
+// dug hole for a hiding place. The usual play loses lives here (and seed 3 altogether).
+TEST(LevelBot, SecondGameWaitsOnBrickForGuardsCarryingGold) {
+    const std::string text =
+        level_on_solid({"   $   !   $   *   $   *   $    ", std::string(32, 'T')});
+    GameParams params = shipped_rules();
+    params.m_prob_take_gold = 2;
+    BotLimits limits;
+    limits.second_game_only = true;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        const BotResult r = play_level_bot(params, text, seed, limits);
+        EXPECT_TRUE(r.finished) << "seed " << seed << ": " << r.cause;
+        EXPECT_TRUE(r.second_game);
+        EXPECT_EQ(r.lives_lost, 0) << "seed " << seed << ": " << r.cause;
+    }
+}
+
 // Walled in with no way to the gold, the bot gives the life up at once rather than wait out the
 // time limit, and names the reason.
 TEST(LevelBot, GivesUpALifeWhenThereIsNoWayOn) {
