@@ -1405,14 +1405,20 @@ def _(g):
         a, b = (0, 27) if i % 2 == 0 else (4, 31)
         g.h(r, a, b)
         c = 28 if i % 2 == 0 else 3
-        g.v(c, r - 1, r + 3)
+        # The last ladder reaches the bottom floor: a piece a guard drops on the road after the
+        # runner went down must not be out of his reach.
+        g.v(c, r - 1, r + 3 if r < 16 else 20)
         g.h(r - 3, a + 6, b - 6, "M")
         for k in (8, 15, 22):
             g.put(r - 1, k, "*")
     g.h(21, 0, 31, "M")
     g.v(0, 0, 3)
     g.v(0, 17, 20)
-    g.v(0, 5, 16, "#")
+    # A way back up from the bottom's far end as well: a dead end there with guards dropping in
+    # from the road above was a trap.
+    g.v(31, 15, 20)
+    # The hidden way out runs through the top road's floor up to the ladder above it.
+    g.v(0, 4, 16, "#")
     g.gold((20, 10), (20, 20))
     g.guards((3, 26), (7, 24), (7, 6), (11, 26), (11, 8), (15, 6), (15, 24), (20, 16))
     g.start(3, 2)
