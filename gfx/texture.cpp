@@ -153,6 +153,24 @@ std::vector<unsigned char> resample(const Bilinear& b, int dw, int dh, bool bgra
     return out;
 }
 
+// The bound texture's level 0 (w x h) resampled for bind_screen_copy. The pictures read back
+// and the intermediate copy are freed before the caller uploads the result: the upload, which
+// allocates the renderer's own copy, then does not add to them at the peak of the start.
+std::vector<unsigned char> screen_copy_pixels(int w, int h, bool repeat, int width, int height,
+                                              int logical_width, int logical_height) {
+    std::vector<unsigned char> rgba(static_cast<std::size_t>(w) * h * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
+    if (width == logical_width && height == logical_height) {
+        return resample(Bilinear{rgba, w, h, repeat}, width, height, true);
+    }
+    // What GL showed before: the logical-size copy, filtered again to the pixels.
+    std::vector<unsigned char> logical =
+        resample(Bilinear{rgba, w, h, repeat}, logical_width, logical_height, false);
+    std::vector<unsigned char>().swap(rgba);
+    return resample(Bilinear{logical, logical_width, logical_height, false}, width, height, true);
+}
+
 }  // namespace
 
 bool Texture::bind_screen_copy(int width, int height, int logical_width, int logical_height) const {
@@ -171,19 +189,8 @@ bool Texture::bind_screen_copy(int width, int height, int logical_width, int log
     if (w <= 0 || h <= 0) {
         return false;
     }
-    std::vector<unsigned char> rgba(static_cast<std::size_t>(w) * h * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-    std::vector<unsigned char> bgra;
-    if (width == logical_width && height == logical_height) {
-        bgra = resample(Bilinear{rgba, w, h, m_repeat}, width, height, true);
-    } else {
-        // What GL showed before: the logical-size copy, filtered again to the pixels.
-        const std::vector<unsigned char> logical =
-            resample(Bilinear{rgba, w, h, m_repeat}, logical_width, logical_height, false);
-        bgra =
-            resample(Bilinear{logical, logical_width, logical_height, false}, width, height, true);
-    }
+    const std::vector<unsigned char> bgra =
+        screen_copy_pixels(w, h, m_repeat, width, height, logical_width, logical_height);
     if (m_screen_copy == 0) {
         GLuint name = 0;
         glGenTextures(1, &name);
