@@ -1474,6 +1474,10 @@ def _(g):
     g.h(13, 13, 18)
     g.at(" ", (19, 8), (19, 23))
     g.h(17, 9, 22, "U")
+    # Ladders up the vault's inner walls to its roof: with its two doors only, the guards in it
+    # held the runner there.
+    g.v(9, 13, 19)
+    g.v(22, 13, 19)
     g.gold((15, 15), (16, 15), (19, 12), (19, 19), (12, 3), (12, 28))
     g.v(4, 2, 10)
     g.v(10, 5, 10)
@@ -1483,7 +1487,9 @@ def _(g):
     g.h(1, 1, 30, "-")
     g.v(0, 0, 20)
     g.v(31, 0, 20)
-    g.h(21, 0, 31, "M")
+    # Brick under the ground at both sides of the vault, where two guards start: on stone the
+    # guards that came down there could not be held.
+    g.s(21, 0, "TTTTTTTTMMMMMMMMMMMMMMMMTTTTTTTT")
     g.v(3, 12, 20)
     g.v(28, 12, 20)
     g.gold((20, 5), (20, 26), (19, 16))
