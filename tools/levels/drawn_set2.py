@@ -550,10 +550,11 @@ def _(g):
     g.guards((20, 2), (20, 29), (18, 12), (18, 19), (3, 5), (3, 26), (20, 15))
     g.start(8, 9)
 
-@level(2, 72, "Labyrinth", "five bands of stone rooms joined by ladders in odd places: find the one path through")
+@level(2, 72, "Labyrinth", "five bands of stone-walled rooms on brick floors joined by ladders in odd places: find the one path up")
 def _(g):
+    # Brick floors: on stone its eight guards could not be held anywhere in the maze.
     for r in (4, 8, 12, 16):
-        g.h(r, 0, 31, "M")
+        g.h(r, 0, 31)
     g.h(21, 0, 31)
     bands = {(0, 3): (10, 21), (5, 7): (6, 16, 25), (9, 11): (11, 20), (13, 15): (5, 15, 26),
              (17, 20): (9, 22)}
