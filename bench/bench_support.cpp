@@ -98,6 +98,11 @@ AppWindow* display_once(std::string& why) {
     return display.window.get();
 }
 
+void timed_frame(AppWindow& window) {
+    window.draw();
+    window.swap_buffers();
+}
+
 bool resize_display(AppWindow& window, int width, int height) {
     GameApp& app = window.app();
     app.resources->release_all();

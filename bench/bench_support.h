@@ -32,6 +32,10 @@ AppWindow* display_once(std::string& why);
 // released, the window and its GL context made anew, the resources loaded again.
 bool resize_display(AppWindow& window, int width, int height);
 
+// One timed frame: the window's draw and the buffer swap. A function of its own, so that a
+// profiler can count the timed frames alone (callgrind --toggle-collect='bench::timed_frame*').
+void timed_frame(AppWindow& window);
+
 // Frame times on a machine shared with other work: five runs, reported as their median (what
 // the game sees now) and their best (closest to the renderer's own cost).
 void repeated(benchmark::internal::Benchmark* b);

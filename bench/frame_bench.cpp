@@ -29,8 +29,7 @@ void BM_MainMenuFrame(benchmark::State& state) {
     window->draw();
     window->swap_buffers();
     for (auto _ : state) {
-        window->draw();
-        window->swap_buffers();
+        bench::timed_frame(*window);
     }
     window->remove_screen(menu.get());
     state.SetItemsProcessed(state.iterations());

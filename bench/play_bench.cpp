@@ -13,6 +13,7 @@
 #include "bench/world_rig.h"
 #include "game/game_field.h"
 #include "game/play_screen.h"
+#include "world/cell.h"
 #include "world/playfield.h"
 
 namespace {
@@ -33,9 +34,34 @@ void restart_busy_level(PlayScreen& play) {
     }
 }
 
+// Digs one more hole, as a runner digging often would: the next closed brick with room above
+// it, from a place that moves on at each call. The frame that shows a new hole remakes the
+// playfield's screen copy, so this keeps that cost in the figures.
+void dig_next_hole(Playfield& field, int& cursor) {
+    constexpr int kSquares = kGridWidth * (kGridHeight - 1);
+    for (int tried = 0; tried < kSquares; ++tried) {
+        cursor = (cursor + 37) % kSquares;
+        const int c = cursor % kGridWidth;
+        const int r = cursor / kGridWidth;
+        const auto* brick = dynamic_cast<const BrickCell*>(field.cell_at(c, r));
+        if (c < 2 || r < 1 || !brick || brick->stage() != BrickCell::kClosed ||
+            field.cell_at(c, r - 1)) {
+            continue;
+        }
+        field.dig(field.cell_center(c - 1, r - 1), 1);
+        if (brick->stage() != BrickCell::kClosed) {
+            return;
+        }
+    }
+}
+
+// How a frame of the play screen is drawn: as the game draws it, with a new screen copy
+// forced at every frame (the cost of a frame that must remake it), or with no copy at all.
+enum CacheMode { kAsPlayed = 0, kRemadeEachFrame = 1, kNoCopy = 2 };
+
 // The play frame in the game's 800 x 600 window (range 0) and full screen at 1920 x 1080
 // (range 1), where the 800 x 600 picture is scaled by 1.8 between black bars.
-void BM_PlayScreenFrame(benchmark::State& state) {
+void play_frames(benchmark::State& state, CacheMode mode) {
     std::string why;
     AppWindow* window = bench::display_once(why);
     if (!window) {
@@ -59,11 +85,18 @@ void BM_PlayScreenFrame(benchmark::State& state) {
         state.SkipWithError("the busy level is missing or has no guards");
         return;
     }
-    // Outside the timing: the first frame makes what is made once (the background's copy at
-    // the window's size, the renderer's compiled shaders).
-    window->draw();
-    window->swap_buffers();
+    PlayfieldRenderer& renderer = play->field().renderer();
+    renderer.set_cache_enabled(mode != kNoCopy);
+    // Outside the timing, what is made once (the background's copy at the window's size, the
+    // renderer's compiled shaders): five frames, drawn whole twice, then the screen copy made
+    // and drawn from twice, so that each way of drawing has compiled its shaders.
+    for (int i = 0; i < 5; ++i) {
+        window->draw();
+        window->swap_buffers();
+    }
     int since_start = 0;
+    int cursor = 0;
+    int64_t remade = 0;
     for (auto _ : state) {
         state.PauseTiming();
         play->tick(30);
@@ -71,15 +104,27 @@ void BM_PlayScreenFrame(benchmark::State& state) {
         if (++since_start == 200 || field.dying() || field.message() || field.is_game_over()) {
             restart_busy_level(*play);
             since_start = 0;
+        } else if (since_start % 20 == 0) {
+            dig_next_hole(*field.playfield(), cursor);
+        }
+        if (mode == kRemadeEachFrame) {
+            renderer.invalidate_cache();
         }
         state.ResumeTiming();
-        window->draw();
-        window->swap_buffers();
+        bench::timed_frame(*window);
+        remade += renderer.captured() ? 1 : 0;
     }
+    // The share of frames that made a new screen copy.
+    state.counters["remade"] =
+        benchmark::Counter(static_cast<double>(remade), benchmark::Counter::kAvgIterations);
+    renderer.set_cache_enabled(true);
     window->remove_screen(play.get());
     if (full_hd) {
         bench::resize_display(*window, 800, 600);
     }
+}
+void BM_PlayScreenFrame(benchmark::State& state) {
+    play_frames(state, kAsPlayed);
 }
 BENCHMARK(BM_PlayScreenFrame)
     ->Arg(0)
@@ -92,5 +137,15 @@ BENCHMARK(BM_PlayScreenFrame)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->Apply(bench::repeated);
+
+// The same frames with the screen copy remade at every frame (range 1: 1), or without a copy
+// (range 1: 2), in the window (range 0: 0) and full screen (range 0: 1).
+void BM_PlayScreenFrameCopy(benchmark::State& state) {
+    play_frames(state, static_cast<CacheMode>(state.range(1)));
+}
+BENCHMARK(BM_PlayScreenFrameCopy)
+    ->ArgsProduct({{0, 1}, {kRemadeEachFrame, kNoCopy}})
+    ->Unit(benchmark::kMillisecond)
+    ->MeasureProcessCPUTime();
 
 }  // namespace

@@ -214,7 +214,7 @@ void GameField::draw() {
     glPushMatrix();
     glRotatef(m_alpha, 1.0f, 0.0f, 0.0f);
     if (!is_game_over() && m_app.resources) {
-        draw_playfield(m_run.field(), *m_app.resources);
+        m_renderer.draw(m_run.field(), *m_app.resources);
         if (m_phase != GamePhase::kReveal) {
             draw_actors(m_run.runner(), m_run.guards(), *m_app.resources);
         }

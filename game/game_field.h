@@ -7,6 +7,7 @@
 #include "game/hud.h"
 #include "game/level_message.h"
 #include "game/level_reveal.h"
+#include "game/playfield_renderer.h"
 #include "world/guard.h"
 #include "world/playfield.h"
 #include "world/runner.h"
@@ -71,6 +72,7 @@ class GameField {
     }
     const LevelMessage* message() const { return showing_message() ? &m_message : nullptr; }
     const Hud& hud() const { return m_hud; }
+    PlayfieldRenderer& renderer() { return m_renderer; }
 
     // For tests and tools that stage situations.
     void set_score(int32_t score) { m_score = score; }
@@ -98,6 +100,7 @@ class GameField {
     std::optional<LevelReveal> m_reveal;
     LevelMessage m_message;
     Hud m_hud;
+    PlayfieldRenderer m_renderer;
     int32_t m_level_current = 1;
     int32_t m_level_last = kLastLevel;
     int32_t m_lifes_count = 3;

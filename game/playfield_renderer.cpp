@@ -1,5 +1,6 @@
 #include "game/playfield_renderer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "gfx/draw.h"
@@ -36,21 +37,35 @@ void add_look(QuadBatch& batch, Sprite& sheet, const Animation& look, const Pos&
     sheet.add_to(batch, tint.r, tint.g, tint.b, tint.a);
 }
 
+// True when the quad of `look` lies inside the square of column c, row r.
+bool inside_square(const Animation& look, int c, int r) {
+    constexpr float kHalf = kCellSize / 2.0f;
+    const Pos centre = grid_cell_center(c, r);
+    return std::fabs(look.m_pos.x - centre.x) + look.m_width / 2.0f <= kHalf &&
+           std::fabs(look.m_pos.y - centre.y) + look.m_height / 2.0f <= kHalf;
+}
+
 // True when every cell's quad lies inside its own square of the grid, so that no two overlap
 // and the cells may be drawn sheet by sheet. A rules file may make sprites larger than a cell;
 // then they overlap and keep the order of the grid.
 bool cells_keep_to_their_squares(const Playfield& field) {
-    constexpr float kHalf = kCellSize / 2.0f;
     for (int r = 0; r < kGridHeight - 1; ++r) {
         for (int c = 1; c < kGridWidth - 1; ++c) {
             const Cell* cell = field.cell_at(c, r);
-            if (cell == nullptr) {
-                continue;
+            if (cell != nullptr && !inside_square(cell->animation(), c, r)) {
+                return false;
             }
-            const Animation& look = cell->animation();
-            const Pos centre = grid_cell_center(c, r);
-            if (std::fabs(look.m_pos.x - centre.x) + look.m_width / 2.0f > kHalf ||
-                std::fabs(look.m_pos.y - centre.y) + look.m_height / 2.0f > kHalf) {
+        }
+    }
+    return true;
+}
+
+// The same for the lights; the screen copy needs both.
+bool lights_keep_to_their_squares(const Playfield& field) {
+    for (int r = 0; r < kGridHeight - 1; ++r) {
+        for (int c = 1; c < kGridWidth - 1; ++c) {
+            const Light* light = field.light_at(c, r);
+            if (light != nullptr && !inside_square(light->animation(), c, r)) {
                 return false;
             }
         }
@@ -95,16 +110,20 @@ struct SkinSheets {
     Sprite light;
 };
 
-}  // namespace
+int square_index(int c, int r) {
+    return r * kGridWidth + c;
+}
 
-void draw_playfield(const Playfield& field, const ResourceSet& resources) {
-    SkinSheets sheets(resources.current_skin_sprites());
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
-    glDisable(GL_DEPTH_TEST);
-    draw_fullscreen_image(resources.current_background());
-    // The lights are on one sheet, drawn before the cells: a light and a ladder, rope or gold
-    // may share a square.
-    QuadBatch lights;
+constexpr int kSquares = kGridWidth * kGridHeight;
+
+// A square that changed within this many frames (0.9 s) is drawn every frame, not held in the
+// copy: a hole being dug changes at every tick, and would otherwise remake the copy each time.
+constexpr uint32_t kRecentFrames = 30;
+
+// What each drawing path draws over the background.
+enum class Squares { kAll, kHeld, kNotHeld };
+
+void add_lights(QuadBatch& batch, const Playfield& field, SkinSheets& sheets) {
     const Tint light_tint{1.0f, 1.0f, 1.0f, kLightAlpha};
     for (int r = 0; r < kGridHeight - 1; ++r) {
         for (int c = 1; c < kGridWidth - 1; ++c) {
@@ -113,22 +132,200 @@ void draw_playfield(const Playfield& field, const ResourceSet& resources) {
             // shows only once that floor does.
             const Cell* floor = field.cell_at(c, r + 1);
             if (light != nullptr && floor != nullptr && floor->animation().m_visible) {
-                add_look(lights, sheets.light, light->animation(), light->animation().m_pos,
+                add_look(batch, sheets.light, light->animation(), light->animation().m_pos,
                          light_tint);
             }
         }
     }
-    lights.flush();
-    QuadBatch cells(cells_keep_to_their_squares(field));
+}
+
+void add_cells(QuadBatch& batch, const Playfield& field, SkinSheets& sheets,
+               const std::vector<char>& held, Squares which) {
     for (int r = 0; r < kGridHeight - 1; ++r) {
         for (int c = 1; c < kGridWidth - 1; ++c) {
+            if (which != Squares::kAll &&
+                (held[square_index(c, r)] != 0) != (which == Squares::kHeld)) {
+                continue;
+            }
             const Cell* cell = field.cell_at(c, r);
             Sprite* sheet = cell != nullptr ? sheets.for_kind(cell->kind()) : nullptr;
             if (sheet != nullptr) {
-                add_look(cells, *sheet, cell->animation(), cell->animation().m_pos, kWhite);
+                add_look(batch, *sheet, cell->animation(), cell->animation().m_pos, kWhite);
             }
         }
     }
+}
+
+}  // namespace
+
+bool PlayfieldRenderer::Look::operator==(const Look& o) const {
+    return sheet == o.sheet && frame == o.frame && group == o.group && x == o.x && y == o.y &&
+           z == o.z && width == o.width && height == o.height && visible == o.visible &&
+           blend == o.blend && flip == o.flip;
+}
+
+bool PlayfieldRenderer::Key::operator==(const Key& o) const {
+    return std::equal(viewport, viewport + 4, o.viewport) &&
+           std::equal(modelview, modelview + 16, o.modelview) && background == o.background &&
+           background_name == o.background_name && std::equal(sheets, sheets + 6, o.sheets) &&
+           std::equal(sheet_names, sheet_names + 6, o.sheet_names);
+}
+
+PlayfieldRenderer::Key PlayfieldRenderer::current_key(const ResourceSet& resources) const {
+    Key key;
+    glGetIntegerv(GL_VIEWPORT, key.viewport);
+    glGetFloatv(GL_MODELVIEW_MATRIX, key.modelview);
+    const Texture& background = resources.current_background();
+    key.background = &background;
+    key.background_name = background.gl_name();
+    const SkinSprites& skin = resources.current_skin_sprites();
+    const Sprite* sprites[6] = {&skin.m_brick, &skin.m_solid, &skin.m_ladder,
+                                &skin.m_rope,  &skin.m_gold,  &skin.m_light};
+    for (int i = 0; i < 6; ++i) {
+        key.sheets[i] = sprites[i]->texture();
+        key.sheet_names[i] = key.sheets[i] ? key.sheets[i]->gl_name() : 0;
+    }
+    return key;
+}
+
+
+// Notes which squares changed since the last frame, and whether anything changed that a copy
+// could have held (an upset).
+bool PlayfieldRenderer::note_changes(const Playfield& field, const ResourceSet& resources) {
+    bool upset = false;
+    const Key key = current_key(resources);
+    if (!(key == m_key)) {
+        upset = true;
+        m_key = key;
+    }
+    const bool first = m_looks.empty();
+    if (first) {
+        m_looks.assign(kSquares, Look{});
+        m_moved.assign(kSquares, 0);
+        m_held.assign(kSquares, 0);
+    }
+    const SkinSprites& skin = resources.current_skin_sprites();
+    for (int r = 0; r < kGridHeight - 1; ++r) {
+        for (int c = 1; c < kGridWidth - 1; ++c) {
+            Look look;
+            if (const Cell* cell = field.cell_at(c, r)) {
+                const Sprite* sprite = nullptr;
+                switch (cell->kind()) {
+                    case kBrick:
+                    case kFalseBrick:
+                        sprite = &skin.m_brick;
+                        break;
+                    case kSolid:
+                        sprite = &skin.m_solid;
+                        break;
+                    case kLadder:
+                    case kHiddenLadder:
+                        sprite = &skin.m_ladder;
+                        break;
+                    case kRope:
+                        sprite = &skin.m_rope;
+                        break;
+                    case kGold:
+                        sprite = &skin.m_gold;
+                        break;
+                    default:
+                        break;
+                }
+                if (sprite != nullptr) {
+                    const Animation& a = cell->animation();
+                    look.sheet = sprite->texture();
+                    look.frame = a.m_frame;
+                    look.group = a.m_group;
+                    look.x = a.m_pos.x;
+                    look.y = a.m_pos.y;
+                    look.z = a.m_pos.z;
+                    look.width = a.m_width;
+                    look.height = a.m_height;
+                    look.visible = a.m_visible;
+                    look.blend = a.m_blend;
+                    look.flip = a.m_flip;
+                }
+            }
+            const int i = square_index(c, r);
+            if (look != m_looks[i]) {
+                m_looks[i] = look;
+                // A square that was still starts to change: a copy may hold it.
+                upset = upset || m_frame - m_moved[i] > kRecentFrames;
+                m_moved[i] = first ? 0 : m_frame;
+            }
+        }
+    }
+    // Lights always change: never held.
+    for (int r = 0; r < kGridHeight - 1; ++r) {
+        for (int c = 1; c < kGridWidth - 1; ++c) {
+            if (field.light_at(c, r) != nullptr) {
+                m_moved[square_index(c, r)] = m_frame;
+            }
+        }
+    }
+    return upset;
+}
+
+void PlayfieldRenderer::draw(const Playfield& field, const ResourceSet& resources) {
+    SkinSheets sheets(resources.current_skin_sprites());
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    glDisable(GL_DEPTH_TEST);
+    // Frames count from kRecentFrames + 1, so nothing seen at the first frame counts as recent.
+    m_frame = m_frame == 0 ? kRecentFrames + 1 : m_frame + 1;
+    const bool upset_before = m_last_upset + 1 == m_frame;
+    if (note_changes(field, resources)) {
+        m_last_upset = m_frame;
+        m_cache.invalidate();
+    }
+    m_from_cache = false;
+    m_captured = false;
+    const bool apart = cells_keep_to_their_squares(field) && lights_keep_to_their_squares(field);
+    // A square that has been still long enough joins the copy, at most once in kRecentFrames.
+    if (m_cache.valid() && m_frame - m_last_capture > kRecentFrames) {
+        for (int i = 0; i < kSquares; ++i) {
+            if (m_held[i] == 0 && m_frame - m_moved[i] > kRecentFrames &&
+                m_looks[i].sheet != nullptr) {
+                m_cache.invalidate();
+                break;
+            }
+        }
+    }
+    Squares on_top = Squares::kAll;
+    if (!apart || !ScreenCache::supported()) {
+        m_cache.invalidate();
+        draw_fullscreen_image(resources.current_background());
+    } else if (!m_enabled) {
+        // The copy, if any, stays: the changes are still noted, and drop it when due.
+        draw_fullscreen_image(resources.current_background());
+    } else if (m_cache.valid()) {
+        m_cache.draw();
+        m_from_cache = true;
+        on_top = Squares::kNotHeld;
+    } else if (upset_before) {
+        // Still changing (a level being uncovered changes every frame): the copy waits for a
+        // quieter frame.
+        draw_fullscreen_image(resources.current_background());
+    } else {
+        for (int i = 0; i < kSquares; ++i) {
+            m_held[i] = m_frame - m_moved[i] > kRecentFrames ? 1 : 0;
+        }
+        draw_fullscreen_image(resources.current_background());
+        {
+            QuadBatch still(true);
+            add_cells(still, field, sheets, m_held, Squares::kHeld);
+        }
+        m_captured = m_cache.capture();
+        m_last_capture = m_frame;
+        on_top = Squares::kNotHeld;
+    }
+    {
+        // The lights go before the cells: a light and a ladder, rope or gold may share a
+        // square.
+        QuadBatch lights;
+        add_lights(lights, field, sheets);
+    }
+    QuadBatch cells(apart);
+    add_cells(cells, field, sheets, m_held, on_top);
 }
 
 void draw_actors(const Runner& runner, const GuardList& guards, const ResourceSet& resources) {

@@ -47,7 +47,9 @@ const ProgramCalls* program_calls() {
     return all ? &calls : nullptr;
 }
 
-bool use_copy_program() {
+}  // namespace
+
+bool begin_texel_copy() {
     const ProgramCalls* gl = program_calls();
     if (!gl) {
         return false;
@@ -71,6 +73,12 @@ bool use_copy_program() {
     glEnable(GL_FRAGMENT_PROGRAM_ARB);
     return true;
 }
+
+void end_texel_copy() {
+    glDisable(GL_FRAGMENT_PROGRAM_ARB);
+}
+
+namespace {
 
 // How the picture meets the pixels: without a turn or a shift (identity model-view), texels of
 // a copy the size of the viewport fall on pixel centres; a logical unit covering a whole number
@@ -116,7 +124,7 @@ void draw_fullscreen_image(const Texture& texture) {
         const GLint filter = fit.straight ? GL_NEAREST : GL_LINEAR;
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-        copy = use_copy_program();
+        copy = begin_texel_copy();
     } else {
         texture.bind();
     }
@@ -132,7 +140,7 @@ void draw_fullscreen_image(const Texture& texture) {
     glVertex3f(kLogicalWidth, kLogicalHeight, 0.0f);
     glEnd();
     if (copy) {
-        glDisable(GL_FRAGMENT_PROGRAM_ARB);
+        end_texel_copy();
     }
 }
 

@@ -13,6 +13,12 @@ constexpr float kLogicalHeight = 600.0f;
 // The picture upright over the whole logical screen at z 0; depth test off, texturing on.
 void draw_fullscreen_image(const Texture& texture);
 
+// Switches to a fragment program that only fetches the texel (the software renderer then
+// copies rows of an unfiltered texture drawn texel for pixel); false, and nothing changed,
+// where there is none. end_texel_copy goes back to the fixed function.
+bool begin_texel_copy();
+void end_texel_copy();
+
 // An untextured rectangle in (r, g, b, a), blended; texturing and alpha test off afterwards,
 // blending off.
 void draw_shade_rect(float x, float y, float width, float height, float z, float r, float g,

@@ -17,11 +17,13 @@
 #include "app/game_app.h"
 #include "core/game_log.h"
 #include "game/play_screen.h"
+#include "game/playfield_renderer.h"
 #include "platform/platform.h"
 #include "support/fake_keyboard.h"
 #include "support/game_dir.h"
 #include "support/temp_dir.h"
 #include "ui/main_menu.h"
+#include "world/playfield.h"
 
 namespace {
 
@@ -127,6 +129,44 @@ std::vector<uint8_t> showcase_level() {
     return out;
 }
 
+// The playfield's still squares come from a copy of the window's pixels: a frame drawn from
+// it, and one that remade it after a change, must be the frame drawn whole.
+void expect_screen_copy_draws_the_same(AppWindow& window, PlayScreen& play) {
+    PlayfieldRenderer& renderer = play.field().renderer();
+    auto drawn_whole = [&] {
+        renderer.set_cache_enabled(false);
+        window.draw();
+        renderer.set_cache_enabled(true);
+        return read_frame();
+    };
+    // The first frames after a change draw whole; then one makes the copy, the next uses it.
+    for (int i = 0; i < 4 && !renderer.drew_from_cache(); ++i) {
+        window.draw();
+    }
+    ASSERT_TRUE(renderer.drew_from_cache());
+    const Rgb from_copy = read_frame();
+    EXPECT_TRUE(from_copy == drawn_whole());
+
+    // Gold taken after the copy was made: the copy follows at once.
+    Playfield& field = *play.field().playfield();
+    int taken = 0;
+    for (int r = 0; r < kGridHeight - 1 && taken == 0; ++r) {
+        for (int c = 1; c < kGridWidth - 1 && taken == 0; ++c) {
+            taken = field.take_gold(c, r);
+        }
+    }
+    ASSERT_GT(taken, 0);
+    window.draw();
+    EXPECT_TRUE(renderer.captured());
+    const Rgb remade = read_frame();
+    window.draw();
+    ASSERT_TRUE(renderer.drew_from_cache());
+    const Rgb after = read_frame();
+    EXPECT_FALSE(after == from_copy);
+    EXPECT_TRUE(remade == after);
+    EXPECT_TRUE(after == drawn_whole());
+}
+
 TEST(FrameReference, MenuDialogAndLevelLookAsBefore) {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
     InGameDir in_game;
@@ -186,6 +226,7 @@ TEST(FrameReference, MenuDialogAndLevelLookAsBefore) {
         keys->lift_all();
         window.draw();
         EXPECT_TRUE(matches_reference("level", read_frame()));
+        expect_screen_copy_draws_the_same(window, play);
         window.remove_screen(&play);
         window.remove_screen(&menu);
         window.destroy_window();
