@@ -539,15 +539,18 @@ def _(g):
     g.h(9, 21, 24)
     g.h(15, 7, 10)
     g.h(15, 21, 24)
-    g.v(15, 11, 15)
+    # The inner hall's ladder goes up through its roof: with only the hidden ladder's gap above
+    # it, the hall was a pit that the guards fell into after the runner.
+    g.v(15, 10, 15)
     g.h(21, 0, 31, "M")
     g.v(1, 0, 20)
     g.v(30, 0, 20)
     g.h(1, 2, 29, "-")
-    g.v(15, 0, 10, "#")
+    g.v(15, 0, 9, "#")
     g.gold((8, 8), (8, 23), (14, 8), (14, 23), (18, 9), (18, 22), (15, 13), (15, 18), (12, 17), (3, 13),
            (20, 3), (20, 28))
-    g.guards((20, 2), (20, 29), (18, 12), (18, 19), (3, 5), (3, 26), (20, 15))
+    # All guards start outside the fortress: two in it with the runner held him on his ledge.
+    g.guards((20, 2), (20, 29), (20, 8), (20, 23), (3, 5), (3, 26), (20, 15))
     g.start(8, 9)
 
 @level(2, 72, "Labyrinth", "five bands of stone-walled rooms on brick floors joined by ladders in odd places: find the one path up")
