@@ -26,6 +26,7 @@ std::string Playfield::level_path(int kind, int level) {
 }
 
 void Playfield::clear() {
+    m_ticking_stale = true;
     for (auto& cell : m_cells) {
         cell.reset();
     }
@@ -157,22 +158,38 @@ const Light* Playfield::light_at(int c, int r) const {
     return grid_in_range(c, r) ? m_lights[index(c, r)].get() : nullptr;
 }
 
-void Playfield::tick_cells() {
+void Playfield::gather_ticking() {
+    m_ticking_cells.clear();
     for (int r = 0; r < kGridHeight; ++r) {
         for (int c = 0; c < kGridWidth; ++c) {
             if (Cell* cell = m_cells[index(c, r)].get()) {
-                cell->tick();
+                m_ticking_cells.push_back(cell);
             }
         }
     }
+    m_ticking_lights.clear();
     for (auto& light : m_lights) {
         if (light) {
-            light->tick();
+            m_ticking_lights.push_back(light.get());
         }
+    }
+    m_ticking_stale = false;
+}
+
+void Playfield::tick_cells() {
+    if (m_ticking_stale) {
+        gather_ticking();
+    }
+    for (Cell* cell : m_ticking_cells) {
+        cell->tick();
+    }
+    for (Light* light : m_ticking_lights) {
+        light->tick();
     }
 }
 
 void Playfield::rebuild_skin() {
+    m_ticking_stale = true;
     for (int r = 0; r < kGridHeight; ++r) {
         for (int c = 0; c < kGridWidth; ++c) {
             std::unique_ptr<Cell>& slot = m_cells[index(c, r)];
@@ -202,6 +219,7 @@ int Playfield::take_gold(int c, int r) {
         return 0;
     }
     m_cells[index(c, r)].reset();
+    m_ticking_stale = true;
     --m_gold_left;
     if (m_gold_left == 0) {
         last_gold_taken();
@@ -268,6 +286,7 @@ std::unique_ptr<Cell> Playfield::remove_cell(int c, int r) {
     if (!grid_in_range(c, r)) {
         return nullptr;
     }
+    m_ticking_stale = true;
     return std::move(m_cells[index(c, r)]);
 }
 
@@ -277,4 +296,5 @@ void Playfield::put_cell(int c, int r, std::unique_ptr<Cell> cell) {
     }
     cell->place(cell_center(c, r));
     m_cells[index(c, r)] = std::move(cell);
+    m_ticking_stale = true;
 }
