@@ -36,12 +36,14 @@ bool ScreenCache::capture() {
     }
     glBindTexture(GL_TEXTURE_2D, m_texture);
     if (m_texture_width != viewport[2] || m_texture_height != viewport[3]) {
-        // The window's own layout (BGRA bytes), so the copies both ways move rows unchanged.
+        // The window's own layout, BGRA with alpha: the software renderer draws such a texture
+        // texel for pixel by copying rows (13.5 M instructions a play frame with GL_RGB, 7.8 M
+        // with this).
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, viewport[2], viewport[3], 0, GL_BGRA,
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, viewport[2], viewport[3], 0, GL_BGRA,
                      GL_UNSIGNED_BYTE, nullptr);
         m_texture_width = viewport[2];
         m_texture_height = viewport[3];
