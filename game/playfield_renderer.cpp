@@ -188,7 +188,6 @@ PlayfieldRenderer::Key PlayfieldRenderer::current_key(const ResourceSet& resourc
     return key;
 }
 
-
 // Notes which squares changed since the last frame, and whether anything changed that a copy
 // could have held (an upset).
 bool PlayfieldRenderer::note_changes(const Playfield& field, const ResourceSet& resources) {
