@@ -3,6 +3,8 @@
 #include <GL/gl.h>
 #include <SDL.h>
 
+#include <cstdlib>
+
 bool GlTestContext::create(int width, int height) {
     destroy();
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
@@ -51,4 +53,15 @@ std::array<std::uint8_t, 4> GlTestContext::pixel(int x, int y_from_top) const {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, m_height - 1 - y_from_top, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
     return rgba;
+}
+
+::testing::AssertionResult near_colour(const std::array<std::uint8_t, 4>& pixel, int r, int g,
+                                       int b, int tolerance) {
+    if (std::abs(pixel[0] - r) <= tolerance && std::abs(pixel[1] - g) <= tolerance &&
+        std::abs(pixel[2] - b) <= tolerance) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << "pixel (" << int(pixel[0]) << ", " << int(pixel[1]) << ", " << int(pixel[2])
+           << ") is not (" << r << ", " << g << ", " << b << ")";
 }

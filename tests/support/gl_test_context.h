@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include <gtest/gtest.h>
+
 struct SDL_Window;
 
 // A visible SDL window with a fixed-function GL context, current while the object lives, for
@@ -31,3 +33,8 @@ class GlTestContext {
     int m_width = 0;
     int m_height = 0;
 };
+
+// Whether a pixel read back is (r, g, b) within `tolerance` per channel; linear filtering and
+// JPEG leave small differences. Says which colour it found when it is not.
+::testing::AssertionResult near_colour(const std::array<std::uint8_t, 4>& pixel, int r, int g,
+                                       int b, int tolerance);
