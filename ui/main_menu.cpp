@@ -166,21 +166,59 @@ void MainMenu::game_changed() {
     m_continue_single_game_btn->set_visible(m_play_screen != nullptr);
 }
 
-void MainMenu::draw() {
-    // Every frame: the drawable changes size when full screen is switched by F11 too.
-    setup_ortho();
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glPushMatrix();
-    glEnable(GL_TEXTURE_2D);
+std::array<Button*, 12> MainMenu::buttons() const {
+    return {m_zelm1_game_btn.get(),  m_zelm2_game_btn.get(),    m_continue_single_game_btn.get(),
+            m_quit_game_btn.get(),   m_help_btn.get(),          m_mm_top7_1_btn.get(),
+            m_mm_top7_2_btn.get(),   m_options_btn.get(),       m_logo.get(),
+            m_play_custom_btn.get(), m_mm_fullscreen_btn.get(), m_mini_btn.get()};
+}
+
+std::vector<std::uintptr_t> MainMenu::still_key() const {
+    std::vector<std::uintptr_t> key;
+    const ResourceSet* r = m_app.resources.get();
+    key.push_back(reinterpret_cast<std::uintptr_t>(r));
+    key.push_back(static_cast<std::uintptr_t>(m_focus + 1));
+    for (const Button* b : buttons()) {
+        const ControlPosition& at = b->position();
+        const float box[4] = {at.x, at.y, b->width(), b->height()};
+        for (float f : box) {
+            key.push_back(static_cast<std::uintptr_t>(static_cast<std::int64_t>(f * 64.0f)));
+        }
+        key.push_back(reinterpret_cast<std::uintptr_t>(b->image()));
+        key.push_back(static_cast<std::uintptr_t>(b->state()) * 2u + (b->visible() ? 1u : 0u));
+    }
+    for (unsigned char c : m_app.save_notice()) {
+        key.push_back(c);
+    }
+    return key;
+}
+
+bool MainMenu::banner_clear() const {
+    const ResourceSet* r = m_app.resources.get();
+    if (!r || !m_app.save_notice().empty()) {
+        return false;  // a notice is rare: not worth measuring
+    }
+    const float frame = 3.0f;  // the focus frame's width, outside the control
+    for (const Button* b : buttons()) {
+        const ControlPosition& at = b->position();
+        if (b->visible() && m_banner.touches(r->font(), at.x - frame, at.y - frame,
+                                             b->width() + 2 * frame, b->height() + 2 * frame)) {
+            return false;
+        }
+    }
+    // Only buttons are drawn after the banner: anything else drawn by Screen::draw is unknown.
+    return m_children.size() == buttons().size();
+}
+
+void MainMenu::draw_still(bool with_banner) {
     const ResourceSet* r = m_app.resources.get();
     if (r) {
         draw_fullscreen_image(r->m_main_wnd);
         const std::string version = std::string("version ") + game_version();
         r->font().draw_text(version.c_str(), 15.0f, 680.0f, 520.0f, 10.0f, 1.0f, 1.0f, 1.0f, 1.0f);
-    }
-    if (r) {
-        m_banner.draw(r->font());
+        if (with_banner) {
+            m_banner.draw(r->font());
+        }
         // A save that failed stays in sight until a later one of the same file succeeds.
         if (const std::string& notice = m_app.save_notice(); !notice.empty()) {
             r->font().draw_text(notice.c_str(), 18.0f, 15.0f, 588.0f, 10.0f, 1.0f, 0.35f, 0.25f,
@@ -188,6 +226,38 @@ void MainMenu::draw() {
         }
     }
     Screen::draw();
+}
+
+void MainMenu::draw() {
+    // Every frame: the drawable changes size when full screen is switched by F11 too.
+    setup_ortho();
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glPushMatrix();
+    glEnable(GL_TEXTURE_2D);
+    m_from_copy = false;
+    m_captured_copy = false;
+    // Only the banner moves by itself: the rest is drawn once into a copy of the window's
+    // pixels, and the banner over it. That is the same picture only while nothing drawn after
+    // the banner lies where it is.
+    const ResourceSet* r = m_app.resources.get();
+    std::vector<std::uintptr_t> key = still_key();
+    if (key != m_copy_key) {
+        m_copy.invalidate();
+        m_copy_key = std::move(key);
+    }
+    if (!m_copy_enabled || !banner_clear() || !ScreenCache::supported()) {
+        draw_still(true);
+    } else {
+        if (m_copy.valid()) {
+            m_copy.draw();
+            m_from_copy = true;
+        } else {
+            draw_still(false);
+            m_captured_copy = m_copy.capture();
+        }
+        m_banner.draw(r->font());
+    }
     glPopMatrix();
 }
 

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/user_paths.h"
+#include "gfx/screen_cache.h"
 #include "ui/button.h"
 #include "ui/dialog.h"
 #include "ui/game_screen.h"
@@ -91,6 +94,10 @@ class MainMenu : public Screen {
     Dialog* game_over_dialog() const { return m_game_over_dialog.get(); }
 
     Button& continue_button() { return *m_continue_single_game_btn; }
+    // For tests: the last frame drew the copy of the still picture / remade it; off draws whole.
+    bool drew_from_copy() const { return m_from_copy; }
+    bool captured_copy() const { return m_captured_copy; }
+    void set_copy_enabled(bool on) { m_copy_enabled = on; }
     // A button by its layout name ("m_quit_game_btn", "m_mm_top7_1_btn", "logo" ...).
     Button* button_for(const std::string& name);
 
@@ -106,6 +113,13 @@ class MainMenu : public Screen {
     // The continue button is there exactly while a game is.
     void game_changed();
     void setup_ortho() const;
+    std::array<Button*, 12> buttons() const;
+    // Everything but the banner, in the order it has always been drawn.
+    void draw_still(bool with_banner);
+    // Whether the banner, where it is now, stays clear of all that is drawn after it.
+    bool banner_clear() const;
+    // What the copy of the still picture shows; any change remakes it.
+    std::vector<std::uintptr_t> still_key() const;
     // Window pixels to the virtual screen.
     void to_virtual(int x, int y, int& vx, int& vy) const;
 
@@ -134,4 +148,9 @@ class MainMenu : public Screen {
     std::unique_ptr<Dialog> m_custom_game_dialog;
     int m_level_set = 0;
     PublisherBanner m_banner;
+    ScreenCache m_copy;
+    std::vector<std::uintptr_t> m_copy_key;
+    bool m_copy_enabled = true;
+    bool m_from_copy = false;
+    bool m_captured_copy = false;
 };

@@ -13,6 +13,9 @@ class PublisherBanner {
     // One frame of movement.
     void step();
     void draw(const Font& font) const;
+    // Whether any pixel drawn now may fall in the box (x, y, width, height), with a margin for
+    // the scaled window's rounding.
+    bool touches(const Font& font, float x, float y, float width, float height) const;
 
     float line_a_y() const { return m_y_a; }
     float line_b_y() const { return m_y_b; }
@@ -23,6 +26,13 @@ class PublisherBanner {
     bool flashing() const { return m_flash_alpha > 0.0f; }
 
   private:
+    struct Line {
+        const char* text;
+        float size, x, y, r, g, b, a;
+    };
+    // The lines as drawn now, in order; returns how many.
+    int lines(Line (&out)[6]) const;
+
     static float new_speed_a();
     static float new_speed_b();
 

@@ -167,6 +167,53 @@ void expect_screen_copy_draws_the_same(AppWindow& window, PlayScreen& play) {
     EXPECT_TRUE(after == drawn_whole());
 }
 
+// The menu draws all but the moving banner from a copy of the window's pixels: with the banner
+// anywhere on its way, a button hovered or the Continue button shown, a frame drawn from the
+// copy (or one that remade it) must be the frame drawn whole.
+void expect_menu_copy_draws_the_same(AppWindow& window, MainMenu& menu) {
+    auto same_as_whole = [&](const char* when) {
+        const Rgb seen = read_frame();
+        menu.set_copy_enabled(false);
+        window.draw();
+        menu.set_copy_enabled(true);
+        EXPECT_TRUE(seen == read_frame()) << when;
+    };
+    window.draw();
+    window.draw();
+    ASSERT_TRUE(menu.drew_from_copy());
+    same_as_whole("from the copy");
+    // With this seed the lines meet and flash within these frames.
+    bool flash_seen = false;
+    for (int step = 1; step <= 300; ++step) {
+        menu.animate(30);
+        window.draw();
+        ASSERT_TRUE(menu.drew_from_copy()) << "the banner's path crosses a button at " << step;
+        const bool flash = menu.banner().flashing() && menu.banner().flash_alpha() > 0.9f;
+        flash_seen = flash_seen || flash;
+        if (step % 60 == 0 || flash) {
+            same_as_whole("banner moved");
+        }
+    }
+    EXPECT_TRUE(flash_seen);
+    const Button& quit = *menu.button_for("m_quit_game_btn");
+    menu.mouse_move(static_cast<int>(quit.position().x) + 5,
+                    static_cast<int>(quit.position().y) + 5, 0);
+    ASSERT_EQ(quit.state(), Button::kHover);
+    window.draw();
+    EXPECT_TRUE(menu.captured_copy());
+    same_as_whole("hovered, copy remade");
+    window.draw();
+    EXPECT_TRUE(menu.drew_from_copy());
+    same_as_whole("hovered, from the copy");
+    menu.continue_button().set_visible(true);
+    window.draw();
+    window.draw();
+    EXPECT_TRUE(menu.drew_from_copy());
+    same_as_whole("Continue shown");
+    menu.continue_button().set_visible(false);
+    menu.mouse_move(0, 0, 0);
+}
+
 TEST(FrameReference, MenuDialogAndLevelLookAsBefore) {
     ASSERT_NE(std::getenv("DISPLAY"), nullptr) << "display tests run under xvfb-run";
     InGameDir in_game;
@@ -204,6 +251,7 @@ TEST(FrameReference, MenuDialogAndLevelLookAsBefore) {
         EXPECT_TRUE(matches_reference("options", read_frame()));
         window.close_top(false);
         window.tick(30);
+        expect_menu_copy_draws_the_same(window, menu);
 
         std::srand(11);  // the lights and the guards' choices are random
         PlayScreen play(app);
