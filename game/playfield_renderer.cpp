@@ -73,41 +73,46 @@ bool lights_keep_to_their_squares(const Playfield& field) {
     return true;
 }
 
+// The picture that draws a cell of this kind, from the skin itself or from its copies below
+// (both name their pictures alike); none for an empty kind.
+template <typename Skin>
+auto sheet_for_kind(Skin& skin, int kind) -> decltype(&skin.m_brick) {
+    switch (kind) {
+        case kBrick:
+        case kFalseBrick:
+            return &skin.m_brick;
+        case kSolid:
+            return &skin.m_solid;
+        case kLadder:
+        case kHiddenLadder:
+            return &skin.m_ladder;
+        case kRope:
+            return &skin.m_rope;
+        case kGold:
+            return &skin.m_gold;
+        default:
+            return nullptr;
+    }
+}
+
 // One copy per picture of the skin, reused for every object drawn with it.
 struct SkinSheets {
     explicit SkinSheets(const SkinSprites& skin)
-        : brick(skin.m_brick),
-          solid(skin.m_solid),
-          ladder(skin.m_ladder),
-          rope(skin.m_rope),
-          gold(skin.m_gold),
-          light(skin.m_light) {}
+        : m_brick(skin.m_brick),
+          m_solid(skin.m_solid),
+          m_ladder(skin.m_ladder),
+          m_rope(skin.m_rope),
+          m_gold(skin.m_gold),
+          m_light(skin.m_light) {}
 
-    Sprite* for_kind(int kind) {
-        switch (kind) {
-            case kBrick:
-            case kFalseBrick:
-                return &brick;
-            case kSolid:
-                return &solid;
-            case kLadder:
-            case kHiddenLadder:
-                return &ladder;
-            case kRope:
-                return &rope;
-            case kGold:
-                return &gold;
-            default:
-                return nullptr;
-        }
-    }
+    Sprite* for_kind(int kind) { return sheet_for_kind(*this, kind); }
 
-    Sprite brick;
-    Sprite solid;
-    Sprite ladder;
-    Sprite rope;
-    Sprite gold;
-    Sprite light;
+    Sprite m_brick;
+    Sprite m_solid;
+    Sprite m_ladder;
+    Sprite m_rope;
+    Sprite m_gold;
+    Sprite m_light;
 };
 
 int square_index(int c, int r) {
@@ -132,7 +137,7 @@ void add_lights(QuadBatch& batch, const Playfield& field, SkinSheets& sheets) {
             // shows only once that floor does.
             const Cell* floor = field.cell_at(c, r + 1);
             if (light != nullptr && floor != nullptr && floor->animation().m_visible) {
-                add_look(batch, sheets.light, light->animation(), light->animation().m_pos,
+                add_look(batch, sheets.m_light, light->animation(), light->animation().m_pos,
                          light_tint);
             }
         }
@@ -208,28 +213,7 @@ bool PlayfieldRenderer::note_changes(const Playfield& field, const ResourceSet& 
         for (int c = 1; c < kGridWidth - 1; ++c) {
             Look look;
             if (const Cell* cell = field.cell_at(c, r)) {
-                const Sprite* sprite = nullptr;
-                switch (cell->kind()) {
-                    case kBrick:
-                    case kFalseBrick:
-                        sprite = &skin.m_brick;
-                        break;
-                    case kSolid:
-                        sprite = &skin.m_solid;
-                        break;
-                    case kLadder:
-                    case kHiddenLadder:
-                        sprite = &skin.m_ladder;
-                        break;
-                    case kRope:
-                        sprite = &skin.m_rope;
-                        break;
-                    case kGold:
-                        sprite = &skin.m_gold;
-                        break;
-                    default:
-                        break;
-                }
+                const Sprite* sprite = sheet_for_kind(skin, cell->kind());
                 if (sprite != nullptr) {
                     const Animation& a = cell->animation();
                     look.sheet = sprite->texture();
