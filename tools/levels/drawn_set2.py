@@ -576,25 +576,26 @@ def _(g):
     g.start(20, 2)
 
 
-@level(2, 73, "Ziggurat", "a stepped pyramid of stone with brick edges and a ladder up each face of every step")
+@level(2, 73, "Ziggurat", "a stepped pyramid of stone with brick terraces and a ladder up each face of every step, over a gallery that joins its two sides")
 def _(g):
-    for i in range(5):
-        top = 6 + 3 * i
-        g.fill(top, max(0, 12 - 3 * i), 20, min(31, 19 + 3 * i), "M")
-        if i > 0:
-            g.h(top, max(0, 12 - 3 * i), 14 - 3 * i)
-            g.h(top, 17 + 3 * i, min(31, 19 + 3 * i))
-    for i in range(1, 5):
-        top = 6 + 3 * i
-        g.v(14 - 3 * i, top - 4, top - 1)
-        g.v(17 + 3 * i, top - 4, top - 1)
-        g.gold((top - 1, 13 - 3 * i), (top - 1, 18 + 3 * i))
     g.h(21, 0, 31, "M")
-    g.h(6, 12, 19)
-    g.v(15, 0, 5, "#")
-    g.gold((5, 13), (5, 18))
-    g.guards((5, 12), (5, 14), (5, 16), (5, 19), (8, 9), (8, 10), (8, 22))
-    g.start(17, 31)
+    g.h(20, 0, 31)
+    # Three steps of stone under brick terraces four cells wide, where a file of guards can be
+    # held in several holes. The lowest stands on a gallery (row 19), so the two sides meet
+    # under the pyramid as well as over it: with only the way over the summit, seven guards
+    # came along one lane of ledges.
+    for i in range(3):
+        top, c0, c1 = 16 - 4 * i, 4 + 4 * i, 27 - 4 * i
+        g.fill(top, c0, min(18, top + 3), c1, "M")
+        g.h(top, c0, c1)
+        g.v(c0 - 1, top - 1, top + 3)
+        g.v(c1 + 1, top - 1, top + 3)
+    g.v(15, 0, 7, "#")
+    g.gold((19, 1), (19, 20), (19, 30), (15, 5), (15, 26), (11, 9), (11, 22), (7, 13), (7, 18))
+    # The guards start on the far side at every height and come as several files.
+    g.guards((19, 23), (19, 27), (19, 31), (15, 25), (15, 27), (11, 23), (7, 19))
+    g.start(19, 0)
+
 
 @level(2, 15, "Scaffold", "a scaffold of ladders every six columns with planks of brick between them at changing heights")
 def _(g):
