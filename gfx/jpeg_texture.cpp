@@ -45,9 +45,32 @@ bool JpegTexture::load_file(const std::string& path, bool repeat, bool mip) {
     return load_memory(bytes.data(), bytes.size(), repeat, mip);
 }
 
+namespace {
+
+// The pictures a single JPEG may hold: colour, or greyscale shown as grey.
+bool decode_picture(const unsigned char* data, std::size_t size, DecodedImage& image) {
+    return decode_jpeg(data, size, image) && (image.components == 3 || image.components == 1);
+}
+
+}  // namespace
+
+bool JpegTexture::check_memory(const unsigned char* data, std::size_t size, bool repeat) {
+    DecodedImage image;
+    if (!decode_picture(data, size, image)) {
+        clear();
+        return false;
+    }
+    release();
+    m_width = image.width;
+    m_height = image.height;
+    m_components = 3;
+    m_repeat = repeat;
+    return true;
+}
+
 bool JpegTexture::load_memory(const unsigned char* data, std::size_t size, bool repeat, bool mip) {
     DecodedImage image;
-    if (!decode_jpeg(data, size, image) || (image.components != 3 && image.components != 1)) {
+    if (!decode_picture(data, size, image)) {
         clear();
         return false;
     }

@@ -13,5 +13,10 @@ class JpegTexture : public Texture {
                                 bool mip) override;
     bool load_file(const std::string& path, bool repeat, bool mip) override;
     bool load_memory(const unsigned char* data, std::size_t size, bool repeat, bool mip) override;
+    // Decodes the picture as load_memory does and keeps its size, components and wrap mode, but
+    // makes no GL texture (one held is deleted): a picture shown only now and then is checked
+    // at start and held in GL only while it shows. False, and the size forgotten, where
+    // load_memory would fail.
+    bool check_memory(const unsigned char* data, std::size_t size, bool repeat);
     void release() override;
 };

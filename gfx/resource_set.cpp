@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "core/game_log.h"
+#include "platform/gl_current.h"
 #include "storage/pack_archive.h"
 #include "storage/param_file.h"
 
@@ -21,9 +22,34 @@ void ResourceSet::set_skin_count(int count) {
     m_skin_count_wanted = std::clamp(count, 0, kMaxSkins);
 }
 
+namespace {
+
+std::string background_path(int index) {
+    char path[32];
+    std::snprintf(path, sizeof path, "dat/bg%i.jpg", index);
+    return path;
+}
+
+std::string top7_path(int set) {
+    return set == 1 ? "mui/top7_wnd2.jpg" : "mui/top7_wnd1.jpg";
+}
+
+}  // namespace
+
+int ResourceSet::background_index(int skin) {
+    return std::clamp(skin, 0, kBackgroundCount - 1);
+}
+
 void ResourceSet::set_current_skin(int skin) {
     const int last = std::max(0, std::max(m_skin_count_wanted, skin_count()) - 1);
+    const int shown = background_index(m_current_skin);
     m_current_skin = std::clamp(skin, 0, last);
+    const int wanted = background_index(m_current_skin);
+    if (m_loaded && wanted != shown) {
+        m_backgrounds[static_cast<std::size_t>(shown)].release();
+        load_checked(m_backgrounds[static_cast<std::size_t>(wanted)], background_path(wanted),
+                     true);
+    }
 }
 
 const SkinSprites& ResourceSet::skin_sprites(int skin) const {
@@ -37,7 +63,19 @@ const SkinSprites& ResourceSet::skin_sprites(int skin) const {
 }
 
 const JpegTexture& ResourceSet::background(int index) const {
-    return m_backgrounds[static_cast<std::size_t>(std::clamp(index, 0, kBackgroundCount - 1))];
+    return m_backgrounds[static_cast<std::size_t>(background_index(index))];
+}
+
+const JpegTexture& ResourceSet::top7_picture(int set) {
+    JpegTexture& picture = m_top7_wnd[set == 1 ? 1 : 0];
+    if (m_loaded) {
+        load_checked(picture, top7_path(set), false);
+    }
+    return picture;
+}
+
+void ResourceSet::release_top7_picture(int set) {
+    m_top7_wnd[set == 1 ? 1 : 0].release();
 }
 
 std::vector<Texture*> ResourceSet::textures() {
@@ -100,6 +138,7 @@ std::vector<const Sprite*> ResourceSet::all_prototypes() const {
 }
 
 void ResourceSet::release_all() {
+    m_loaded = false;
     for (Texture* texture : textures()) {
         texture->release();
     }
@@ -112,6 +151,21 @@ void ResourceSet::load_texture(Texture& texture, const std::string& path, bool r
     const PackEntry file = m_archive.read_file(path);
     if (!texture.load_memory(file.data.get(), file.size, repeat, mip)) {
         game_log().write("Image %s could not be loaded", path.c_str());
+    }
+}
+
+void ResourceSet::check_picture(JpegTexture& picture, const std::string& path, bool repeat) {
+    const PackEntry file = m_archive.read_file(path);
+    if (!picture.check_memory(file.data.get(), file.size, repeat)) {
+        game_log().write("Image %s could not be loaded", path.c_str());
+    }
+}
+
+void ResourceSet::load_checked(JpegTexture& picture, const std::string& path, bool repeat) {
+    // A picture that failed its check stays empty, as it would have loaded; without a context
+    // there is nothing to make.
+    if (picture.gl_name() == 0 && picture.width() > 0 && has_current_gl_context()) {
+        load_texture(picture, path, repeat, false);
     }
 }
 
@@ -179,20 +233,25 @@ void ResourceSet::load_all() {
     }
 
     load_texture(m_dialog_wnd, "mui/dialog_wnd.jpg", false, false);
-    load_texture(m_exit_dialog_wnd, "mui/exit_dialog_wnd.jpg", false, false);
+    check_picture(m_exit_dialog_wnd, "mui/exit_dialog_wnd.jpg", false);  // no screen draws it
     load_texture(m_main_wnd, "mui/main_wnd.jpg", false, false);
     load_texture(m_options_wnd, "mui/options_wnd.jpg", false, false);
-    load_texture(m_top7_wnd[0], "mui/top7_wnd1.jpg", false, false);
-    load_texture(m_top7_wnd[1], "mui/top7_wnd2.jpg", false, false);
-    for (int i = 0; i < kBackgroundCount; ++i) {
-        char path[32];
-        std::snprintf(path, sizeof path, "dat/bg%i.jpg", i);
-        load_texture(m_backgrounds[static_cast<std::size_t>(i)], path, true, false);
+    for (int set = 0; set < 2; ++set) {
+        check_picture(m_top7_wnd[static_cast<std::size_t>(set)], top7_path(set), false);
     }
-
-    // Copies of old prototypes keep their textures alive, so resizing the list is safe.
+    // Copies of old prototypes keep their textures alive, so resizing the list is safe. The
+    // skin, clamped to the new count, picks the background to hold.
     m_skins.resize(static_cast<std::size_t>(m_skin_count_wanted));
     set_current_skin(m_current_skin);
+    for (int i = 0; i < kBackgroundCount; ++i) {
+        JpegTexture& background = m_backgrounds[static_cast<std::size_t>(i)];
+        if (i == background_index(m_current_skin)) {
+            load_texture(background, background_path(i), true, false);
+        } else {
+            check_picture(background, background_path(i), true);
+        }
+    }
+
     for (int s = 0; s < skin_count(); ++s) {
         SkinSprites& skin = m_skins[static_cast<std::size_t>(s)];
         const struct {
@@ -207,4 +266,5 @@ void ResourceSet::load_all() {
         }
     }
     load_sprite(m_player, "dat/p_1.spr", false);
+    m_loaded = true;
 }

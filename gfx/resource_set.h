@@ -57,10 +57,19 @@ class ResourceSet {
     // when there are no skins).
     const SkinSprites& skin_sprites(int skin) const;
     const SkinSprites& current_skin_sprites() const { return skin_sprites(m_current_skin); }
-    // Playfield background `index` ("dat/bg<index>.jpg"), clamped to 0..5.
+    // Playfield background `index` ("dat/bg<index>.jpg"), clamped to 0..5. Only the current
+    // skin's is held as a GL texture (each takes 2 MB in the renderer); the others are
+    // checked by load_all and keep their sizes, and a change of skin swaps the texture.
     const JpegTexture& background(int index) const;
     // The background of the current skin.
     const JpegTexture& current_background() const { return background(m_current_skin); }
+
+    // The Top 7 picture of level set `set` (0 or 1). Checked by load_all like the others but
+    // made a GL texture only here, at its first use: it shows in the Top 7 dialog alone.
+    // Stays empty when it failed that check (it was reported then).
+    const JpegTexture& top7_picture(int set);
+    // Deletes that picture's GL texture (its size stays) once the dialog is gone.
+    void release_top7_picture(int set);
 
     const Font& font() const { return m_font; }
 
@@ -105,6 +114,11 @@ class ResourceSet {
 
   private:
     void load_texture(Texture& texture, const std::string& path, bool repeat, bool mip);
+    // Decodes a picture to report it now if broken, without holding it in GL.
+    void check_picture(JpegTexture& picture, const std::string& path, bool repeat);
+    // Makes the GL texture of a checked picture that has none, with a GL context only.
+    void load_checked(JpegTexture& picture, const std::string& path, bool repeat);
+    static int background_index(int skin);
     void load_sprite(Sprite& sprite, const std::string& path, bool mip);
     std::vector<Texture*> textures();
     std::vector<Sprite*> prototypes();
@@ -114,5 +128,6 @@ class ResourceSet {
     std::vector<SkinSprites> m_skins;
     int m_skin_count_wanted = 0;
     int m_current_skin = 0;
+    bool m_loaded = false;  // between load_all and release_all: pictures follow the skin
     SkinSprites m_no_skin;
 };

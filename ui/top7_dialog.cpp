@@ -37,6 +37,13 @@ Top7Dialog::Top7Dialog(AppContext& app, int table_index)
     add_control(&m_t7d_close_btn);
 }
 
+Top7Dialog::~Top7Dialog() {
+    // 2 MB in the renderer, for a dialog seldom opened: made again when it next shows.
+    if (m_app.resources) {
+        m_app.resources->release_top7_picture(m_set);
+    }
+}
+
 void Top7Dialog::on_control(Control* control) {
     Screen::on_control(control);
     if (control == &m_t7d_close_btn) {
@@ -47,7 +54,7 @@ void Top7Dialog::on_control(Control* control) {
 void Top7Dialog::draw() {
     begin_dialog_drawing();
     // The set's own picture names the set and numbers the places beside the rows.
-    draw_textured_rect(&m_app.resources->m_top7_wnd[static_cast<std::size_t>(m_set)], 0.0f, 0.0f,
+    draw_textured_rect(&m_app.resources->top7_picture(m_set), 0.0f, 0.0f,
                        static_cast<float>(m_screen_width), static_cast<float>(m_screen_height),
                        0.0f, 0.0f, 1.0f, 1.0f, 0.0f, false);
     Dialog::draw();

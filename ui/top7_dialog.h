@@ -17,7 +17,7 @@ class Top7Dialog : public Dialog {
   public:
     // `table_index` 0 or 1: the table of level set 1 or 2.
     Top7Dialog(AppContext& app, int table_index);
-    ~Top7Dialog() override = default;
+    ~Top7Dialog() override;
 
     void on_control(Control* control) override;
     void draw() override;

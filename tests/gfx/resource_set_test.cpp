@@ -110,6 +110,10 @@ TEST(ResourceSet, MissingPicturesStayEmptyAndAreNamedInTheLog) {
     EXPECT_EQ(0, set.skin_sprites(1).m_brick.texture()->width());
     const std::string log = read_text(dir.path() + "/game.log");
     EXPECT_NE(std::string::npos, log.find("mui/checkbox.tga"));  // from the bare set
+    // Pictures held only while shown are still checked, and named, at the load.
+    EXPECT_NE(std::string::npos, log.find("mui/top7_wnd2.jpg"));
+    EXPECT_NE(std::string::npos, log.find("dat/bg3.jpg"));
+    EXPECT_EQ(0, bare_set.top7_picture(1).width());
     EXPECT_NE(std::string::npos, log.find("dat/s2/g_7.spr"));
     EXPECT_EQ(std::string::npos, log.find("dat/s1/g_7.spr"));
     game_log().open(dir.path() + "/other.log");
