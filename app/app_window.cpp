@@ -123,6 +123,9 @@ bool AppWindow::has_window() const {
 // ---- stacks ---------------------------------------------------------------------------------
 
 void AppWindow::push_screen(Screen* screen) {
+    if (Screen* below = top_screen(); below && below != screen) {
+        below->on_hidden();
+    }
     screen->set_host(this);
     screen->activate();
     m_screens.insert(m_screens.begin(), screen);
@@ -154,6 +157,7 @@ void AppWindow::pop(bool deferred) {
     }
     // The bottom screen (the main menu) stays for the whole run.
     if (m_screens.size() >= 2) {
+        m_screens.front()->on_hidden();
         m_screens.erase(m_screens.begin());
         m_screens.front()->activate();
         if (deferred && m_closed_dialog) {

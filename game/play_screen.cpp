@@ -115,6 +115,15 @@ void PlayScreen::activate() {
     Screen::activate();
 }
 
+void PlayScreen::on_hidden() {
+    // Back in the menu: the copies of the playfield and its background are made again when
+    // the game is shown.
+    m_field->renderer().release_cache();
+    if (const ResourceSet* r = m_app.resources.get()) {
+        r->current_background().release_screen_copy();
+    }
+}
+
 void PlayScreen::key_down(int virtual_key) {
     ScreenHost* window = m_host;
     // Any key ends the pause and does nothing else.

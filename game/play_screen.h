@@ -24,6 +24,7 @@ class PlayScreen : public GameScreen {
     void tick(int elapsed_ms) override;
     void draw() override;
     void activate() override;
+    void on_hidden() override;
     void key_down(int virtual_key) override;
     void pad_button(int button) override;
     void left_button_up(int x, int y, int buttons) override;

@@ -30,6 +30,8 @@ class PlayfieldRenderer {
     void set_cache_enabled(bool on) { m_enabled = on; }
     // Drops the copy, so the next frame makes it again (for measuring what that costs).
     void invalidate_cache() { m_cache.invalidate(); }
+    // Deletes the copy's texture, while the play screen is not shown.
+    void release_cache() { m_cache.release(); }
     // How the last frame was drawn: from the copy, or into a new copy.
     bool drew_from_cache() const { return m_from_cache; }
     bool captured() const { return m_captured; }

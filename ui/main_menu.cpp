@@ -157,6 +157,15 @@ void MainMenu::activate() {
     }
 }
 
+void MainMenu::on_hidden() {
+    // A game covers the menu: its copies (two screens' worth, 4 MB at 800 x 600, 12 MB full
+    // screen) wait for its return, made again in its first frame.
+    m_copy.release();
+    if (const ResourceSet* r = m_app.resources.get()) {
+        r->m_main_wnd.release_screen_copy();
+    }
+}
+
 void MainMenu::animate(int elapsed_ms) {
     (void)elapsed_ms;
     m_banner.step();

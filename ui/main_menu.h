@@ -53,6 +53,7 @@ class MainMenu : public Screen {
     ~MainMenu() override;
 
     void activate() override;
+    void on_hidden() override;
     void animate(int elapsed_ms) override;
     void draw() override;
     void key_down(int virtual_key) override;

@@ -32,6 +32,9 @@ class Screen {
     virtual void animate(int elapsed_ms) { (void)elapsed_ms; }
     virtual void draw();
     virtual void activate();
+    // No longer drawn: another screen was pushed over this one, or it was closed. What it
+    // keeps only to draw faster (copies of the screen) may go; its next frame makes it again.
+    virtual void on_hidden() {}
     virtual void key_down(int virtual_key);
     virtual void char_typed(int code, int repeat);
     virtual void mouse_move(int x, int y, int buttons);
