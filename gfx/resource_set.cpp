@@ -74,6 +74,13 @@ const JpegTexture& ResourceSet::top7_picture(int set) {
     return picture;
 }
 
+const JpegTexture& ResourceSet::options_picture() {
+    if (m_loaded) {
+        load_checked(m_options_wnd, "mui/options_wnd.jpg", false);
+    }
+    return m_options_wnd;
+}
+
 void ResourceSet::release_top7_picture(int set) {
     m_top7_wnd[set == 1 ? 1 : 0].release();
 }
@@ -235,7 +242,7 @@ void ResourceSet::load_all() {
     load_texture(m_dialog_wnd, "mui/dialog_wnd.jpg", false, false);
     check_picture(m_exit_dialog_wnd, "mui/exit_dialog_wnd.jpg", false);  // no screen draws it
     load_texture(m_main_wnd, "mui/main_wnd.jpg", false, false);
-    load_texture(m_options_wnd, "mui/options_wnd.jpg", false, false);
+    check_picture(m_options_wnd, "mui/options_wnd.jpg", false);
     for (int set = 0; set < 2; ++set) {
         check_picture(m_top7_wnd[static_cast<std::size_t>(set)], top7_path(set), false);
     }

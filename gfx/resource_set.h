@@ -64,12 +64,15 @@ class ResourceSet {
     // The background of the current skin.
     const JpegTexture& current_background() const { return background(m_current_skin); }
 
-    // The Top 7 picture of level set `set` (0 or 1). Checked by load_all like the others but
-    // made a GL texture only here, at its first use: it shows in the Top 7 dialog alone.
-    // Stays empty when it failed that check (it was reported then).
+    // The Top 7 picture of level set `set` (0 or 1), and the options dialog's picture. Each
+    // shows in one dialog alone: checked by load_all like the others but made a GL texture
+    // only here, at its first use. Stays empty when it failed that check (it was reported
+    // then).
     const JpegTexture& top7_picture(int set);
+    const JpegTexture& options_picture();
     // Deletes that picture's GL texture (its size stays) once the dialog is gone.
     void release_top7_picture(int set);
+    void release_options_picture() { m_options_wnd.release(); }
 
     const Font& font() const { return m_font; }
 

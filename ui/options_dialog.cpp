@@ -73,7 +73,12 @@ OptionsDialog::OptionsDialog(AppContext& app)
     show_volume(app.m_music_volume);
 }
 
-OptionsDialog::~OptionsDialog() = default;
+OptionsDialog::~OptionsDialog() {
+    // 2 MB in the renderer, made again when the dialog next shows.
+    if (m_app.resources) {
+        m_app.resources->release_options_picture();
+    }
+}
 
 void OptionsDialog::rebuild_preview() {
     const SkinSprites& skin = m_app.resources->current_skin_sprites();
@@ -168,7 +173,7 @@ void OptionsDialog::on_control(Control* control) {
 
 void OptionsDialog::draw() {
     begin_dialog_drawing();
-    draw_textured_rect(&m_app.resources->m_options_wnd, m_x, m_y, static_cast<float>(m_width),
+    draw_textured_rect(&m_app.resources->options_picture(), m_x, m_y, static_cast<float>(m_width),
                        static_cast<float>(m_height), 0.0f, 0.0f, 1.0f, 1.0f, 0.0f, true);
     Dialog::draw();
     for (const Sprite& s : m_preview) {

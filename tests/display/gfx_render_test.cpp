@@ -283,10 +283,11 @@ TEST_F(GfxDisplay, EveryTextureDrawsAgainAfterTheContextIsRecreated) {
             draw_fullscreen_image(texture);
             return near_colour(gl.pixel(200, 150), 0, 200, 0, 24);
         };
-        // Pictures of one screen are made when first asked for: the Top 7 pictures, and the
+        // Pictures of one screen are made when first asked for: the dialogs' own, and the
         // background of the skin chosen (the one before is let go).
         EXPECT_TRUE(draws_green(set.top7_picture(0)));
         EXPECT_TRUE(draws_green(set.top7_picture(1)));
+        EXPECT_TRUE(draws_green(set.options_picture()));
         set.set_current_skin(1);
         EXPECT_TRUE(draws_green(set.current_background()));
         EXPECT_EQ(0u, set.background(0).gl_name());
