@@ -592,8 +592,9 @@ def _(g):
         g.v(c1 + 1, top - 1, top + 3)
     g.v(15, 0, 7, "#")
     g.gold((19, 1), (19, 20), (19, 30), (15, 5), (15, 26), (11, 9), (11, 22), (7, 13), (7, 18))
-    # The guards start on the far side at every height and come as several files.
-    g.guards((19, 23), (19, 27), (19, 31), (15, 25), (15, 27), (11, 23), (7, 19))
+    # The guards start on the far side, two at each height and one on the summit, and come as
+    # several files.
+    g.guards((19, 23), (19, 31), (15, 25), (15, 27), (11, 21), (11, 23), (7, 19))
     g.start(19, 0)
 
 
