@@ -116,12 +116,9 @@ void PlayScreen::activate() {
 }
 
 void PlayScreen::on_hidden() {
-    // Back in the menu: the copies of the playfield and its background are made again when
-    // the game is shown.
+    // Back in the menu: the copy of the playfield is made again when the game is shown (the
+    // background's own copy stays, as the menu picture's does).
     m_field->renderer().release_cache();
-    if (const ResourceSet* r = m_app.resources.get()) {
-        r->current_background().release_screen_copy();
-    }
 }
 
 void PlayScreen::key_down(int virtual_key) {

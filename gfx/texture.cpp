@@ -209,18 +209,14 @@ bool Texture::bind_screen_copy(int width, int height, int logical_width, int log
     return true;
 }
 
-void Texture::release_screen_copy() const {
-    if (m_screen_copy != 0 && has_current_gl_context()) {
-        GLuint copy = m_screen_copy;
-        glDeleteTextures(1, &copy);
-    }
-    m_screen_copy = 0;
-    m_copy_width = 0;
-    m_copy_height = 0;
-}
-
 void Texture::delete_gl_texture() {
-    release_screen_copy();
+    if (m_screen_copy != 0) {
+        if (has_current_gl_context()) {
+            GLuint copy = m_screen_copy;
+            glDeleteTextures(1, &copy);
+        }
+        m_screen_copy = 0;
+    }
     if (m_texture != 0) {
         if (has_current_gl_context()) {
             GLuint name = m_texture;

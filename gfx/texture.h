@@ -39,9 +39,6 @@ class Texture {
     // that one to the pixels. Made at the first call for a size, kept until release or another
     // size. False (nothing bound) without a texture.
     bool bind_screen_copy(int width, int height, int logical_width, int logical_height) const;
-    // Deletes that copy (the picture stays): a screen no longer shown lets it go, and the next
-    // bind_screen_copy makes it again.
-    void release_screen_copy() const;
 
     unsigned gl_name() const { return m_texture; }
     int width() const { return m_width; }

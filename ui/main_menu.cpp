@@ -158,12 +158,10 @@ void MainMenu::activate() {
 }
 
 void MainMenu::on_hidden() {
-    // A game covers the menu: its copies (two screens' worth, 4 MB at 800 x 600, 12 MB full
-    // screen) wait for its return, made again in its first frame.
+    // A game covers the menu: its copy of the window (1.9 MB at 800 x 600, 6.2 MB full screen)
+    // is made again in its first frame back. The picture's own copy stays: making that again
+    // costs 17 ms at 800 x 600 and 45 to 65 ms full screen.
     m_copy.release();
-    if (const ResourceSet* r = m_app.resources.get()) {
-        r->m_main_wnd.release_screen_copy();
-    }
 }
 
 void MainMenu::animate(int elapsed_ms) {
