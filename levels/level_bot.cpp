@@ -40,6 +40,7 @@ BotResult LevelBotPlayer::play_game(unsigned seed) {
     m_random.seed(seed * 7919u + 17u);
     m_lost_lives.clear();
     m_ticks_played = 0;
+    m_graph.reset();  // the picture of the level is drawn afresh, with what this game looks at
     new_world();
     const long dead_ticks = std::max<long>(0, m_params.m_player_dead_time / kTickMs);
     std::string causes;
@@ -117,6 +118,7 @@ void LevelBotPlayer::reset_actions() {
     m_last_node = -1;
     m_wait = 0;
     m_plan_forced = false;
+    m_pit_guards = -1;
 }
 
 LevelBotPlayer::End LevelBotPlayer::play_life(int& gold_taken) {
@@ -324,6 +326,19 @@ std::vector<int> LevelBotPlayer::choose() {
     snapshot();
     guard_times();
     const int start = runner_node();
+    // A guard that drops into a pit with gold in it stays there for good, and the gold is as good
+    // as lost: a mistake of the last few seconds, better undone at once than played on.
+    if (m_second_game) {
+        const int in_pits = guards_in_gold_pits();
+        const bool more = m_pit_guards >= 0 && in_pits > m_pit_guards;
+        m_pit_guards = in_pits;
+        if (more) {
+            if (m_limits.trace)
+                std::fprintf(stderr, "a guard fell into a pit with gold\n");
+            m_pressed_die = true;
+            return {m_params.m_die_key};
+        }
+    }
     bool carried_only = false;
     std::vector<bool> goal = targets(start, carried_only);
     // The gold still wanted is in a guard's hands: lie in wait where a hole can be dug on either

@@ -4,6 +4,7 @@
 // and the actions) and level_bot_search.cpp (the picture of the level and the ways through it).
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
@@ -54,6 +55,8 @@ constexpr long kNoProgressTicks = 1500;
 // on, a guard running at the runner always.
 constexpr int kTrapReach = 7;
 constexpr int kChaseReach = 6;
+// A pit a guard cannot leave, this many cells or fewer: a guard in it holds all of it.
+constexpr int kPitCells = 20;
 
 }  // namespace level_bot
 
@@ -99,9 +102,12 @@ class LevelBotPlayer {
     std::vector<int> follow_plan(int start);
     bool plan_holds(int start, const std::vector<bool>& goal);
     bool has_room(int from, int t0);
-    int room(int from, int t0, int cap, int ticks);
+    int room(int from, int t0, int cap, int ticks, bool dig_out = false);
     bool falling_cell(int n) const;
     std::vector<bool> leads_to(const std::vector<bool>& goal, int start) const;
+    void find_pits();
+    int guards_in_gold_pits() const;
+    int guard_reach(int from, const std::function<void(int)>& visit) const;
 
     GameParams m_params;
     std::string m_level;
@@ -117,7 +123,13 @@ class LevelBotPlayer {
     std::unique_ptr<MoveGraph> m_graph;
     std::vector<int> m_components;
     std::vector<std::vector<int>> m_back;  // the graph's edges the other way
-    std::vector<bool> m_reach;             // the nodes reachable from m_reach_from
+    // The level as a guard, which never digs, moves in it, and the cells from which it can never
+    // get back to the level's main part (the largest set of cells that all reach one another):
+    // shafts it may drop into and not climb out of.
+    std::unique_ptr<MoveGraph> m_guard_graph;
+    LevelGrid m_guard_grid;
+    std::vector<bool> m_pit = std::vector<bool>(MoveGraph::kCells, false);
+    std::vector<bool> m_reach;  // the nodes reachable from m_reach_from
     int m_reach_from = -1;
     std::vector<int> m_room_time = std::vector<int>(MoveGraph::kNodes, 0);
     std::vector<unsigned> m_room_stamp = std::vector<unsigned>(MoveGraph::kNodes, 0u);
@@ -154,6 +166,7 @@ class LevelBotPlayer {
     // carrier could strand, runs off only where the gold can still be reached, and after a
     // stall goes back bolder.
     bool m_second_game = false;
+    int m_pit_guards = -1;  // guards in pits with gold at the last decision (-1: not yet looked)
 
     // The keys of every tick played: the lives lost so far, and the life in play.
     std::vector<std::vector<std::vector<int>>> m_lost_lives;

@@ -87,6 +87,93 @@ void LevelBotPlayer::snapshot() {
     for (int n = 0; n < MoveGraph::kNodes; ++n)
         for (const MoveGraph::Edge& e : m_graph->edges(n))
             m_back[e.to].push_back(n);
+    if (m_second_game)
+        find_pits();
+}
+
+void LevelBotPlayer::find_pits() {
+    // With every brick solid the graph has no digs: the ways a guard has.
+    m_guard_grid = m_grid;
+    for (int c = 1; c <= LevelGrid::kFileColumns; ++c)
+        for (int r = 0; r < LevelGrid::kFileRows; ++r)
+            if (m_guard_grid.at(c, r) == 'T')
+                m_guard_grid.set_cell(c, r, 'M');
+    m_guard_graph = std::make_unique<MoveGraph>(m_guard_grid, false);
+    int count = 0;
+    const std::vector<int> comp = m_guard_graph->components(count);
+    std::vector<int> size(static_cast<size_t>(count), 0);
+    for (int n = 0; n < MoveGraph::kCells; ++n)
+        if (m_guard_graph->exists(n))
+            ++size[static_cast<size_t>(comp[n])];
+    const int main_part =
+        static_cast<int>(std::max_element(size.begin(), size.end()) - size.begin());
+    std::vector<std::vector<int>> back(MoveGraph::kCells);
+    std::vector<bool> reaches(MoveGraph::kCells, false);
+    std::vector<int> stack;
+    for (int n = 0; n < MoveGraph::kCells; ++n) {
+        if (!m_guard_graph->exists(n))
+            continue;
+        for (const MoveGraph::Edge& e : m_guard_graph->edges(n))
+            if (e.to < MoveGraph::kCells)
+                back[e.to].push_back(n);
+        if (comp[n] == main_part) {
+            reaches[n] = true;
+            stack.push_back(n);
+        }
+    }
+    while (!stack.empty()) {
+        const int n = stack.back();
+        stack.pop_back();
+        for (int from : back[n])
+            if (!reaches[from]) {
+                reaches[from] = true;
+                stack.push_back(from);
+            }
+    }
+    // Only a small pit counts: in a large one the runner can still get round a guard.
+    for (int n = 0; n < MoveGraph::kCells; ++n)
+        m_pit[n] =
+            m_guard_graph->exists(n) && !reaches[n] && guard_reach(n, [](int) {}) <= kPitCells;
+}
+
+// How many cells a guard in `from` can get to (`from` included), each of them passed to `visit`.
+int LevelBotPlayer::guard_reach(int from, const std::function<void(int)>& visit) const {
+    std::vector<bool> seen(MoveGraph::kCells, false);
+    std::vector<int> stack{from};
+    seen[from] = true;
+    int count = 0;
+    while (!stack.empty()) {
+        const int n = stack.back();
+        stack.pop_back();
+        visit(n);
+        ++count;
+        for (const MoveGraph::Edge& e : m_guard_graph->edges(n))
+            if (e.to < MoveGraph::kCells && !seen[e.to]) {
+                seen[e.to] = true;
+                stack.push_back(e.to);
+            }
+    }
+    return count;
+}
+
+// Guards in a pit with gold in their reach (or carrying gold), the runner not in there with
+// them: the gold can no longer be fetched past them.
+int LevelBotPlayer::guards_in_gold_pits() const {
+    const CellCoord me = m_run->runner().cell();
+    const int runner = in_file_area(me.c, me.r) ? MoveGraph::node(me.c, me.r) : -1;
+    int count = 0;
+    for (const auto& guard : m_run->guards()) {
+        const CellCoord at = guard->cell();
+        if (!in_file_area(at.c, at.r) || !m_pit[MoveGraph::node(at.c, at.r)])
+            continue;
+        bool gold = guard->is_carrying_gold(), with_runner = false;
+        guard_reach(MoveGraph::node(at.c, at.r), [&](int n) {
+            gold = gold || m_graph->has_gold(n);
+            with_runner = with_runner || n == runner;
+        });
+        count += gold && !with_runner;
+    }
+    return count;
 }
 
 const std::vector<bool>& LevelBotPlayer::reachable(int start) {
@@ -262,12 +349,12 @@ bool LevelBotPlayer::falling_cell(int n) const {
 // guards there: enough cells it reaches before any guard can. A dead end with a guard at its
 // mouth has none.
 bool LevelBotPlayer::has_room(int from, int t0) {
-    return room(from, t0, kRoomCells, kRoomTicks) >= kRoomCells;
+    return room(from, t0, kRoomCells, kRoomTicks, m_second_game) >= kRoomCells;
 }
 
 // How many cells (up to `cap`) the runner, in `from` after `t0` ticks, reaches within `ticks`
-// more ticks before any guard can.
-int LevelBotPlayer::room(int from, int t0, int cap, int ticks) {
+// more ticks before any guard can. The second game's goals count the way down out of a pit.
+int LevelBotPlayer::room(int from, int t0, int cap, int ticks, bool dig_out) {
     // One buffer for every call: cells seen in this call carry this call's stamp.
     std::vector<int>& time = m_room_time;
     std::vector<unsigned>& stamp = m_room_stamp;
@@ -292,7 +379,12 @@ int LevelBotPlayer::room(int from, int t0, int cap, int ticks) {
             return count;
         for (const MoveGraph::Edge& e : m_graph->edges(n)) {
             const int next = t + edge_ticks(n, e);
-            if (e.digs > 0 || next > t0 + ticks || seen(e.to))
+            // With `dig_out`, a hole dug to drop through from a small pit is a way out too: a
+            // shaft plugged with brick is dug down, not left as a dead end with its gold.
+            if ((e.digs > 0 && (!dig_out || !m_pit[n % MoveGraph::kCells] ||
+                                !m_run->field().is_blocking(MoveGraph::column_of(e.to),
+                                                            MoveGraph::row_of(e.to)))) ||
+                next > t0 + ticks || seen(e.to))
                 continue;
             const int c = MoveGraph::column_of(e.to), r = MoveGraph::row_of(e.to);
             if ((e.to < MoveGraph::kCells && open_hole_below(c, r)) ||

@@ -104,6 +104,34 @@ TEST(LevelBot, SecondGameWaitsOnBrickForGuardsCarryingGold) {
     }
 }
 
+// A shaft walled with stone and plugged with brick, gold on each plug, and a guard on the top
+// floor that follows the runner and falls into the shaft after him, where it stays. The second
+// game takes each plug's gold on the way down, with no going back: digging through the plug is
+// its way out of the shaft, not a dead end. (The first game leaves gold behind there, and with
+// the guard standing on it comes back in vain.)
+TEST(LevelBot, SecondGameTakesAShaftsGoldOnTheWayDown) {
+    const std::string text = level_on_solid({
+        " H                              ",
+        " H          !               $   ",
+        "THTM   MTTTTTTTTTTTTTTTTTTTTTTTT",
+        " H M  *M                        ",
+        " H MTTTM                        ",
+        " H M*  M                        ",
+        " H MTTTM                        ",
+        " H M * M                        ",
+        " H MTTTM                        ",
+        " H                              ",
+    });
+    BotLimits limits;
+    limits.second_game_only = true;
+    for (unsigned seed = 1; seed <= 3; ++seed) {
+        const BotResult r = play_level_bot(shipped_rules(), text, seed, limits);
+        EXPECT_TRUE(r.finished) << "seed " << seed << ": " << r.cause;
+        EXPECT_EQ(r.lives_lost, 0) << "seed " << seed << ": " << r.cause;
+        EXPECT_EQ(r.retries, 0) << "seed " << seed;
+    }
+}
+
 // Walled in with no way to the gold, the bot gives the life up at once rather than wait out the
 // time limit, and names the reason.
 TEST(LevelBot, GivesUpALifeWhenThereIsNoWayOn) {
