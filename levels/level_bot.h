@@ -45,6 +45,7 @@ struct BotResult {
 // the rules in `rules` (the key bindings in it are the keys pressed). A seed not finished is
 // played a second time from the start with more cunning choices (lying in wait for the guards
 // where a hole can be dug at either side, leaving gold that would strand a piece a guard
-// carries); the result is that game's when it finishes, else the first game's.
+// carries, digging down a shaft guards cannot leave and taking its gold on the way); the result
+// is that game's when it finishes, else the first game's.
 BotResult play_level_bot(const GameParams& rules, const std::string& level_text, unsigned seed,
                          const BotLimits& limits = BotLimits());

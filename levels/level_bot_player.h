@@ -163,8 +163,9 @@ class LevelBotPlayer {
     int m_gold_left = 0;
     int m_margin = level_bot::kMargin;
     // The second game of a seed lost in the first: it lies in wait for guards, leaves gold a
-    // carrier could strand, runs off only where the gold can still be reached, and after a
-    // stall goes back bolder.
+    // carrier could strand, runs off only where the gold can still be reached, after a stall
+    // goes back bolder, digs down out of pits guards cannot leave, and goes back at once when a
+    // guard falls into one that still holds gold.
     bool m_second_game = false;
     int m_pit_guards = -1;  // guards in pits with gold at the last decision (-1: not yet looked)
 
