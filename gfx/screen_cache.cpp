@@ -1,6 +1,7 @@
 #include "gfx/screen_cache.h"
 
 #include <cstring>
+#include <vector>
 
 #include "gfx/draw.h"
 #include "gfx/gl.h"
@@ -48,8 +49,16 @@ bool ScreenCache::capture() {
         m_texture_width = viewport[2];
         m_texture_height = viewport[3];
     }
+    // Read back and uploaded rather than copied inside GL: the software renderer copies from
+    // the window's BGRX pixels into a BGRA texture by compiling a blit the first time, 60 ms or
+    // more on the menu's first frame, while reading and uploading rows costs the same as a
+    // copy in every later frame.
+    std::vector<unsigned char> pixels(static_cast<std::size_t>(viewport[2]) * viewport[3] * 4);
     glReadBuffer(GL_BACK);
-    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport[0], viewport[1], viewport[2], viewport[3]);
+    glReadPixels(viewport[0], viewport[1], viewport[2], viewport[3], GL_BGRA, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, viewport[2], viewport[3], GL_BGRA, GL_UNSIGNED_BYTE,
+                    pixels.data());
     if (glGetError() != GL_NO_ERROR) {
         return false;
     }
