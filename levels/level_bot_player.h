@@ -103,6 +103,7 @@ class LevelBotPlayer {
     bool plan_holds(int start, const std::vector<bool>& goal);
     bool has_room(int from, int t0);
     int room(int from, int t0, int cap, int ticks, bool dig_out = false);
+    bool digs_out_of_pit(int from, const MoveGraph::Edge& e) const;
     bool falling_cell(int n) const;
     std::vector<bool> leads_to(const std::vector<bool>& goal, int start) const;
     void find_pits();

@@ -352,6 +352,13 @@ bool LevelBotPlayer::has_room(int from, int t0) {
     return room(from, t0, kRoomCells, kRoomTicks, m_second_game) >= kRoomCells;
 }
 
+// A hole dug to drop through from a small pit: with it, a shaft plugged with brick is dug down,
+// not left as a dead end with its gold.
+bool LevelBotPlayer::digs_out_of_pit(int from, const MoveGraph::Edge& e) const {
+    return m_pit[from % MoveGraph::kCells] &&
+           m_run->field().is_blocking(MoveGraph::column_of(e.to), MoveGraph::row_of(e.to));
+}
+
 // How many cells (up to `cap`) the runner, in `from` after `t0` ticks, reaches within `ticks`
 // more ticks before any guard can. The second game's goals count the way down out of a pit.
 int LevelBotPlayer::room(int from, int t0, int cap, int ticks, bool dig_out) {
@@ -379,12 +386,8 @@ int LevelBotPlayer::room(int from, int t0, int cap, int ticks, bool dig_out) {
             return count;
         for (const MoveGraph::Edge& e : m_graph->edges(n)) {
             const int next = t + edge_ticks(n, e);
-            // With `dig_out`, a hole dug to drop through from a small pit is a way out too: a
-            // shaft plugged with brick is dug down, not left as a dead end with its gold.
-            if ((e.digs > 0 && (!dig_out || !m_pit[n % MoveGraph::kCells] ||
-                                !m_run->field().is_blocking(MoveGraph::column_of(e.to),
-                                                            MoveGraph::row_of(e.to)))) ||
-                next > t0 + ticks || seen(e.to))
+            if ((e.digs > 0 && !(dig_out && digs_out_of_pit(n, e))) || next > t0 + ticks ||
+                seen(e.to))
                 continue;
             const int c = MoveGraph::column_of(e.to), r = MoveGraph::row_of(e.to);
             if ((e.to < MoveGraph::kCells && open_hole_below(c, r)) ||
